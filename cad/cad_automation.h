@@ -1,0 +1,103 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace kestrava::cad {
+
+// A failed request to a CAD workspace: its number and description.
+struct CadError {
+    long number = 0;
+    std::string description;
+};
+
+// Error number of a request to a workspace that no longer exists (its window was closed).
+inline constexpr long kInstanceGone = 462;
+// Error number of a quit that the vanished workspace could not answer.
+inline constexpr long kInstanceGoneOnQuit = -2147023067;
+
+// The outcome of a request that yields nothing: nothing on success, else the error.
+using CadStatus = std::optional<CadError>;
+
+// The outcome of a request that yields a value.
+template <class T>
+class CadResult {
+  public:
+    CadResult(T value) : v_(std::move(value)) {}         // NOLINT: implicit by design
+    CadResult(CadError error) : v_(std::move(error)) {}  // NOLINT: implicit by design
+    bool ok() const { return v_.index() == 0; }
+    const T& value() const { return std::get<0>(v_); }
+    const CadError& error() const { return std::get<1>(v_); }
+
+  private:
+    std::variant<T, CadError> v_;
+};
+
+struct Point3 {
+    double x = 0.0, y = 0.0, z = 0.0;
+};
+
+// The active viewport's settings that the model build changes.
+struct Viewport {
+    Point3 viewDirection{0.0, 0.0, 1.0};
+};
+
+// A 3-D solid of a workspace document.
+class CadSolid {
+  public:
+    virtual ~CadSolid() = default;
+    // The colour as a CAD colour index (1 red ... 7 white, 8-255 the standard palette).
+    virtual CadResult<int> Color() const = 0;
+    virtual CadStatus SetColor(int colorIndex) = 0;
+    virtual CadStatus SetVisible(bool visible) = 0;
+};
+
+using SolidHandle = std::shared_ptr<CadSolid>;
+
+// The open drawing of a workspace.
+class CadDocument {
+  public:
+    virtual ~CadDocument() = default;
+    // A box centred on 'origin': 'length' along X, 'width' along Y, 'height' along Z.
+    virtual CadResult<SolidHandle> AddBox(Point3 origin, double length, double width,
+                                          double height) = 0;
+    // A cylinder whose axis runs along Z through 'centre', half its height above and below.
+    virtual CadResult<SolidHandle> AddCylinder(Point3 centre, double radius, double height) = 0;
+    virtual CadResult<Viewport> ActiveViewport() const = 0;
+    virtual CadStatus SetActiveViewport(const Viewport& viewport) = 0;
+    // Runs 'command' as if typed at the command line; it ends in one space.
+    virtual CadStatus SendCommand(std::string_view command) = 0;
+    // Writes the drawing to 'path'.
+    virtual CadStatus SaveAs(const std::filesystem::path& path) = 0;
+};
+
+using DocumentHandle = std::shared_ptr<CadDocument>;
+
+// One started workspace instance.
+class CadApplication {
+  public:
+    virtual ~CadApplication() = default;
+    virtual CadResult<DocumentHandle> ActiveDocument() = 0;
+    // 3 = maximised.
+    virtual CadStatus SetWindowState(int state) = 0;
+    virtual CadStatus SetVisible(bool visible) = 0;
+    virtual CadStatus ZoomExtents() = 0;
+    virtual CadStatus Quit() = 0;
+    // Raises and activates the workspace window.
+    virtual CadStatus BringToForeground() = 0;
+};
+
+using ApplicationHandle = std::shared_ptr<CadApplication>;
+
+// Starts workspace instances by programmatic identifier; never attaches to a running one.
+class CadLauncher {
+  public:
+    virtual ~CadLauncher() = default;
+    virtual CadResult<ApplicationHandle> Create(std::string_view programmaticId) = 0;
+};
+
+}  // namespace kestrava::cad

@@ -1,0 +1,30 @@
+# Warnings and sanitizers shared by every Kestrava target.
+option(KESTRAVA_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" ON)
+option(KESTRAVA_SANITIZE "Build with address and undefined-behaviour sanitizers" OFF)
+
+add_library(kestrava_options INTERFACE)
+target_compile_features(kestrava_options INTERFACE cxx_std_20)
+target_compile_options(kestrava_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wold-style-cast
+    -Wnon-virtual-dtor -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+if(KESTRAVA_WARNINGS_AS_ERRORS)
+    target_compile_options(kestrava_options INTERFACE -Werror)
+endif()
+if(KESTRAVA_SANITIZE)
+    target_compile_options(kestrava_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(kestrava_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# Applies the shared options to 'target'.
+function(kestrava_target_defaults target)
+    target_link_libraries(${target} PRIVATE kestrava_options)
+endfunction()
+
+# Registers a GoogleTest executable with CTest under 'label' (unit, gui, bench).
+function(kestrava_add_gtest target label)
+    kestrava_target_defaults(${target})
+    target_link_libraries(${target} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${target} PROPERTIES LABELS ${label} DISCOVERY_TIMEOUT 60)
+endfunction()

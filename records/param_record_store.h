@@ -1,0 +1,63 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/parameter_texts.h"
+
+namespace kestrava {
+
+// A stored rating: the texts of one saved design sheet under its file name.
+struct ParamRecord {
+    std::string fileName;   // File_Name
+    std::string prmVolt;    // Prm_Volt
+    std::string kvaRate;    // KVA_Rate
+    std::string seconVolt;  // Secon_Volt
+    std::string frequency;  // Frequency
+    int connType = 0;       // Conn_Type, list index of cboConnType
+};
+
+// A failure of the data layer: a numeric code and its description.
+struct StoreError {
+    int code = 0;
+    std::string description;
+};
+
+// What FillParamList found: names newest first, or why there are none.
+struct ParamList {
+    std::vector<std::string> namesNewestFirst;
+    bool noCurrentRecord = false;     // the table is empty: show 'notice' in a plain box
+    std::string notice;               // the data layer's no-current-record text
+    std::optional<StoreError> error;  // any other failure: silent, list as far as it got
+};
+
+// The ratings of saved design sheets in Database/TransValAsgn.sqlite, table TransValAsgn.
+// Every operation opens the database anew and releases it at its end.
+class ParamRecordStore {
+  public:
+    explicit ParamRecordStore(std::filesystem::path databaseFile);
+
+    // Appends the ratings under the name after the last separator of 'sheetPath'.
+    // Returns the failure (nothing stored) or nothing on success.
+    std::optional<StoreError> AddParamRecord(const std::string& sheetPath,
+                                             const ParameterTexts& texts) const;
+
+    // Lists the stored names, newest first.
+    ParamList FillParamList() const;
+
+    // The newest record named 'fileName', nothing when there is none, or the failure.
+    struct Loaded {
+        std::optional<ParamRecord> record;
+        std::optional<StoreError> error;
+    };
+    Loaded LoadParamRecord(const std::string& fileName) const;
+
+    const std::filesystem::path& databaseFile() const { return databaseFile_; }
+
+  private:
+    std::filesystem::path databaseFile_;
+};
+
+}  // namespace kestrava
