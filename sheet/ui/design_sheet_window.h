@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "engine/design_record.h"
+#include "records/parameter_texts.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kestrava {
+
+class ParamRecordStore;
+namespace ui {
+class MessageBoxes;
+}
+
+// Opens a saved file in the desktop's editor without waiting; returns the system's reason on
+// failure.
+using DocumentOpener = std::function<std::optional<QString>(const QString& path)>;
+
+// The desktop's own handler for local files.
+std::optional<QString> OpenWithDesktop(const QString& path);
+
+// frmDsgnSheet: saves the design sheet of the design just computed, records its ratings, and
+// leads on to the drawing window or back to the parameter window.
+class DesignSheetWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    DesignSheetWindow(ui::MessageBoxes& boxes, const ParamRecordStore& store, QString installFolder,
+                      QString appTitle, QWidget* parent = nullptr);
+
+    // Shows the window for the design just computed; 'record' outlives the window.
+    void ShowDesign(const DesignRecord& record, const ParameterTexts& texts);
+
+    // Replaces how cmdOpenTxt opens the sheet (tests keep editors from starting).
+    void SetDocumentOpener(DocumentOpener opener);
+
+    // The file name of the last Save press; empty before the first.
+    const QString& sheetFileName() const { return sheetFileName_; }
+
+  signals:
+    void backConfirmed();             // Back answered Yes: refill the record list, show parameters
+    void viewTransformerRequested();  // cmdVwTrans: the window has hidden itself
+    void exitConfirmed();             // Exit or close answered Yes: the program ends
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void SaveDesignSheet();
+    bool CreateMissingFolders(const QString& path);
+    void OpenDesignSheet();
+    void ConfirmBack();
+    bool ConfirmExit();
+    void Browse(QLineEdit& ownerBox, const QString& dialogName);
+    void MakeDefault(QPushButton* button);
+    void ShowCritical(const QString& text);
+
+    ui::MessageBoxes& boxes_;
+    const ParamRecordStore& store_;
+    QString installFolder_;
+    QString appTitle_;
+    DocumentOpener opener_;
+    const DesignRecord* record_ = nullptr;
+    ParameterTexts texts_;
+    QString sheetFileName_;
+    QPushButton* defaultButton_ = nullptr;
+
+    QLineEdit* txtPathCalcDetail_ = nullptr;
+    QLineEdit* txtPath_ = nullptr;
+    QPushButton* cmdBrowse4Calc_ = nullptr;
+    QPushButton* cmdCalcDetail_ = nullptr;
+    QPushButton* cmdBrowse_ = nullptr;
+    QPushButton* cmdDsgnSheet_ = nullptr;
+    QPushButton* cmdOpenTxt_ = nullptr;
+    QPushButton* cmdVwTrans_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+};
+
+}  // namespace kestrava
