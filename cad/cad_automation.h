@@ -54,6 +54,8 @@ class CadSolid {
     virtual CadResult<int> Color() const = 0;
     virtual CadStatus SetColor(int colorIndex) = 0;
     virtual CadStatus SetVisible(bool visible) = 0;
+    // Names the solid in saved files; solids of workspaces without names accept and ignore it.
+    virtual CadStatus SetName(std::string_view /*name*/) { return std::nullopt; }
 };
 
 using SolidHandle = std::shared_ptr<CadSolid>;
