@@ -19,6 +19,10 @@ struct ParamRecord {
     int connType = 0;       // Conn_Type, list index of cboConnType
 };
 
+// Codes of the failures the store finds itself; any other code is an SQLite result code.
+inline constexpr int kSheetPathWithoutSeparator = 1000;
+inline constexpr int kInvalidStoredRecord = 1001;
+
 // A failure of the data layer: a numeric code and its description.
 struct StoreError {
     int code = 0;
@@ -59,5 +63,9 @@ class ParamRecordStore {
   private:
     std::filesystem::path databaseFile_;
 };
+
+// Creates 'databaseFile' with an empty TransValAsgn table when no file is there; an existing file
+// is left untouched. Used by the build, never by the program.
+std::optional<StoreError> CreateParamRecordDatabase(const std::filesystem::path& databaseFile);
 
 }  // namespace kestrava

@@ -1,0 +1,216 @@
+#include "records/param_record_store.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kestrava {
+namespace {
+
+namespace fs = std::filesystem;
+
+ParameterTexts Texts(const std::string& primary, const std::string& kva, int connection) {
+    ParameterTexts texts;
+    texts.primaryVoltage = primary;
+    texts.kvaRating = kva;
+    texts.secondaryVoltage = "433";
+    texts.frequency = "50";
+    texts.tapping = "5";
+    texts.connectionIndex = connection;
+    return texts;
+}
+
+class ParamRecordStoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "param-records-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        file_ = folder_ / "TransValAsgn.sqlite";
+        ASSERT_FALSE(CreateParamRecordDatabase(file_).has_value());
+        store_ = ParamRecordStore(file_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Runs 'sql' on the database outside the store, as another program would.
+    void Sql(const std::string& sql) const {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(file_.c_str(), &db), SQLITE_OK);
+        char* message = nullptr;
+        const int result = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);
+        const std::string reason = message != nullptr ? message : "";
+        sqlite3_free(message);
+        sqlite3_close(db);
+        ASSERT_EQ(result, SQLITE_OK) << reason;
+    }
+
+    std::vector<std::string> Names() const { return store_.FillParamList().namesNewestFirst; }
+
+    fs::path folder_;
+    fs::path file_;
+    ParamRecordStore store_{fs::path()};
+};
+
+TEST_F(ParamRecordStoreTest, ListsNewestFirstAndLoadsTheNewestOfAName) {
+    ASSERT_FALSE(store_.AddParamRecord("/sheets/A.txt", Texts("11000", "100", 0)));
+    ASSERT_FALSE(store_.AddParamRecord("/sheets/B.txt", Texts("6600", "250", 1)));
+    ASSERT_FALSE(store_.AddParamRecord("/other/A.txt", Texts("22000", "500", 3)));
+
+    const ParamList list = store_.FillParamList();
+    EXPECT_EQ(list.namesNewestFirst, (std::vector<std::string>{"A.txt", "B.txt", "A.txt"}));
+    EXPECT_FALSE(list.noCurrentRecord);
+    EXPECT_FALSE(list.error);
+
+    const ParamRecordStore::Loaded a = store_.LoadParamRecord("A.txt");
+    ASSERT_FALSE(a.error);
+    ASSERT_TRUE(a.record);
+    EXPECT_EQ(a.record->prmVolt, "22000");
+    EXPECT_EQ(a.record->kvaRate, "500");
+    EXPECT_EQ(a.record->seconVolt, "433");
+    EXPECT_EQ(a.record->frequency, "50");
+    EXPECT_EQ(a.record->connType, 3);
+
+    const ParamRecordStore::Loaded b = store_.LoadParamRecord("B.txt");
+    ASSERT_TRUE(b.record);
+    EXPECT_EQ(b.record->prmVolt, "6600");
+    EXPECT_EQ(b.record->connType, 1);
+}
+
+TEST_F(ParamRecordStoreTest, NamesCompareExactlyAndCaseSensitively) {
+    ASSERT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)));
+    for (const char* other : {"a.txt", "A.txt ", "A", ""}) {
+        const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(other);
+        EXPECT_FALSE(loaded.record) << other;
+        EXPECT_FALSE(loaded.error) << other;
+    }
+}
+
+TEST_F(ParamRecordStoreTest, TextsRoundTripUnchanged) {
+    const std::vector<std::string> names = {"x'); DROP TABLE TransValAsgn;--.txt",
+                                            "quote \" and ' both.txt", "Ümlaut – ☃.txt",
+                                            "100%_like?.txt"};
+    for (const std::string& name : names) {
+        ParameterTexts texts = Texts("11 000", "  0100.50", 2);
+        texts.frequency = name;  // any text, stored as typed
+        ASSERT_FALSE(store_.AddParamRecord("/sheets/" + name, texts)) << name;
+        const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(name);
+        ASSERT_TRUE(loaded.record) << name;
+        EXPECT_EQ(loaded.record->fileName, name);
+        EXPECT_EQ(loaded.record->prmVolt, "11 000");
+        EXPECT_EQ(loaded.record->kvaRate, "  0100.50");
+        EXPECT_EQ(loaded.record->frequency, name);
+        EXPECT_EQ(loaded.record->connType, 2);
+    }
+    EXPECT_EQ(Names().size(), names.size());
+}
+
+TEST_F(ParamRecordStoreTest, NameIsThePartAfterTheLastSeparator) {
+    ASSERT_FALSE(store_.AddParamRecord("/home/u/Sheets/T1.txt", Texts("1", "2", 0)));
+    ASSERT_FALSE(store_.AddParamRecord("/T2", Texts("1", "2", 0)));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"T2", "T1.txt"}));
+}
+
+TEST_F(ParamRecordStoreTest, PathWithoutSeparatorStoresNothing) {
+    for (const char* path : {"T1.txt", "C:T1.txt", "", "back\\slash.txt"}) {
+        const std::optional<StoreError> error = store_.AddParamRecord(path, Texts("1", "2", 0));
+        ASSERT_TRUE(error) << path;
+        EXPECT_EQ(error->code, kSheetPathWithoutSeparator);
+        EXPECT_NE(error->description.find('"' + std::string(path) + '"'), std::string::npos);
+    }
+    EXPECT_TRUE(store_.FillParamList().noCurrentRecord);
+}
+
+TEST_F(ParamRecordStoreTest, EmptyTableGivesTheNoCurrentRecordNotice) {
+    const ParamList list = store_.FillParamList();
+    EXPECT_TRUE(list.namesNewestFirst.empty());
+    EXPECT_TRUE(list.noCurrentRecord);
+    EXPECT_FALSE(list.error);
+    EXPECT_NE(list.notice.find("requires a current record"), std::string::npos);
+}
+
+TEST_F(ParamRecordStoreTest, MissingFileIsAFailureAndIsNotCreated) {
+    store_ = ParamRecordStore(folder_ / "missing.sqlite");
+    const ParamList list = store_.FillParamList();
+    ASSERT_TRUE(list.error);
+    EXPECT_FALSE(list.noCurrentRecord);
+    EXPECT_NE(list.error->description.find("missing.sqlite"), std::string::npos);
+    EXPECT_TRUE(store_.LoadParamRecord("A.txt").error);
+    EXPECT_TRUE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)));
+    EXPECT_FALSE(fs::exists(folder_ / "missing.sqlite"));
+}
+
+TEST_F(ParamRecordStoreTest, FailedAppendLeavesNothing) {
+    // The row goes in, then the database rejects the statement without undoing it itself.
+    Sql("CREATE TRIGGER reject AFTER INSERT ON TransValAsgn BEGIN SELECT RAISE(FAIL, 'rejected'); "
+        "END");
+    const std::optional<StoreError> error = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->description.find("rejected"), std::string::npos);
+    Sql("DROP TRIGGER reject");
+    EXPECT_TRUE(store_.FillParamList().noCurrentRecord);
+}
+
+TEST_F(ParamRecordStoreTest, MissingTableIsReportedByEveryOperation) {
+    Sql("DROP TABLE TransValAsgn");
+    EXPECT_TRUE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)));
+    EXPECT_TRUE(store_.FillParamList().error);
+    EXPECT_TRUE(store_.LoadParamRecord("A.txt").error);
+}
+
+TEST_F(ParamRecordStoreTest, InvalidStoredRecordsAreReported) {
+    const std::vector<std::string> rows = {
+        "'n.txt', NULL, '1', '2', '50', 0",   "'n.txt', '1', NULL, '2', '50', 0",
+        "'n.txt', '1', '1', NULL, '50', 0",   "'n.txt', '1', '1', '2', NULL, 0",
+        "'n.txt', '1', '1', '2', '50', NULL", "'n.txt', '1', '1', '2', '50', 4",
+        "'n.txt', '1', '1', '2', '50', -1",   "'n.txt', '1', '1', '2', '50', 'two'",
+    };
+    for (const std::string& row : rows) {
+        Sql("DELETE FROM TransValAsgn; INSERT INTO TransValAsgn (File_Name, Prm_Volt, KVA_Rate, "
+            "Secon_Volt, Frequency, Conn_Type) VALUES (" +
+            row + ")");
+        const ParamRecordStore::Loaded loaded = store_.LoadParamRecord("n.txt");
+        EXPECT_FALSE(loaded.record) << row;
+        ASSERT_TRUE(loaded.error) << row;
+        EXPECT_EQ(loaded.error->code, kInvalidStoredRecord) << row;
+    }
+}
+
+TEST_F(ParamRecordStoreTest, TwoStoresShareOneFile) {
+    const ParamRecordStore other(file_);
+    ASSERT_FALSE(store_.AddParamRecord("/s/first.txt", Texts("1", "2", 0)));
+    ASSERT_FALSE(other.AddParamRecord("/s/second.txt", Texts("3", "4", 1)));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"second.txt", "first.txt"}));
+    EXPECT_EQ(other.FillParamList().namesNewestFirst, Names());
+}
+
+TEST_F(ParamRecordStoreTest, AppendWaitsForAnotherWriter) {
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(file_.c_str(), &writer), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(writer, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread release([writer] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    const std::optional<StoreError> error = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
+    release.join();
+    sqlite3_close(writer);
+    EXPECT_FALSE(error) << error->description;
+    EXPECT_EQ(Names(), std::vector<std::string>{"A.txt"});
+}
+
+TEST_F(ParamRecordStoreTest, CreatingLeavesAnExistingDatabaseAlone) {
+    ASSERT_FALSE(store_.AddParamRecord("/s/kept.txt", Texts("1", "2", 0)));
+    EXPECT_FALSE(CreateParamRecordDatabase(file_));
+    EXPECT_EQ(Names(), std::vector<std::string>{"kept.txt"});
+    EXPECT_FALSE(fs::exists(folder_ / "TransValAsgn.sqlite.partial"));
+}
+
+}  // namespace
+}  // namespace kestrava
