@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kestrava {
+
+// Appends UTF-8 'text' converted to Windows-1252; each character without a single-byte form,
+// and each byte that is not valid UTF-8, becomes one "?".
+void AppendAsWindows1252(std::string& out, std::string_view text);
+
+}  // namespace kestrava
