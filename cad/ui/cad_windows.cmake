@@ -1,0 +1,20 @@
+# The 3-D viewer, its workspace window and the drawing windows (Qt on top of kestrava_cad).
+set(KESTRAVA_CAD_UI_DIR ${CMAKE_CURRENT_LIST_DIR})
+
+add_library(kestrava_cad_ui STATIC
+    ${KESTRAVA_CAD_UI_DIR}/display_group.cpp
+    ${KESTRAVA_CAD_UI_DIR}/drawing_progress_window.cpp
+    ${KESTRAVA_CAD_UI_DIR}/drawing_window.cpp
+    ${KESTRAVA_CAD_UI_DIR}/model_viewer.cpp
+    ${KESTRAVA_CAD_UI_DIR}/report_cad_error.cpp
+    ${KESTRAVA_CAD_UI_DIR}/single_instance_guard.cpp
+    ${KESTRAVA_CAD_UI_DIR}/step_views.cpp
+    ${KESTRAVA_CAD_UI_DIR}/viewer_launcher.cpp
+    ${KESTRAVA_CAD_UI_DIR}/workspace_window.cpp
+)
+set_target_properties(kestrava_cad_ui PROPERTIES AUTOMOC ON)
+kestrava_target_defaults(kestrava_cad_ui)
+target_include_directories(kestrava_cad_ui PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(kestrava_cad_ui PUBLIC
+    kestrava_cad kestrava_ui Qt6::Widgets Qt6::OpenGL Qt6::OpenGLWidgets
+    TKV3d TKOpenGl TKService)

@@ -1,0 +1,264 @@
+#include "cad/ui/drawing_window.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <utility>
+
+#include "cad/ui/drawing_progress_window.h"
+#include "cad/ui/report_cad_error.h"
+#include "cad/ui/single_instance_guard.h"
+#include "cad/ui/step_views.h"
+#include "ui/exit_question.h"
+
+namespace kestrava::cad::ui {
+namespace {
+
+using kestrava::ui::MessageAnswer;
+using kestrava::ui::MessageButtons;
+using kestrava::ui::MessageIcon;
+
+// A request through a handle the failed build left empty.
+constexpr long kNoWorkspace = 1011;
+
+CadError NoWorkspaceError() {
+    return CadError{kNoWorkspace, "No workspace was started"};
+}
+
+QFont VerdanaFont() {
+    return QFont(QStringLiteral("Verdana"), 9);
+}
+
+QLabel* WrappedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setFont(VerdanaFont());
+    return label;
+}
+
+QPushButton* Button(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+QGroupBox* Group(const QString& caption, QWidget* parent) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setFont(VerdanaFont());
+    return group;
+}
+
+}  // namespace
+
+DrawingWindow::DrawingWindow(kestrava::ui::MessageBoxes& boxes, CadLauncher& launcher,
+                             QString installFolder, QString appTitle, QWidget* parent)
+    : QWidget(parent),
+      boxes_(boxes),
+      launcher_(launcher),
+      installFolder_(std::move(installFolder)),
+      appTitle_(std::move(appTitle)) {
+    setObjectName(QStringLiteral("frmDraw"));
+    setWindowTitle(appTitle_ + QStringLiteral(": View The Transformer"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildDrawGroup());
+    layout->addWidget(BuildStepViewGroup());
+    layout->addWidget(BuildToolGroup());
+    layout->addWidget(BuildNavigationRow());
+    resize(620, 640);
+
+    SetToolButtons(false);
+    cmdDrawCAD_->setEnabled(true);
+    cmdQuitAC_->setEnabled(false);
+    if (AnotherInstanceRunning()) {
+        boxes_.Show(AlreadyRunningText(), MessageIcon::Critical, MessageButtons::Ok, appTitle_);
+    }
+}
+
+QWidget* DrawingWindow::BuildDrawGroup() {
+    QGroupBox* group = Group(QStringLiteral("Draw in AutoCAD"), this);
+    auto* layout = new QHBoxLayout(group);
+    layout->addWidget(
+        WrappedLabel(QStringLiteral(
+                         "If AutoCAD is installed in your machine, please click on the DRAW button "
+                         "to view the transformer in AutoCAD."),
+                     group),
+        1);
+    cmdDrawCAD_ = Button(QStringLiteral("cmdDrawCAD"), QStringLiteral("   Draw"), group);
+    cmdDrawCAD_->setMinimumWidth(110);
+    connect(cmdDrawCAD_, &QPushButton::clicked, this, &DrawingWindow::Draw);
+    layout->addWidget(cmdDrawCAD_);
+    return group;
+}
+
+QWidget* DrawingWindow::BuildStepViewGroup() {
+    static const std::array<QString, kStepViewCount> kDescriptions{
+        QStringLiteral("View only transformer limbs."),
+        QStringLiteral("View the complete core only."),
+        QStringLiteral("View the complete core with low voltage winding only."),
+        QStringLiteral("View the complete transformer without tank."),
+        QStringLiteral("View transformer with tank."),
+    };
+    QGroupBox* group = Group(QStringLiteral("Step by Step View:"), this);
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(
+        WrappedLabel(QStringLiteral("You can also view the transformer step by step as it is being "
+                                    "made in the factory and use some AutoCAD tools to have a "
+                                    "good viewing experience."),
+                     group),
+        0, 0, 1, 3);
+    for (int row = 0; row < kStepViewCount; ++row) {
+        const int view = row + 1;
+        layout->addWidget(WrappedLabel(QStringLiteral("Step %1:").arg(view), group), view, 0);
+        layout->addWidget(WrappedLabel(kDescriptions[static_cast<std::size_t>(row)], group), view,
+                          1);
+        QPushButton* button =
+            Button(QStringLiteral("Command%1").arg(view), QStringLiteral("View"), group);
+        connect(button, &QPushButton::clicked, this, [this, view] { ShowStepView(view); });
+        layout->addWidget(button, view, 2);
+        viewButtons_[static_cast<std::size_t>(row)] = button;
+    }
+    layout->setColumnStretch(1, 1);
+    return group;
+}
+
+QWidget* DrawingWindow::BuildToolGroup() {
+    QGroupBox* group = Group(QStringLiteral("AutoCAD tools"), this);
+    auto* layout = new QGridLayout(group);
+    cmdDimension_ = Button(QStringLiteral("cmdDimension"), QStringLiteral("Dimension"), group);
+    command6_ = Button(QStringLiteral("Command6"), QStringLiteral("3D Random Rotation"), group);
+    command7_ = Button(QStringLiteral("Command7"), QStringLiteral("3D Rotation"), group);
+    cmdZoom_ = Button(QStringLiteral("cmdZoom"), QStringLiteral("Zoom to Fit"), group);
+    cmdQuitAC_ = Button(QStringLiteral("cmdQuitAC"), QStringLiteral("&Quit AutoCad"), group);
+    connect(cmdDimension_, &QPushButton::clicked, this, [this] { RunTool("DIMLINEAR "); });
+    connect(command6_, &QPushButton::clicked, this, [this] { RunTool("3dCOrbit "); });
+    connect(command7_, &QPushButton::clicked, this, [this] { RunTool("3dOrbit "); });
+    connect(cmdZoom_, &QPushButton::clicked, this, &DrawingWindow::ZoomToFit);
+    connect(cmdQuitAC_, &QPushButton::clicked, this, &DrawingWindow::QuitWorkspace);
+    layout->addWidget(cmdDimension_, 0, 0);
+    layout->addWidget(command6_, 0, 1);
+    layout->addWidget(command7_, 0, 2);
+    layout->addWidget(cmdZoom_, 1, 0);
+    layout->addWidget(cmdQuitAC_, 1, 2);
+    return group;
+}
+
+QWidget* DrawingWindow::BuildNavigationRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    cmdBack_ = Button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), row);
+    cmdBack_->setToolTip(QStringLiteral("Click to go back"));
+    cmdBack_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    cmdExit_ = Button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), row);
+    cmdExit_->setToolTip(QStringLiteral("Click to exit"));
+    cmdExit_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(cmdBack_, &QPushButton::clicked, this, [this] {
+        hide();
+        emit backRequested();
+    });
+    connect(cmdExit_, &QPushButton::clicked, this, &DrawingWindow::Exit);
+    layout->addWidget(cmdBack_);
+    layout->addStretch(1);
+    layout->addWidget(cmdExit_);
+    return row;
+}
+
+void DrawingWindow::OpenForDesign(const DesignRecord& record) {
+    record_ = record;
+    show();
+    raise();
+    activateWindow();
+    cmdDrawCAD_->setEnabled(true);
+}
+
+void DrawingWindow::Draw() {
+    {
+        DrawingProgressWindow progress(boxes_, appTitle_);
+        model_ = BuildTransformerModel(record_, launcher_, progress,
+                                       std::filesystem::path(installFolder_.toStdString()));
+    }
+    // Whatever the build achieved: a failed request is reported when the user makes it.
+    SetToolButtons(true);
+    cmdQuitAC_->setEnabled(true);
+    cmdDrawCAD_->setEnabled(false);
+}
+
+void DrawingWindow::ShowStepView(int view) {
+    if (CadStatus failed = ApplyStepView(model_.modelSolids, view)) return Report(*failed);
+    const ApplicationHandle& app = model_.cadConnection.acadApp;
+    if (!app) return Report(NoWorkspaceError());
+    if (CadStatus failed = app->ZoomExtents()) return Report(*failed);
+    if (CadStatus failed = app->BringToForeground()) return Report(*failed);
+}
+
+void DrawingWindow::RunTool(std::string_view command) {
+    const CadConnection& connection = model_.cadConnection;
+    if (!connection.acadDoc || !connection.acadApp) return Report(NoWorkspaceError());
+    if (CadStatus failed = connection.acadDoc->SendCommand(command)) return Report(*failed);
+    if (CadStatus failed = connection.acadApp->BringToForeground()) return Report(*failed);
+}
+
+void DrawingWindow::ZoomToFit() {
+    const ApplicationHandle& app = model_.cadConnection.acadApp;
+    CadStatus failed = app ? app->ZoomExtents() : CadStatus(NoWorkspaceError());
+    if (!failed) failed = app->BringToForeground();
+    if (!failed) return;
+    boxes_.Show(QString::fromStdString(failed->description), MessageIcon::Critical,
+                MessageButtons::Ok, appTitle_ + QStringLiteral(": An error occured..."));
+}
+
+void DrawingWindow::QuitWorkspace() {
+    const ApplicationHandle& app = model_.cadConnection.acadApp;
+    const CadStatus failed = app ? app->Quit() : CadStatus(NoWorkspaceError());
+    if (!failed) {
+        boxes_.Show(QStringLiteral("Successfully ended AutoCAD application."),
+                    MessageIcon::Information, MessageButtons::Ok, appTitle_);
+        ResetLostInstance();
+        return;
+    }
+    if (failed->number == kInstanceGone || failed->number == kInstanceGoneOnQuit) {
+        ResetLostInstance();
+    }
+}
+
+void DrawingWindow::Exit() {
+    if (boxes_.Show(QStringLiteral("Do you want to exit ?"), MessageIcon::Question,
+                    MessageButtons::YesNo, appTitle_) == MessageAnswer::Yes) {
+        emit exitConfirmed();
+    }
+}
+
+void DrawingWindow::closeEvent(QCloseEvent* event) {
+    if (!kestrava::ui::ConfirmExit(boxes_)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit exitConfirmed();
+}
+
+void DrawingWindow::SetToolButtons(bool enabled) {
+    for (QPushButton* button : viewButtons_) button->setEnabled(enabled);
+    command6_->setEnabled(enabled);
+    command7_->setEnabled(enabled);
+    cmdDimension_->setEnabled(enabled);
+    cmdZoom_->setEnabled(enabled);
+}
+
+void DrawingWindow::ResetLostInstance() {
+    SetToolButtons(false);
+    cmdExit_->setEnabled(true);
+    cmdQuitAC_->setEnabled(false);
+}
+
+void DrawingWindow::Report(const CadError& error) {
+    ReportCadError(error, boxes_, appTitle_, [this] { ResetLostInstance(); });
+}
+
+}  // namespace kestrava::cad::ui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "cad/cad_automation.h"
+#include "cad/transformer_model_builder.h"
+#include "engine/design_record.h"
+#include "ui/message_boxes.h"
+
+namespace kestrava::cad::ui {
+
+// frmDraw: builds the 3-D model of the current design, walks through the five step views, offers
+// the viewing tools and quits the workspace.
+class DrawingWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    DrawingWindow(kestrava::ui::MessageBoxes& boxes, CadLauncher& launcher, QString installFolder,
+                  QString appTitle, QWidget* parent = nullptr);
+
+    // Shows the window for 'record' and enables Draw; the other buttons stay as they were left.
+    void OpenForDesign(const DesignRecord& record);
+
+  signals:
+    // Back was pressed; the window has hidden itself.
+    void backRequested();
+    // The user confirmed leaving the program.
+    void exitConfirmed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* BuildDrawGroup();
+    QWidget* BuildStepViewGroup();
+    QWidget* BuildToolGroup();
+    QWidget* BuildNavigationRow();
+
+    void Draw();
+    void ShowStepView(int view);
+    // Sends an interactive command to the document, then raises the workspace.
+    void RunTool(std::string_view command);
+    void ZoomToFit();
+    void QuitWorkspace();
+    void Exit();
+
+    // Enables or disables the five view buttons and the four tool buttons together.
+    void SetToolButtons(bool enabled);
+    // Leaves only Back and Exit useful once the workspace is gone.
+    void ResetLostInstance();
+    void Report(const CadError& error);
+
+    kestrava::ui::MessageBoxes& boxes_;
+    CadLauncher& launcher_;
+    QString installFolder_;
+    QString appTitle_;
+    DesignRecord record_;
+    TransformerModel model_;
+
+    QPushButton* cmdDrawCAD_ = nullptr;
+    std::array<QPushButton*, 5> viewButtons_{};  // Command1 ... Command5
+    QPushButton* cmdDimension_ = nullptr;
+    QPushButton* command6_ = nullptr;
+    QPushButton* command7_ = nullptr;
+    QPushButton* cmdZoom_ = nullptr;
+    QPushButton* cmdQuitAC_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+};
+
+}  // namespace kestrava::cad::ui
