@@ -18,3 +18,7 @@ target_include_directories(kestrava_cad_ui PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(kestrava_cad_ui PUBLIC
     kestrava_cad kestrava_ui Qt6::Widgets Qt6::OpenGL Qt6::OpenGLWidgets
     TKV3d TKOpenGl TKService)
+
+add_executable(kestrava_cad_ui_tests ${KESTRAVA_CAD_UI_DIR}/tests/drawing_window_test.cpp)
+target_link_libraries(kestrava_cad_ui_tests PRIVATE kestrava_cad_ui)
+kestrava_add_qtest(kestrava_cad_ui_tests)
