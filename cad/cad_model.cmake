@@ -1,9 +1,29 @@
 # The CAD document on the modelling kernel and the transformer model build (no Qt, no display).
+
+# The kernel's package config names TBB's development links (libtbb.so), which exist only with
+# the TBB development package; the kernel libraries already carry TBB as a runtime dependency.
+# Drop such missing files from the kernel targets so that linking works without that package.
+foreach(kernel_target IN LISTS OpenCASCADE_LIBRARIES)
+    if(TARGET ${kernel_target})
+        get_target_property(kernel_deps ${kernel_target} INTERFACE_LINK_LIBRARIES)
+        if(kernel_deps)
+            set(present_deps "")
+            foreach(dep IN LISTS kernel_deps)
+                if(NOT IS_ABSOLUTE "${dep}" OR EXISTS "${dep}")
+                    list(APPEND present_deps "${dep}")
+                endif()
+            endforeach()
+            set_target_properties(${kernel_target} PROPERTIES
+                INTERFACE_LINK_LIBRARIES "${present_deps}")
+        endif()
+    endif()
+endforeach()
 add_library(kestrava_cad STATIC
     ${CMAKE_CURRENT_LIST_DIR}/aci_palette.cpp
     ${CMAKE_CURRENT_LIST_DIR}/model_document.cpp
     ${CMAKE_CURRENT_LIST_DIR}/model_export.cpp
     ${CMAKE_CURRENT_LIST_DIR}/model_workspace.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/transformer_model_builder.cpp
 )
 kestrava_target_defaults(kestrava_cad)
 target_include_directories(kestrava_cad PUBLIC ${PROJECT_SOURCE_DIR})
@@ -11,3 +31,12 @@ target_include_directories(kestrava_cad SYSTEM PUBLIC ${OpenCASCADE_INCLUDE_DIR}
 target_link_libraries(kestrava_cad PUBLIC
     TKernel TKMath TKG3d TKBRep TKTopAlgo TKPrim TKMesh TKLCAF TKCAF TKXCAF TKXSBase TKSTEP
     TKXDESTEP TKRWMesh TKService)
+
+add_executable(kestrava_cad_tests
+    ${CMAKE_CURRENT_LIST_DIR}/tests/aci_palette_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/model_workspace_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/model_export_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tests/transformer_model_builder_test.cpp
+)
+target_link_libraries(kestrava_cad_tests PRIVATE kestrava_cad nlohmann_json::nlohmann_json)
+kestrava_add_gtest(kestrava_cad_tests unit)

@@ -1,9 +1,13 @@
 #include "cad/model_export.h"
 
 #include <string>
+#include <utility>
 
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <IFSelect_ReturnStatus.hxx>
+#include <Message.hxx>
+#include <Message_Messenger.hxx>
+#include <Message_Printer.hxx>
 #include <Message_ProgressRange.hxx>
 #include <Quantity_Color.hxx>
 #include <RWGltf_CafWriter.hxx>
@@ -28,6 +32,27 @@ namespace {
 // the file small.
 constexpr double kMeshLinearDeflection = 0.5;
 constexpr double kMeshAngularDeflection = 0.35;
+
+// Keeps the kernel's translators from printing their transfer statistics while a file is
+// written; failures still print.
+class QuietKernelMessages {
+  public:
+    QuietKernelMessages() {
+        for (Message_SequenceOfPrinters::Iterator it(Message::DefaultMessenger()->Printers());
+             it.More(); it.Next()) {
+            saved_.emplace_back(it.Value(), it.Value()->GetTraceLevel());
+            it.Value()->SetTraceLevel(Message_Fail);
+        }
+    }
+    ~QuietKernelMessages() {
+        for (auto& [printer, level] : saved_) printer->SetTraceLevel(level);
+    }
+    QuietKernelMessages(const QuietKernelMessages&) = delete;
+    QuietKernelMessages& operator=(const QuietKernelMessages&) = delete;
+
+  private:
+    std::vector<std::pair<Handle(Message_Printer), Message_Gravity>> saved_;
+};
 
 // A transient XCAF document, closed again when it goes out of scope.
 class XcafDocument {
@@ -60,9 +85,18 @@ CadError SaveError(const std::filesystem::path& path) {
     return CadError{kSaveFailed, "Cannot write the file " + path.string()};
 }
 
+// The writers would only fail late (glTF after meshing), so a missing folder is caught first.
+bool FolderExists(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    return std::filesystem::is_directory(folder, error);
+}
+
 }  // namespace
 
 CadStatus WriteStepFile(const std::vector<ModelSolid>& solids, const std::filesystem::path& path) {
+    if (!FolderExists(path)) return SaveError(path);
+    const QuietKernelMessages quiet;
     XcafDocument document;
     for (const ModelSolid& solid : solids) document.Add(solid);
 
@@ -75,6 +109,8 @@ CadStatus WriteStepFile(const std::vector<ModelSolid>& solids, const std::filesy
 }
 
 CadStatus WriteGltfFile(const std::vector<ModelSolid>& solids, const std::filesystem::path& path) {
+    if (!FolderExists(path)) return SaveError(path);
+    const QuietKernelMessages quiet;
     XcafDocument document;
     for (const ModelSolid& solid : solids) {
         if (!solid.visible) continue;

@@ -1,0 +1,303 @@
+#include "cad/transformer_model_builder.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "cad/model_workspace.h"
+
+namespace kestrava::cad {
+namespace {
+
+constexpr int kProgressStep = 5;
+constexpr int kLaunchProgressStep = 15;
+
+// Colour indices of the model's parts.
+constexpr int kCoreColor = 181;
+constexpr int kHvWindingColor = 145;
+constexpr int kTankColor = 161;
+constexpr int kLvWindingColor = 142;
+constexpr int kInsulationColor = 7;
+
+// Receives the error of every operation the build skips.
+using SkipSink = std::function<void(const CadError&)>;
+
+// The build's dimensions, read from the design record (mm; the tank in m).
+struct ModelDimensions {
+    explicit ModelDimensions(const DesignRecord& r)
+        : d(r.circumscribingCircleDiameter),
+          b(r.coreStepWidthB),
+          windowHeight(r.windowHeight),
+          limbDistance(r.adjacentLimbDistance),
+          yokeHeight(r.yokeHeight),
+          yokeDepth(r.yokeDepth),
+          frameHeight(r.frameHeight),
+          frameWidth(r.frameWidth),
+          hvHeight(r.hvWindingHeight),
+          hvOutside(r.hvOutsideDiameter),
+          hvInside(r.hvInsideDiameter),
+          lvOutside(r.lvOutsideDiameter),
+          lvInside(r.lvInsideDiameter),
+          tankLength(r.tankLength),
+          tankWidth(r.tankWidth),
+          tankHeight(r.tankHeight),
+          coreMidHeight(r.yokeHeight + r.windowHeight / 2.0) {}
+
+    // The axis point of limb k (1-3) at the core's mid-height.
+    Point3 LimbCentre(int k) const {
+        const double x = k == 1 ? 0.0 : (k == 2 ? limbDistance : 2.0 * limbDistance);
+        return {x, 0.0, coreMidHeight};
+    }
+
+    double d, b, windowHeight, limbDistance, yokeHeight, yokeDepth, frameHeight, frameWidth;
+    double hvHeight, hvOutside, hvInside, lvOutside, lvInside;
+    double tankLength, tankWidth, tankHeight;
+    double coreMidHeight;
+};
+
+// One run of the build sequence: each failing operation is handed to 'skipped' and the
+// run goes on with the next one.
+class ModelBuild {
+  public:
+    ModelBuild(const DesignRecord& record, BuildFeedback& feedback, SkipSink skipped)
+        : dim_(record), feedback_(feedback), skipped_(std::move(skipped)) {}
+
+    TransformerModel Run(CadLauncher& launcher, const std::filesystem::path& stepFile,
+                         const std::filesystem::path& gltfFile) {
+        feedback_.ShowProgressWindow();
+        feedback_.SetProgressMaximum(kBuildProgressMaximum);
+        feedback_.SetProgressValue(1);
+        // The growth factor of the nested cylinders' heights, computed this way on purpose.
+        const double f = 1010.0 / 1000.0;
+
+        Advance();
+        feedback_.SetMessage("Connecting to AutoCAD...");
+        Connect(launcher);
+        Advance(kLaunchProgressStep);
+
+        DrawCore();
+        DrawWindingsAndTank(f);
+        SetView();
+
+        feedback_.SetMessage("Saving the AutoCAD file...");
+        Save(stepFile);
+        Save(gltfFile);
+        if (App()) Check(App()->ZoomExtents());
+        Advance();
+
+        feedback_.CloseProgressWindow();
+        feedback_.ShowClosingMessage(kClosingMessage);
+        return std::move(model_);
+    }
+
+  private:
+    CadApplication* App() const { return model_.cadConnection.acadApp.get(); }
+    CadDocument* Doc() const { return model_.cadConnection.acadDoc.get(); }
+
+    void Advance(int step = kProgressStep) {
+        feedback_.SetProgressValue(feedback_.ProgressValue() + step);
+    }
+
+    void Check(const CadStatus& status) {
+        if (status) skipped_(*status);
+    }
+
+    void Connect(CadLauncher& launcher) {
+        auto app = launcher.Create(kWorkspaceProgrammaticId);
+        if (!app.ok()) return skipped_(app.error());
+        model_.cadConnection.acadApp = app.value();
+        auto doc = App()->ActiveDocument();
+        if (!doc.ok()) return skipped_(doc.error());
+        model_.cadConnection.acadDoc = doc.value();
+    }
+
+    SolidHandle Named(CadResult<SolidHandle> created, std::string_view name) {
+        if (!created.ok()) {
+            skipped_(created.error());
+            return {};
+        }
+        Check(created.value()->SetName(name));
+        return created.value();
+    }
+
+    SolidHandle Box(Point3 centre, double length, double width, double height,
+                    std::string_view name) {
+        if (!Doc()) return Missing();
+        return Named(Doc()->AddBox(centre, length, width, height), name);
+    }
+
+    SolidHandle Cylinder(Point3 centre, double radius, double height, std::string_view name) {
+        if (!Doc()) return Missing();
+        return Named(Doc()->AddCylinder(centre, radius, height), name);
+    }
+
+    SolidHandle Missing() {
+        skipped_(CadError{kInstanceGone, "No drawing to draw into"});
+        return {};
+    }
+
+    void Colour(const SolidHandle& solid, int colorIndex) {
+        if (solid) Check(solid->SetColor(colorIndex));
+    }
+
+    // The next core box takes the colour read from the box drawn before it.
+    void CopyColour(const SolidHandle& from, const SolidHandle& to) {
+        if (!from || !to) return;
+        const CadResult<int> color = from->Color();
+        if (!color.ok()) return skipped_(color.error());
+        Check(to->SetColor(color.value()));
+    }
+
+    void DrawCore() {
+        static constexpr std::array<std::string_view, 3> kLimbMessages{
+            "Drawing 1st limb...", "Drawing 2nd limb...", "Drawing 3rd limb..."};
+        auto& plates = model_.modelSolids.limbPlates;
+        SolidHandle previous;
+        for (int k = 1; k <= 3; ++k) {
+            const std::string limb = "Limb " + std::to_string(k);
+            const auto wide = static_cast<std::size_t>(2 * (k - 1));
+            plates[wide] = Box(dim_.LimbCentre(k), 0.85 * dim_.d, dim_.b, dim_.frameHeight,
+                               limb + " wide plate");
+            if (k == 1) {
+                Colour(plates[wide], kCoreColor);
+            } else {
+                CopyColour(previous, plates[wide]);
+            }
+            Advance();
+            plates[wide + 1] = Box(dim_.LimbCentre(k), 0.53 * dim_.d, 0.85 * dim_.d,
+                                   dim_.frameHeight, limb + " cross plate");
+            CopyColour(plates[wide], plates[wide + 1]);
+            Advance();
+            previous = plates[wide + 1];
+            feedback_.SetMessage(kLimbMessages[static_cast<std::size_t>(k - 1)]);
+        }
+
+        const double yokeLength = dim_.frameWidth - 2.0 * (0.16 * dim_.d);
+        const double halfWindow = dim_.windowHeight / 2.0;
+        const double halfYoke = dim_.yokeHeight / 2.0;
+        auto& upper = model_.modelSolids.upperYoke;
+        upper = Box({dim_.limbDistance, 0.0, dim_.coreMidHeight + halfWindow + halfYoke},
+                    yokeLength, dim_.yokeDepth, dim_.yokeHeight, "Upper yoke");
+        CopyColour(previous, upper);
+        Advance();
+        feedback_.SetMessage("Drawing upper yoke...");
+
+        auto& lower = model_.modelSolids.lowerYoke;
+        lower = Box({dim_.limbDistance, 0.0, dim_.coreMidHeight - halfWindow - halfYoke},
+                    yokeLength, dim_.yokeDepth, dim_.yokeHeight, "Lower yoke");
+        CopyColour(upper, lower);
+        Advance();
+        feedback_.SetMessage("Drawing lower yoke...");
+    }
+
+    // Three concentric cylinders, one per limb, each followed by a progress step, then coloured.
+    void DrawCylinderSet(std::array<SolidHandle, 3>& set, double radius, double height,
+                         int colorIndex, std::string_view name) {
+        for (int k = 1; k <= 3; ++k) {
+            set[static_cast<std::size_t>(k - 1)] = Cylinder(
+                dim_.LimbCentre(k), radius, height, std::string(name) + " " + std::to_string(k));
+            Advance();
+        }
+        for (const SolidHandle& solid : set) Colour(solid, colorIndex);
+    }
+
+    void DrawWindingsAndTank(double f) {
+        ModelSolids& solids = model_.modelSolids;
+        const double h = dim_.hvHeight;
+
+        feedback_.SetMessage("Drawing H.V. windings...");
+        DrawCylinderSet(solids.hvWindings, dim_.hvOutside / 2.0, h, kHvWindingColor,
+                        "H.V. winding");
+
+        solids.tankSolid = Box(dim_.LimbCentre(2), 1000.0 * dim_.tankLength,
+                               1000.0 * dim_.tankWidth, 1000.0 * dim_.tankHeight, "Tank");
+        Colour(solids.tankSolid, kTankColor);
+        if (solids.tankSolid) Check(solids.tankSolid->SetVisible(false));
+        feedback_.SetMessage("Drawing tank...");
+        Advance();
+
+        feedback_.SetMessage("Drawing L.V. windings...");
+        DrawCylinderSet(solids.lvWindings, dim_.lvOutside / 2.0, f * (f * h), kLvWindingColor,
+                        "L.V. winding");
+        feedback_.SetMessage("Drawing insulations between L.V. winding and core...");
+        DrawCylinderSet(solids.coreInsulations, dim_.lvInside / 2.0, (f * (f * h)) * f,
+                        kInsulationColor, "L.V.-core insulation");
+        feedback_.SetMessage("Drawing insulations between L.V. and H.V. winding...");
+        DrawCylinderSet(solids.lvHvInsulations, dim_.hvInside / 2.0, h * f, kInsulationColor,
+                        "L.V.-H.V. insulation");
+    }
+
+    void SetView() {
+        if (Doc()) {
+            CadResult<Viewport> viewport = Doc()->ActiveViewport();
+            if (viewport.ok()) {
+                Viewport changed = viewport.value();
+                changed.viewDirection = {-1.0, -1.0, 1.0};
+                Check(Doc()->SetActiveViewport(changed));
+            } else {
+                skipped_(viewport.error());
+            }
+        }
+        Advance();
+
+        feedback_.SetMessage("Shading transformer...");
+        Advance();
+        for (std::string_view command :
+             {"vscurrent conceptual ", "perspective 1 ", "-view _seiso "}) {
+            if (Doc()) Check(Doc()->SendCommand(command));
+        }
+        Advance();
+
+        if (App()) {
+            Check(App()->SetWindowState(3));
+            Check(App()->SetVisible(true));
+        }
+    }
+
+    void Save(const std::filesystem::path& path) {
+        if (Doc()) Check(Doc()->SaveAs(path));
+    }
+
+    ModelDimensions dim_;
+    BuildFeedback& feedback_;
+    SkipSink skipped_;
+    TransformerModel model_;
+};
+
+// Feedback for a build without a window: it only keeps the bar's value.
+class SilentFeedback : public BuildFeedback {
+  public:
+    void ShowProgressWindow() override {}
+    void SetProgressMaximum(int) override {}
+    void SetProgressValue(int value) override { value_ = value; }
+    int ProgressValue() const override { return value_; }
+    void SetMessage(std::string_view) override {}
+    void CloseProgressWindow() override {}
+    void ShowClosingMessage(std::string_view) override {}
+
+  private:
+    int value_ = 0;
+};
+
+}  // namespace
+
+TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& launcher,
+                                       BuildFeedback& feedback,
+                                       const std::filesystem::path& installFolder) {
+    const std::filesystem::path folder = installFolder / kModelFolderName;
+    return ModelBuild(record, feedback, [](const CadError&) {})
+        .Run(launcher, folder / kModelStepFileName, folder / kModelGltfFileName);
+}
+
+CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile) {
+    HeadlessLauncher launcher;
+    SilentFeedback feedback;
+    CadStatus firstFailure;
+    ModelBuild(record, feedback, [&](const CadError& error) {
+        if (!firstFailure) firstFailure = error;
+    }).Run(launcher, stepFile, std::filesystem::path(stepFile).replace_extension(".glb"));
+    return firstFailure;
+}
+
+}  // namespace kestrava::cad
