@@ -1,0 +1,184 @@
+#include "tools/design_command.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <variant>
+
+#include "engine/design_transformer.h"
+#include "records/conductor_table_database.h"
+#include "sheet/design_sheet_writer.h"
+#include "tools/batch_design.h"
+#include "tools/design_record_json.h"
+#include "tools/rating_texts.h"
+
+namespace kestrava {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kInconsistentWarning =
+    "Warning: \nThe entered values are not consistent!\n"
+    "Still you can save the design sheet, but the transformer will look absurd after "
+    "designing.\nYou can also enter new parameters by coming back to this form.";
+
+struct CommandOptions {
+    std::string kva;
+    std::string primary;
+    std::string secondary;
+    std::string frequency = "50";
+    std::string connection = "Delta-Star";
+    std::string tapping = "5";
+    std::string table;
+    std::string sheet;
+    std::string batch;
+    bool json = false;
+};
+
+// The folder of this executable; the working directory plays no part.
+fs::path InstallationFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : executable.parent_path();
+}
+
+fs::path TablePath(const CommandOptions& options) {
+    if (!options.table.empty()) return options.table;
+    return InstallationFolder() / "Database" / "Appr_CSA.sqlite";
+}
+
+// Engine messages end their lines the way the windows do; a terminal wants plain line feeds.
+std::string WithLineFeeds(std::string text) {
+    for (std::size_t pos = text.find("\r\n"); pos != std::string::npos;
+         pos = text.find("\r\n", pos)) {
+        text.erase(pos, 1);
+    }
+    return text;
+}
+
+int RunBatch(const CommandOptions& options, ConductorTableSource& table) {
+    std::ifstream input(options.batch, std::ios::binary);
+    if (!input) {
+        std::cerr << "kestrava-design: cannot open the batch file \"" << options.batch
+                  << "\": " << std::strerror(errno) << '\n';
+        return kExitUsage;
+    }
+    const BatchOutcome outcome = RunDesignBatch(input, std::cout, table);
+    if (!outcome.error.empty()) {
+        std::cerr << "kestrava-design: " << outcome.error << '\n';
+        return kExitUsage;
+    }
+    return kExitDesigned;
+}
+
+int RunSingle(const CommandOptions& options, ConductorTableSource& table) {
+    DesignInputs inputs;
+    const RatingTexts texts{options.kva,       options.primary,    options.secondary,
+                            options.frequency, options.connection, options.tapping};
+    if (const auto refusal = ReadRatingTexts(texts, inputs)) {
+        std::cerr << "kestrava-design: --" << refusal->field << ": " << refusal->reason << '\n';
+        return kExitUsage;
+    }
+
+    const DesignResult result = DesignTransformer(inputs, table);
+    if (const auto* failure = std::get_if<DesignFailure>(&result)) {
+        std::cerr << WithLineFeeds(failure->message) << '\n';
+        return kExitDesignFailed;
+    }
+    const auto& record = std::get<DesignRecord>(result);
+    if (IsDesignInconsistent(record)) std::cerr << kInconsistentWarning << '\n';
+
+    const SheetTexts sheetTexts{options.connection, options.primary, options.secondary};
+    if (options.sheet == "-") {
+        std::cout << FormatDesignSheet(record, sheetTexts);
+    } else if (!options.sheet.empty()) {
+        if (const auto failure = WriteDesignSheet(options.sheet, record, sheetTexts)) {
+            std::cerr << "kestrava-design: " << *failure << '\n';
+            return kExitUsage;
+        }
+    }
+    if (options.json || options.sheet.empty()) {
+        std::string json;
+        AppendDesignRecordJson(json, record);
+        std::cout << json << '\n';
+    }
+    std::cout.flush();
+    return std::cout ? kExitDesigned : kExitUsage;
+}
+
+// Checks what CLI11 cannot express; returns the usage problem, if any.
+std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
+    if (app.count("--batch") > 0) {
+        return options.batch.empty() ? "--batch needs a file name" : std::string();
+    }
+    for (const char* required : {"--kva", "--primary", "--secondary"}) {
+        if (app.count(required) == 0) return std::string(required) + " is required (or --batch)";
+    }
+    if (app.count("--sheet") > 0 && options.sheet.empty()) return "--sheet needs a file name or -";
+    if (options.sheet == "-" && options.json) {
+        return "--sheet - and --json both write to standard output; choose one";
+    }
+    return {};
+}
+
+}  // namespace
+
+int RunDesignCommand(int argc, char** argv) {
+    CommandOptions options;
+    CLI::App app{"Designs a three-phase core-type transformer from its rating.", "kestrava-design"};
+    auto* kva = app.add_option("--kva", options.kva, "kVA rating");
+    auto* primary = app.add_option("--primary", options.primary, "H.V. line voltage, V");
+    auto* secondary = app.add_option("--secondary", options.secondary, "L.V. line voltage, V");
+    auto* frequency =
+        app.add_option("--frequency", options.frequency, "frequency, Hz")->capture_default_str();
+    auto* connection = app.add_option("--connection", options.connection,
+                                      "Delta-Star, Star-Delta, Star-Star or Delta-Delta")
+                           ->capture_default_str();
+    auto* tapping =
+        app.add_option("--tapping", options.tapping, "tapping, %")->capture_default_str();
+    app.add_option(
+        "--table", options.table,
+        "conductor table database (default: Database/Appr_CSA.sqlite beside the program)");
+    auto* sheet =
+        app.add_option("--sheet", options.sheet, "write the design sheet to FILE, or - for stdout");
+    auto* json = app.add_flag("--json", options.json,
+                              "print the design record as JSON (the default without --sheet)");
+    app.add_option("--batch", options.batch,
+                   "design every rating of a CSV file, one JSON line per rating")
+        ->excludes(kva)
+        ->excludes(primary)
+        ->excludes(secondary)
+        ->excludes(frequency)
+        ->excludes(connection)
+        ->excludes(tapping)
+        ->excludes(sheet)
+        ->excludes(json);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error);
+        return status == 0 ? kExitDesigned : kExitUsage;
+    }
+    if (const std::string problem = UsageProblem(app, options); !problem.empty()) {
+        std::cerr << "kestrava-design: " << problem << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+
+    const fs::path tablePath = TablePath(options);
+    LoadedConductorTable loaded = LoadConductorTable(tablePath);
+    if (!loaded.error.empty()) {
+        std::cerr << "kestrava-design: cannot read the conductor table \"" << tablePath.string()
+                  << "\": " << loaded.error << '\n';
+        return kExitUsage;
+    }
+    InMemoryConductorTable table(std::move(loaded.rows));
+    return app.count("--batch") > 0 ? RunBatch(options, table) : RunSingle(options, table);
+}
+
+}  // namespace kestrava

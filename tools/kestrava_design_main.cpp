@@ -1,0 +1,5 @@
+#include "tools/design_command.h"
+
+int main(int argc, char** argv) {
+    return kestrava::RunDesignCommand(argc, argv);
+}

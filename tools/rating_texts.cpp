@@ -1,0 +1,71 @@
+#include "tools/rating_texts.h"
+
+#include <algorithm>
+
+#include "engine/number_text.h"
+
+namespace kestrava {
+namespace {
+
+bool IsBlank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::optional<RatingRefusal> ReadStrictNumber(std::string_view field, std::string_view text,
+                                              double& value) {
+    if (!IsNumericText(text)) return RatingRefusal{field, Quoted(text) + " is not a number"};
+    value = ReadLeadingNumber(text);
+    return std::nullopt;
+}
+
+std::optional<RatingRefusal> ReadWholeNumber(std::string_view field, std::string_view text,
+                                             std::int16_t& value) {
+    const std::optional<std::int16_t> rounded = RoundToInt16(ReadLeadingNumber(text));
+    if (!rounded) return RatingRefusal{field, Quoted(text) + " is outside -32768..32767"};
+    value = *rounded;
+    return std::nullopt;
+}
+
+std::string ConnectionChoices() {
+    std::string choices;
+    for (const std::string_view name : kConnectionNames) {
+        choices += choices.empty() ? "" : ", ";
+        choices += name;
+    }
+    return choices;
+}
+
+}  // namespace
+
+std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInputs& inputs) {
+    const std::pair<std::string_view, std::string_view> all[] = {{"kva", texts.kva},
+                                                                 {"primary", texts.primary},
+                                                                 {"secondary", texts.secondary},
+                                                                 {"frequency", texts.frequency},
+                                                                 {"connection", texts.connection},
+                                                                 {"tapping", texts.tapping}};
+    for (const auto& [field, text] : all) {
+        if (IsBlank(text)) return RatingRefusal{field, "is empty"};
+    }
+
+    std::optional<RatingRefusal> refusal = ReadStrictNumber("kva", texts.kva, inputs.kvaRating);
+    if (!refusal) refusal = ReadStrictNumber("primary", texts.primary, inputs.primaryVoltage);
+    if (!refusal) refusal = ReadStrictNumber("secondary", texts.secondary, inputs.secondaryVoltage);
+    if (!refusal) refusal = ReadWholeNumber("frequency", texts.frequency, inputs.frequency);
+    if (!refusal) refusal = ReadWholeNumber("tapping", texts.tapping, inputs.tapping);
+    if (refusal) return refusal;
+
+    if (std::find(kConnectionNames.begin(), kConnectionNames.end(), texts.connection) ==
+        kConnectionNames.end()) {
+        return RatingRefusal{"connection",
+                             Quoted(texts.connection) + " is not one of " + ConnectionChoices()};
+    }
+    inputs.connectionType.assign(texts.connection);
+    return std::nullopt;
+}
+
+}  // namespace kestrava

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/design_record.h"
+
+namespace kestrava {
+
+// The six texts of one rating as typed (UTF-8).
+struct RatingTexts {
+    std::string_view kva;
+    std::string_view primary;
+    std::string_view secondary;
+    std::string_view frequency;
+    std::string_view connection;
+    std::string_view tapping;
+};
+
+// Which text of a rating was refused ("kva", "primary", ...) and why.
+struct RatingRefusal {
+    std::string_view field;
+    std::string reason;
+};
+
+// The connection names the engine knows, in the parameter window's list order.
+inline constexpr std::array<std::string_view, 4> kConnectionNames = {"Delta-Star", "Star-Delta",
+                                                                     "Star-Star", "Delta-Delta"};
+
+// Reads 'texts' the way the parameter window does into 'inputs' (reusing its string):
+// no text may be blank, kVA and both voltages must be strictly numeric, frequency and
+// tapping are rounded half to even into 16 bits, the connection must be one of the four names.
+std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInputs& inputs);
+
+}  // namespace kestrava

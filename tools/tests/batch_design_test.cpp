@@ -1,0 +1,132 @@
+#include "tools/batch_design.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <variant>
+#include <vector>
+
+#include "engine/design_transformer.h"
+#include "tools/design_record_json.h"
+
+namespace kestrava {
+namespace {
+
+using nlohmann::json;
+
+// Strips of every area from 1 to 3000 mm² in steps of 0.25, so every sensible rating finds one.
+InMemoryConductorTable WideStripTable() {
+    std::vector<ConductorStrip> rows;
+    for (double area = 1.0; area <= 3000.0; area += 0.25) {
+        const double thickness = std::sqrt(area / 4.0);
+        rows.push_back({area, thickness, 4.0 * thickness});
+    }
+    return InMemoryConductorTable(std::move(rows));
+}
+
+std::vector<std::string> OutputLines(const std::string& output) {
+    std::vector<std::string> lines;
+    std::istringstream stream(output);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+std::string ExpectedRecordLine(const DesignInputs& inputs, ConductorTableSource& table) {
+    const DesignResult result = DesignTransformer(inputs, table);
+    std::string line;
+    AppendDesignRecordJson(line, std::get<DesignRecord>(result));
+    return line;
+}
+
+class BatchDesignTest : public testing::Test {
+  protected:
+    BatchOutcome Run(const std::string& csv) {
+        std::istringstream input(csv);
+        std::ostringstream output;
+        const BatchOutcome outcome = RunDesignBatch(input, output, table_);
+        lines_ = OutputLines(output.str());
+        return outcome;
+    }
+    json ErrorLine(std::size_t index) const {
+        const json parsed = json::parse(lines_.at(index));
+        EXPECT_EQ(parsed.size(), 2u) << lines_.at(index);
+        return parsed;
+    }
+
+    InMemoryConductorTable table_ = WideStripTable();
+    std::vector<std::string> lines_;
+};
+
+TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
+    const BatchOutcome outcome =
+        Run("kva,primary,secondary,frequency,connection,tapping\r\n"
+            "100,11000,433,50,Delta-Star,5\r\n"
+            "100,11,000,433,50,Delta-Star,5\n"
+            "\n"
+            "100,11000,433,50,delta-star,5\n"
+            "100,11000,433,40000,Star-Star,5\n"
+            "100,11000,433,0,Star-Star,5\n"
+            "250,6600,415,50.5,Star-Delta,2.5");
+
+    EXPECT_EQ(outcome.error, "");
+    EXPECT_EQ(outcome.ratings, 6u);
+    EXPECT_EQ(outcome.failed, 4u);
+    ASSERT_EQ(lines_.size(), 6u);
+
+    EXPECT_EQ(lines_[0], ExpectedRecordLine({100, 11000, 433, 50, "Delta-Star", 5}, table_));
+    EXPECT_EQ(ErrorLine(1)["line"], 3);
+    EXPECT_EQ(ErrorLine(1)["error"],
+              "expected 6 fields (" + std::string(kBatchHeader) + "), found 7");
+    EXPECT_EQ(ErrorLine(2)["line"], 5);
+    EXPECT_NE(ErrorLine(2)["error"].get<std::string>().find("connection: \"delta-star\""),
+              std::string::npos);
+    EXPECT_EQ(ErrorLine(3)["line"], 6);
+    EXPECT_NE(ErrorLine(3)["error"].get<std::string>().find("frequency: \"40000\" is outside"),
+              std::string::npos);
+    EXPECT_EQ(ErrorLine(4)["line"], 7);
+    EXPECT_EQ(ErrorLine(4)["error"].get<std::string>().rfind("Error: ", 0), 0u);
+    EXPECT_EQ(lines_[5], ExpectedRecordLine({250, 6600, 415, 50, "Star-Delta", 2}, table_));
+}
+
+TEST_F(BatchDesignTest, KeepsOrderAcrossManyFlushes) {
+    std::string csv = std::string(kBatchHeader) + "\n";
+    constexpr int kRatings = 1500;
+    for (int i = 0; i < kRatings; ++i) {
+        csv += i % 3 == 2 ? "bad,11000,433,50,Star-Star,5\n"
+                          : std::to_string(25 + i % 200) + ",11000,433,50,Star-Star,5\n";
+    }
+    const BatchOutcome outcome = Run(csv);
+    EXPECT_EQ(outcome.error, "");
+    ASSERT_EQ(lines_.size(), static_cast<std::size_t>(kRatings));
+    for (int i = 0; i < kRatings; ++i) {
+        const json parsed = json::parse(lines_[static_cast<std::size_t>(i)]);
+        if (i % 3 == 2) {
+            ASSERT_EQ(parsed["line"], i + 2);
+        } else {
+            ASSERT_EQ(parsed["kvaRating"], 25 + i % 200) << i;
+        }
+    }
+}
+
+TEST_F(BatchDesignTest, AcceptsAByteOrderMarkBeforeTheHeader) {
+    const BatchOutcome outcome =
+        Run("\xEF\xBB\xBF" + std::string(kBatchHeader) + "\n100,11000,433,50,Delta-Delta,5\n");
+    EXPECT_EQ(outcome.error, "");
+    ASSERT_EQ(lines_.size(), 1u);
+    EXPECT_EQ(json::parse(lines_[0])["connectionType"], "Delta-Delta");
+}
+
+TEST_F(BatchDesignTest, RefusesInputWithoutTheHeader) {
+    for (const char* csv :
+         {"", "kva,primary,secondary\n100,11000,433\n", "100,11000,433,50,Delta-Star,5\n"}) {
+        const BatchOutcome outcome = Run(csv);
+        EXPECT_NE(outcome.error.find(kBatchHeader), std::string::npos) << csv;
+        EXPECT_EQ(outcome.ratings, 0u);
+        EXPECT_TRUE(lines_.empty());
+    }
+}
+
+}  // namespace
+}  // namespace kestrava

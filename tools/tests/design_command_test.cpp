@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <variant>
+
+#include "engine/design_record_fields.h"
+#include "engine/design_transformer.h"
+#include "records/conductor_table_database.h"
+#include "sheet/design_sheet_writer.h"
+
+namespace kestrava {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class DesignCommandTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("kestrava_design_cmd_" + std::to_string(getpid()) + "_" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Runs the command from another working folder with 'arguments' (shell words).
+    CommandRun Command(const std::string& arguments) const {
+        const fs::path errFile = folder_ / "stderr.txt";
+        const std::string command = "cd / && '" + std::string(KESTRAVA_DESIGN_EXE) + "' " +
+                                    arguments + " 2>'" + errFile.string() + "'";
+        CommandRun run;
+        FILE* pipe = popen(command.c_str(), "r");
+        if (pipe == nullptr) return run;
+        char buffer[65536];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            run.out.append(buffer, n);
+        const int raw = pclose(pipe);
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.err = ReadBytes(errFile);
+        return run;
+    }
+
+    // The same design run in this process on the installed table.
+    static DesignRecord DesignHere(const DesignInputs& inputs) {
+        LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
+        EXPECT_EQ(loaded.error, "");
+        InMemoryConductorTable table(std::move(loaded.rows));
+        DesignResult result = DesignTransformer(inputs, table);
+        EXPECT_TRUE(std::holds_alternative<DesignRecord>(result));
+        return std::get<DesignRecord>(std::move(result));
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(DesignCommandTest, JsonHoldsTheWholeRecordAtFullPrecision) {
+    const CommandRun run = Command("--kva 100 --primary '11 000' --secondary 433 --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json parsed = json::parse(run.out);
+    const DesignRecord expected = DesignHere({100, 11000, 433, 50, "Delta-Star", 5});
+
+    ForEachDoubleField(expected, [&](std::string_view name, double value) {
+        EXPECT_EQ(parsed.at(std::string(name)).get<double>(), value) << name;
+    });
+    EXPECT_EQ(parsed["frequency"], 50);
+    EXPECT_EQ(parsed["tapping"], 5);
+    EXPECT_EQ(parsed["connectionType"], "Delta-Star");
+    EXPECT_EQ(parsed["engineError"], false);
+    EXPECT_EQ(parsed["tableFound"], true);
+    EXPECT_EQ(parsed["consistent"], !IsDesignInconsistent(expected));
+}
+
+TEST_F(DesignCommandTest, SheetOnStandardOutputEqualsTheWriter) {
+    const CommandRun run = Command(
+        "--kva 250 --primary ' 6600' --secondary 415 --frequency 50.5 --connection Star-Delta "
+        "--tapping 2.5 --sheet -");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const DesignRecord record = DesignHere({250, 6600, 415, 50, "Star-Delta", 2});
+    EXPECT_EQ(run.out, FormatDesignSheet(record, {"Star-Delta", " 6600", "415"}));
+}
+
+TEST_F(DesignCommandTest, SheetFileAndTableOptionAreHonoured) {
+    const fs::path table = folder_ / "copy of table.sqlite";
+    fs::copy_file(KESTRAVA_CONDUCTOR_DATABASE, table);
+    const fs::path sheet = folder_ / "Design Sheet.txt";
+    const CommandRun run = Command(
+        "--kva 100 --primary 11000 --secondary 433 --connection Star-Star "
+        "--table '" +
+        table.string() + "' --sheet '" + sheet.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    const DesignRecord record = DesignHere({100, 11000, 433, 50, "Star-Star", 5});
+    EXPECT_EQ(ReadBytes(sheet), FormatDesignSheet(record, {"Star-Star", "11000", "433"}));
+}
+
+struct UsageCase {
+    const char* name;
+    const char* arguments;
+    const char* messagePart;
+};
+
+class DesignCommandUsageTest : public DesignCommandTest,
+                               public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(DesignCommandUsageTest, RefusesWithStatusTwo) {
+    const CommandRun run = Command(GetParam().arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(GetParam().messagePart), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, DesignCommandUsageTest,
+    testing::Values(
+        UsageCase{"ThousandsSeparator", "--kva 100 --primary 11,000 --secondary 433",
+                  "--primary: \"11,000\" is not a number"},
+        UsageCase{"MissingSecondary", "--kva 100 --primary 11000", "--secondary is required"},
+        UsageCase{"UnknownConnection", "--kva 100 --primary 11000 --secondary 433 --connection Y",
+                  "Delta-Star, Star-Delta, Star-Star, Delta-Delta"},
+        UsageCase{"FrequencyOutOfRange",
+                  "--kva 100 --primary 11000 --secondary 433 --frequency 40000", "--frequency"},
+        UsageCase{"TappingOutOfRange", "--kva 100 --primary 11000 --secondary 433 --tapping -1e6",
+                  "--tapping"},
+        UsageCase{"MissingTable",
+                  "--kva 100 --primary 11000 --secondary 433 --table /nonexistent/t.sqlite",
+                  "/nonexistent/t.sqlite"},
+        UsageCase{"MissingBatchFile", "--batch /nonexistent/ratings.csv",
+                  "/nonexistent/ratings.csv"},
+        UsageCase{"BatchWithRating", "--batch /tmp/x.csv --kva 100", "--kva"},
+        UsageCase{"TwoOutputsOnStdout",
+                  "--kva 100 --primary 11000 --secondary 433 --sheet - --json", "--json"},
+        UsageCase{"UnknownOption", "--kva 100 --primary 11000 --secondary 433 --colour red",
+                  "--colour"}),
+    [](const testing::TestParamInfo<UsageCase>& param) { return param.param.name; });
+
+TEST_F(DesignCommandTest, UnwritableSheetIsReportedWithItsPath) {
+    const CommandRun run =
+        Command("--kva 100 --primary 11000 --secondary 433 --sheet /nonexistent/s.txt");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("/nonexistent/s.txt"), std::string::npos) << run.err;
+}
+
+TEST_F(DesignCommandTest, EngineFailureGivesStatusOneAndTheMessage) {
+    const CommandRun run =
+        Command("--kva 100 --primary 11000 --secondary 433 --frequency 0 --json");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Error: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+TEST_F(DesignCommandTest, BatchRunsGoodAndBadLines) {
+    const fs::path csv = folder_ / "ratings.csv";
+    std::ofstream(csv) << "kva,primary,secondary,frequency,connection,tapping\n"
+                          "100,11000,433,50,Delta-Star,5\n"
+                          "abc,11000,433,50,Delta-Star,5\n"
+                          "63,11000,433,50,Star-Star,0\n";
+    const CommandRun run = Command("--batch '" + csv.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    std::istringstream lines(run.out);
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(json::parse(line)["kvaRating"], 100);
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(json::parse(line), (json{{"line", 3}, {"error", "kva: \"abc\" is not a number"}}));
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(json::parse(line)["connectionType"], "Star-Star");
+    EXPECT_FALSE(std::getline(lines, line));
+}
+
+}  // namespace
+}  // namespace kestrava

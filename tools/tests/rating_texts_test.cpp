@@ -1,0 +1,93 @@
+#include "tools/rating_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrava {
+namespace {
+
+RatingTexts Texts(std::string_view kva, std::string_view primary, std::string_view frequency,
+                  std::string_view connection, std::string_view tapping) {
+    return {kva, primary, "433", frequency, connection, tapping};
+}
+
+struct RefusalCase {
+    const char* name;
+    RatingTexts texts;
+    const char* field;
+    const char* reasonPart;
+};
+
+class RatingRefusalTest : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RatingRefusalTest, NamesTheFieldAndTheReason) {
+    DesignInputs inputs;
+    const std::optional<RatingRefusal> refusal = ReadRatingTexts(GetParam().texts, inputs);
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(refusal->field, GetParam().field);
+    EXPECT_NE(refusal->reason.find(GetParam().reasonPart), std::string::npos) << refusal->reason;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RatingRefusalTest,
+    testing::Values(
+        RefusalCase{"ThousandsSeparator", Texts("100", "11,000", "50", "Delta-Star", "5"),
+                    "primary", "\"11,000\" is not a number"},
+        RefusalCase{"Letters", Texts("abc", "11000", "50", "Delta-Star", "5"), "kva",
+                    "not a number"},
+        RefusalCase{"TrailingText", Texts("100kVA", "11000", "50", "Delta-Star", "5"), "kva",
+                    "not a number"},
+        RefusalCase{"TooLargeForADouble", Texts("1e999", "11000", "50", "Delta-Star", "5"), "kva",
+                    "not a number"},
+        RefusalCase{"BlankKva", Texts("  ", "11000", "50", "Delta-Star", "5"), "kva", "empty"},
+        RefusalCase{"EmptyTapping", Texts("100", "11000", "50", "Delta-Star", ""), "tapping",
+                    "empty"},
+        RefusalCase{"FrequencyAboveSixteenBits",
+                    Texts("100", "11000", "32767.5", "Delta-Star", "5"), "frequency",
+                    "outside -32768..32767"},
+        RefusalCase{"HugeFrequency", Texts("100", "11000", "1e999", "Delta-Star", "5"), "frequency",
+                    "outside"},
+        RefusalCase{"TappingBelowSixteenBits", Texts("100", "11000", "50", "Delta-Star", "-32769"),
+                    "tapping", "outside"},
+        RefusalCase{"ConnectionCase", Texts("100", "11000", "50", "delta-star", "5"), "connection",
+                    "Delta-Star, Star-Delta, Star-Star, Delta-Delta"}),
+    [](const testing::TestParamInfo<RefusalCase>& param) { return param.param.name; });
+
+struct AcceptCase {
+    const char* name;
+    RatingTexts texts;
+    double kva;
+    double primary;
+    std::int16_t frequency;
+    std::int16_t tapping;
+};
+
+class RatingAcceptTest : public testing::TestWithParam<AcceptCase> {};
+
+TEST_P(RatingAcceptTest, ReadsAsTheParameterWindow) {
+    DesignInputs inputs;
+    inputs.connectionType = "left over";
+    ASSERT_EQ(ReadRatingTexts(GetParam().texts, inputs), std::nullopt);
+    EXPECT_EQ(inputs.kvaRating, GetParam().kva);
+    EXPECT_EQ(inputs.primaryVoltage, GetParam().primary);
+    EXPECT_EQ(inputs.secondaryVoltage, 433);
+    EXPECT_EQ(inputs.frequency, GetParam().frequency);
+    EXPECT_EQ(inputs.tapping, GetParam().tapping);
+    EXPECT_EQ(inputs.connectionType, GetParam().texts.connection);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RatingAcceptTest,
+    testing::Values(
+        AcceptCase{"Blanks", Texts("100", "11 000", "50", "Delta-Star", "5"), 100, 11000, 50, 5},
+        AcceptCase{"HalfToEven", Texts("2.5e2", "11000", "50.5", "Star-Star", "2.5"), 250, 11000,
+                   50, 2},
+        AcceptCase{"HalfUpToEven", Texts("100", "&H2AF8", "51.5", "Star-Delta", "3.5"), 100, 11000,
+                   52, 4},
+        AcceptCase{"LeadingNumberOfFrequency", Texts("100", "11000", "60Hz", "Delta-Delta", "x"),
+                   100, 11000, 60, 0},
+        AcceptCase{"SixteenBitEdges", Texts("100", "11000", "32767.4", "Delta-Star", "-32768"), 100,
+                   11000, 32767, -32768}),
+    [](const testing::TestParamInfo<AcceptCase>& param) { return param.param.name; });
+
+}  // namespace
+}  // namespace kestrava
