@@ -1,0 +1,155 @@
+#include "records/conductor_table_database.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/design_transformer.h"
+#include "engine/number_text.h"
+
+namespace kestrava {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ConductorTableDatabaseTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() /
+                  ("kestrava_strips_" + std::to_string(getpid()) + "_" + test->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // A database file made by running 'sql'.
+    fs::path CreateDatabase(const std::string& sql) {
+        const fs::path file = folder_ / "Appr_CSA.sqlite";
+        sqlite3* connection = nullptr;
+        EXPECT_EQ(sqlite3_open(file.c_str(), &connection), SQLITE_OK);
+        char* error = nullptr;
+        EXPECT_EQ(sqlite3_exec(connection, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
+            << (error ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(connection);
+        return file;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(ConductorTableDatabaseTest, ReadsRowsInTableOrderByColumnName) {
+    const fs::path file = CreateDatabase(
+        "CREATE TABLE CopStripSize (Note TEXT, Width REAL, Thickness REAL, "
+        "\"Apprx CrossSectnl Area\" REAL);"
+        "INSERT INTO CopStripSize VALUES ('b', 16.0, 3.55, 55.94), ('a', 3, 1, 2.79),"
+        "('c', 11.8, 5.0, 58.14);");
+    SqliteConductorTable table(file);
+    const ConductorRows rows = table.OpenRows();
+    ASSERT_EQ(rows.error, "");
+    ASSERT_EQ(rows.rows.size(), 3u);
+    EXPECT_EQ(rows.rows[0].area, 55.94);
+    EXPECT_EQ(rows.rows[0].thickness, 3.55);
+    EXPECT_EQ(rows.rows[0].width, 16.0);
+    EXPECT_EQ(rows.rows[1].area, 2.79);
+    EXPECT_EQ(rows.rows[1].width, 3.0);
+    EXPECT_EQ(rows.rows[2].thickness, 5.0);
+    // Reading again gives the same rows, not twice as many.
+    EXPECT_EQ(table.OpenRows().rows.size(), 3u);
+
+    const LoadedConductorTable loaded = LoadConductorTable(file);
+    EXPECT_EQ(loaded.error, "");
+    ASSERT_EQ(loaded.rows.size(), 3u);
+    EXPECT_EQ(loaded.rows[2].area, 58.14);
+}
+
+TEST_F(ConductorTableDatabaseTest, MissingFileIsAnErrorAndIsNotCreated) {
+    const fs::path file = folder_ / "Missing.sqlite";
+    SqliteConductorTable table(file);
+    const ConductorRows rows = table.OpenRows();
+    EXPECT_NE(rows.error.find("unable to open database file"), std::string::npos) << rows.error;
+    EXPECT_NE(rows.error.find("Missing.sqlite"), std::string::npos) << rows.error;
+    EXPECT_TRUE(rows.rows.empty());
+    EXPECT_FALSE(fs::exists(file));
+
+    const LoadedConductorTable loaded = LoadConductorTable(file);
+    EXPECT_EQ(loaded.error, rows.error);
+    EXPECT_TRUE(loaded.rows.empty());
+}
+
+TEST_F(ConductorTableDatabaseTest, ReportsBrokenTables) {
+    const struct {
+        const char* sql;
+        const char* error;
+    } cases[] = {
+        {"CREATE TABLE Other (x REAL);", "no such table: CopStripSize"},
+        {"CREATE TABLE CopStripSize (\"Apprx CrossSectnl Area\" REAL, Thickness REAL);",
+         "no such column: Width"},
+        {"CREATE TABLE CopStripSize (\"Apprx CrossSectnl Area\" REAL, Thickness REAL, Width REAL);"
+         "INSERT INTO CopStripSize VALUES (2.79, 1, 3), (5.0, NULL, 4);",
+         "CopStripSize row 2 holds no number in column \"Thickness\""},
+        {"CREATE TABLE CopStripSize (\"Apprx CrossSectnl Area\" TEXT, Thickness REAL, Width REAL);"
+         "INSERT INTO CopStripSize VALUES ('wide', 1, 3);",
+         "CopStripSize row 1 holds no number in column \"Apprx CrossSectnl Area\""},
+    };
+    for (const auto& c : cases) {
+        fs::remove(folder_ / "Appr_CSA.sqlite");
+        SqliteConductorTable table(CreateDatabase(c.sql));
+        EXPECT_EQ(table.OpenRows().error, c.error) << c.sql;
+    }
+}
+
+TEST_F(ConductorTableDatabaseTest, FileThatIsNoDatabaseIsAnError) {
+    const fs::path file = folder_ / "Appr_CSA.sqlite";
+    std::ofstream(file) << "Apprx CrossSectnl Area,Thickness,Width\n1.39,0.80,2.00\n"
+                        << std::string(4096, 'x');
+    SqliteConductorTable table(file);
+    EXPECT_EQ(table.OpenRows().error, "file is not a database");
+}
+
+TEST_F(ConductorTableDatabaseTest, DesignRunReportsTheDatabaseFailure) {
+    SqliteConductorTable table(folder_ / "Missing.sqlite");
+    const DesignResult result = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table);
+    ASSERT_TRUE(std::holds_alternative<DesignFailure>(result));
+    const DesignFailure& failure = std::get<DesignFailure>(result);
+    EXPECT_EQ(failure.kind, DesignFailure::Kind::RunTimeError);
+    EXPECT_TRUE(failure.message.starts_with("Error: unable to open database file"))
+        << failure.message;
+}
+
+TEST(BuiltConductorDatabaseTest, AreasAscendAndMatchTheirTwoDecimalValue) {
+    const LoadedConductorTable table = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
+    ASSERT_EQ(table.error, "");
+    ASSERT_GT(table.rows.size(), 100u);
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const ConductorStrip& row = table.rows[i];
+        if (i > 0) {
+            EXPECT_LE(table.rows[i - 1].area, row.area) << "row " << i + 1;
+        }
+        // The exact passes of the lookup compare with a value rounded to two decimals.
+        EXPECT_EQ(RoundToDecimals(row.area, 2), row.area) << "row " << i + 1;
+        EXPECT_GT(row.width, row.thickness) << "row " << i + 1;
+        EXPECT_LE(row.width, 8 * row.thickness) << "row " << i + 1;
+        EXPECT_NEAR(row.area, row.thickness * row.width, 0.865) << "row " << i + 1;
+    }
+}
+
+TEST(BuiltConductorDatabaseTest, WorkedExampleFindsAStrip) {
+    SqliteConductorTable table(KESTRAVA_CONDUCTOR_DATABASE);
+    const DesignResult result = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table);
+    ASSERT_TRUE(std::holds_alternative<DesignRecord>(result))
+        << std::get<DesignFailure>(result).message;
+    const DesignRecord& record = std::get<DesignRecord>(result);
+    EXPECT_TRUE(record.tableFound);
+    // 57.97 mm² are needed; the nearest row lies within the table's spacing.
+    EXPECT_NEAR(record.lvConductorArea, 57.97, 3.0);
+    EXPECT_GT(record.lvConductorAxialDepth, record.lvConductorRadialDepth);
+}
+
+}  // namespace
+}  // namespace kestrava
