@@ -8,7 +8,6 @@
 #include "engine/design_record.h"
 #include "records/parameter_texts.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -54,12 +53,18 @@ class DesignSheetWindow : public QWidget {
 
   private:
     void BuildControls();
+    // cmdDsgnSheet: checks the path, writes the sheet and keeps the record of its ratings.
     void SaveDesignSheet();
-    bool CreateMissingFolders(const QString& path);
+    // Creates the missing folders of 'path', then an empty file there; false when the Save
+    // sequence stops instead (the path names a folder, or creating failed and was reported).
+    bool CreateFoldersAndEmptyFile(const QString& path);
     void OpenDesignSheet();
     void ConfirmBack();
+    // The exit question; on Yes emits exitConfirmed and returns true.
     bool ConfirmExit();
+    // Shows the Select Path dialog 'dialogName' filling 'ownerBox'.
     void Browse(QLineEdit& ownerBox, const QString& dialogName);
+    // Makes 'button' the one Enter in a path box presses.
     void MakeDefault(QPushButton* button);
     void ShowCritical(const QString& text);
 
@@ -72,6 +77,7 @@ class DesignSheetWindow : public QWidget {
     ParameterTexts texts_;
     QString sheetFileName_;
     QPushButton* defaultButton_ = nullptr;
+    bool exiting_ = false;  // exit confirmed: a close that follows asks nothing more
 
     QLineEdit* txtPathCalcDetail_ = nullptr;
     QLineEdit* txtPath_ = nullptr;

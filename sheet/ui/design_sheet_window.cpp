@@ -1,0 +1,364 @@
+#include "sheet/ui/design_sheet_window.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "records/param_record_store.h"
+#include "sheet/design_sheet_writer.h"
+#include "sheet/ui/hover_tool_tip.h"
+#include "sheet/ui/mounted_volumes.h"
+#include "sheet/ui/select_path_dialog.h"
+#include "ui/exit_question.h"
+#include "ui/message_boxes.h"
+#include "ui/select_on_focus.h"
+
+namespace kestrava {
+namespace {
+
+using ui::MessageAnswer;
+using ui::MessageButtons;
+using ui::MessageIcon;
+
+const QChar kSeparator = QLatin1Char('/');
+
+// The characters after the last separator.
+QString FileNameOf(const QString& path) {
+    return path.mid(path.lastIndexOf(kSeparator) + 1);
+}
+
+std::filesystem::path ToFsPath(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
+
+QLabel* MakeLabel(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPointSize(9);
+    label->setFont(verdana);
+    return label;
+}
+
+QPushButton* MakeButton(const QString& caption, const QString& name, const QString& toolTip,
+                        QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QFrame* MakeLine(const QString& name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QLineEdit* MakePathBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setMinimumWidth(360);
+    ui::SelectOnFocus::Install(box);
+    return box;
+}
+
+}  // namespace
+
+std::optional<QString> OpenWithDesktop(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return QStringLiteral("The file \"%1\" was not found").arg(path);
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        return QStringLiteral("No program was found to open \"%1\"").arg(path);
+    }
+    return std::nullopt;
+}
+
+DesignSheetWindow::DesignSheetWindow(ui::MessageBoxes& boxes, const ParamRecordStore& store,
+                                     QString installFolder, QString appTitle, QWidget* parent)
+    : QWidget(parent),
+      boxes_(boxes),
+      store_(store),
+      installFolder_(std::move(installFolder)),
+      appTitle_(std::move(appTitle)),
+      opener_(OpenWithDesktop) {
+    setObjectName(QStringLiteral("frmDsgnSheet"));
+    setWindowTitle(appTitle_ + QStringLiteral(": Save Design Sheet"));
+    BuildControls();
+
+    const QString defaultPath =
+        QDir::toNativeSeparators(installFolder_ + QStringLiteral("/Design Sheet/Design Sheet.txt"));
+    txtPathCalcDetail_->setText(defaultPath);
+    txtPath_->setText(defaultPath);
+    cmdOpenTxt_->setEnabled(false);
+}
+
+void DesignSheetWindow::BuildControls() {
+    auto* label2 = MakeLabel(
+        QStringLiteral("Calculation completed. Now you can save the \"Calculation Details\" and "
+                       "\"Design Sheet\" of the transformer in text files."),
+        QStringLiteral("Label2"), this);
+    label2->setWordWrap(true);
+    QFont heading = label2->font();
+    heading.setBold(true);
+    label2->setFont(heading);
+
+    const QIcon browseIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    txtPathCalcDetail_ = MakePathBox(QStringLiteral("txtPathCalcDetail"), this);
+    cmdBrowse4Calc_ = MakeButton(QStringLiteral("B&rowse..."), QStringLiteral("cmdBrowse4Calc"),
+                                 QStringLiteral("Browse..."), this);
+    cmdBrowse4Calc_->setIcon(browseIcon);
+    cmdCalcDetail_ = MakeButton(QStringLiteral("&Save"), QStringLiteral("cmdCalcDetail"),
+                                QStringLiteral("Save Calculation Details"), this);
+
+    txtPath_ = MakePathBox(QStringLiteral("txtPath"), this);
+    HoverToolTip::Install(txtPath_, [this] { return txtPath_->text(); });
+    cmdBrowse_ = MakeButton(QStringLiteral("B&rowse..."), QStringLiteral("cmdBrowse"),
+                            QStringLiteral("Browse..."), this);
+    cmdBrowse_->setIcon(browseIcon);
+    cmdDsgnSheet_ = MakeButton(QStringLiteral("&Save"), QStringLiteral("cmdDsgnSheet"),
+                               QStringLiteral("Save Design Sheet"), this);
+    cmdOpenTxt_ = MakeButton(QStringLiteral(" Show current Design Sheet"),
+                             QStringLiteral("cmdOpenTxt"), QStringLiteral("Click to see "), this);
+    cmdOpenTxt_->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    HoverToolTip::Install(cmdOpenTxt_,
+                          [this] { return QStringLiteral("Click to see ") + sheetFileName_; });
+
+    cmdVwTrans_ = MakeButton(QStringLiteral("View &Transformer..."), QStringLiteral("cmdVwTrans"),
+                             QStringLiteral("Click to view Transformer..."), this);
+    cmdCancel_ = MakeButton(QStringLiteral("&Back"), QStringLiteral("cmdCancel"),
+                            QStringLiteral("Click to go back"), this);
+    cmdCancel_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    cmdExit_ =
+        MakeButton(QString(), QStringLiteral("cmdExit"), QStringLiteral("Click to exit"), this);
+    cmdExit_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    cmdExit_->setIconSize(QSize(24, 24));
+
+    for (QPushButton* button : {cmdBrowse4Calc_, cmdCalcDetail_, cmdBrowse_, cmdDsgnSheet_}) {
+        button->setMinimumWidth(96);
+    }
+
+    auto* paths = new QGridLayout;
+    paths->setHorizontalSpacing(8);
+    paths->setVerticalSpacing(6);
+    paths->addWidget(MakeLabel(QStringLiteral("Enter the path to save the Calculation Details :"),
+                               QStringLiteral("Label4"), this),
+                     0, 0, 1, 3);
+    paths->addWidget(txtPathCalcDetail_, 1, 0);
+    paths->addWidget(cmdBrowse4Calc_, 1, 1);
+    paths->addWidget(cmdCalcDetail_, 1, 2);
+    paths->addWidget(MakeLine(QStringLiteral("Line2"), this), 2, 0, 1, 3);
+    paths->addWidget(MakeLabel(QStringLiteral("Enter the path to save the design sheet : "),
+                               QStringLiteral("Label1"), this),
+                     3, 0, 1, 3);
+    paths->addWidget(txtPath_, 4, 0);
+    paths->addWidget(cmdBrowse_, 4, 1);
+    paths->addWidget(cmdDsgnSheet_, 4, 2);
+    paths->addWidget(cmdOpenTxt_, 5, 0, 1, 3, Qt::AlignRight);
+    paths->setColumnStretch(0, 1);
+
+    auto* view = new QHBoxLayout;
+    auto* label3 = MakeLabel(
+        QStringLiteral("To see the design of the transformer, click on ' View Transformer ' "
+                       "button."),
+        QStringLiteral("Label3"), this);
+    label3->setWordWrap(true);
+    view->addWidget(label3, 1);
+    view->addWidget(cmdVwTrans_);
+
+    auto* navigation = new QHBoxLayout;
+    navigation->addWidget(cmdCancel_);
+    navigation->addStretch();
+    navigation->addWidget(cmdExit_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(10);
+    layout->addWidget(label2);
+    layout->addWidget(MakeLine(QStringLiteral("Line1"), this));
+    layout->addLayout(paths);
+    layout->addWidget(MakeLine(QStringLiteral("Line3"), this));
+    layout->addLayout(view);
+    layout->addWidget(MakeLine(QStringLiteral("Line4"), this));
+    layout->addLayout(navigation);
+    setFixedSize(sizeHint().expandedTo(QSize(620, 0)));
+
+    connect(txtPath_, &QLineEdit::textChanged, this, [this] { MakeDefault(cmdDsgnSheet_); });
+    connect(txtPathCalcDetail_, &QLineEdit::textChanged, this,
+            [this] { MakeDefault(cmdCalcDetail_); });
+    for (QLineEdit* box : {txtPath_, txtPathCalcDetail_}) {
+        connect(box, &QLineEdit::returnPressed, this, [this] {
+            if (defaultButton_ != nullptr) defaultButton_->click();
+        });
+    }
+    connect(cmdBrowse_, &QPushButton::clicked, this,
+            [this] { Browse(*txtPath_, QStringLiteral("frmSave")); });
+    connect(cmdBrowse4Calc_, &QPushButton::clicked, this,
+            [this] { Browse(*txtPathCalcDetail_, QStringLiteral("frmSaveCalcDetail")); });
+    connect(cmdDsgnSheet_, &QPushButton::clicked, this, &DesignSheetWindow::SaveDesignSheet);
+    connect(cmdCalcDetail_, &QPushButton::clicked, this, [this] {
+        boxes_.Show(QStringLiteral("Sorry, this feature is not available in this version. Contact "
+                                   "us to get a newer version."),
+                    MessageIcon::None, MessageButtons::Ok, QString());
+    });
+    connect(cmdOpenTxt_, &QPushButton::clicked, this, &DesignSheetWindow::OpenDesignSheet);
+    connect(cmdVwTrans_, &QPushButton::clicked, this, [this] {
+        hide();
+        emit viewTransformerRequested();
+    });
+    connect(cmdCancel_, &QPushButton::clicked, this, &DesignSheetWindow::ConfirmBack);
+    connect(cmdExit_, &QPushButton::clicked, this, [this] { ConfirmExit(); });
+}
+
+void DesignSheetWindow::ShowDesign(const DesignRecord& record, const ParameterTexts& texts) {
+    record_ = &record;
+    texts_ = texts;
+    show();
+    raise();
+    activateWindow();
+}
+
+void DesignSheetWindow::SetDocumentOpener(DocumentOpener opener) {
+    opener_ = std::move(opener);
+}
+
+void DesignSheetWindow::MakeDefault(QPushButton* button) {
+    if (defaultButton_ != nullptr) defaultButton_->setDefault(false);
+    defaultButton_ = button;
+    defaultButton_->setDefault(true);
+}
+
+void DesignSheetWindow::ShowCritical(const QString& text) {
+    boxes_.Show(text, MessageIcon::Critical, MessageButtons::Ok, appTitle_);
+}
+
+void DesignSheetWindow::SaveDesignSheet() {
+    if (record_ == nullptr) return;
+    // The path box is read afresh at every step, as the user may not change it in between.
+    const auto path = [this] { return txtPath_->text(); };
+    if (VolumeIndexOf(path(), MountedVolumes()) < 0) {
+        ShowCritical(path().left(3) + QStringLiteral("  drive doesn't exists..."));
+        txtPath_->setFocus();
+        return;
+    }
+    for (;;) {
+        sheetFileName_ = FileNameOf(path());
+        const QString folder = path().left(path().lastIndexOf(kSeparator) + 1);
+        if (QFileInfo(folder).isDir()) break;
+        const MessageAnswer create = boxes_.Show(
+            path() + QStringLiteral("doesn't exists !!\r\nDo you want to create a new folder ?"),
+            MessageIcon::Information, MessageButtons::YesNo, appTitle_);
+        if (create != MessageAnswer::Yes) {
+            txtPath_->setFocus();
+            return;
+        }
+        if (!CreateFoldersAndEmptyFile(path())) return;
+    }
+    const QFileInfo existing(path());
+    if (existing.exists() && !existing.isDir()) {
+        const MessageAnswer replace = boxes_.Show(
+            sheetFileName_ + QStringLiteral(" already exists!\r\nDo you want to replace it?"),
+            MessageIcon::Warning, MessageButtons::YesNo, appTitle_);
+        if (replace != MessageAnswer::Yes) return;
+    }
+    const SheetTexts sheetTexts{texts_.connectionType, texts_.primaryVoltage,
+                                texts_.secondaryVoltage};
+    if (const auto failure = WriteDesignSheet(ToFsPath(path()), *record_, sheetTexts)) {
+        ShowCritical(QString::fromStdString(*failure));
+        return;
+    }
+    boxes_.Show(path() + QStringLiteral(" - is saved."), MessageIcon::Information,
+                MessageButtons::Ok, appTitle_);
+    cmdOpenTxt_->setEnabled(true);
+    sheetFileName_ = FileNameOf(path());
+    if (const auto failure = store_.AddParamRecord(path().toStdString(), texts_)) {
+        boxes_.Show(QString::fromStdString(failure->description), MessageIcon::Information,
+                    MessageButtons::Ok, QString::number(failure->code));
+    } else {
+        boxes_.Show(QStringLiteral("Record keeping done successfully."), MessageIcon::Information,
+                    MessageButtons::Ok, appTitle_);
+    }
+    txtPath_->setFocus();
+}
+
+bool DesignSheetWindow::CreateFoldersAndEmptyFile(const QString& path) {
+    // Every separator after the first character closes a folder name; the root needs no creating.
+    for (qsizetype at = path.indexOf(kSeparator, 1); at >= 0;
+         at = path.indexOf(kSeparator, at + 1)) {
+        const QString folder = path.left(at);
+        if (!QFileInfo(folder).isDir()) {
+            std::error_code error;
+            std::filesystem::create_directory(ToFsPath(folder), error);
+            if (error) {
+                ShowCritical(QStringLiteral("Cannot create the folder \"%1\": %2")
+                                 .arg(folder, QString::fromStdString(error.message())));
+                return false;
+            }
+        }
+        if (at == path.size() - 1) return false;  // a folder path names no file to write
+    }
+    QFile placeholder(path);
+    if (!placeholder.open(QIODevice::WriteOnly)) {
+        ShowCritical(QStringLiteral("Cannot create the file \"%1\": %2")
+                         .arg(path, placeholder.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void DesignSheetWindow::OpenDesignSheet() {
+    if (const auto failure = opener_(txtPath_->text())) {
+        ShowCritical(*failure + QStringLiteral(" !!"));
+    }
+}
+
+void DesignSheetWindow::ConfirmBack() {
+    const MessageAnswer answer = boxes_.Show(
+        QStringLiteral("Warning: If you go back to the previous form your current transformer "
+                       "parameters may be lost.\r\nYou are recommended to save the Design Sheet "
+                       "before going back.\r\n\r\nDo you want to go back?"),
+        MessageIcon::Information, MessageButtons::YesNo, appTitle_);
+    if (answer != MessageAnswer::Yes) return;
+    hide();
+    emit backConfirmed();
+}
+
+bool DesignSheetWindow::ConfirmExit() {
+    if (!ui::ConfirmExit(boxes_)) return false;
+    exiting_ = true;
+    emit exitConfirmed();
+    return true;
+}
+
+void DesignSheetWindow::closeEvent(QCloseEvent* event) {
+    if (exiting_ || ConfirmExit()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void DesignSheetWindow::Browse(QLineEdit& ownerBox, const QString& dialogName) {
+    SelectPathDialog dialog(boxes_, ownerBox, dialogName, appTitle_, MountedVolumes(), this);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    show();
+    if (accepted) ownerBox.setFocus();
+}
+
+}  // namespace kestrava

@@ -1,0 +1,528 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "records/param_record_store.h"
+#include "sheet/ui/design_sheet_window.h"
+#include "ui/testing/scripted_message_boxes.h"
+
+namespace kestrava {
+namespace {
+
+using ui::MessageAnswer;
+using ui::MessageButtons;
+using ui::MessageIcon;
+using Shown = ui::testing::ScriptedMessageBoxes::Shown;
+
+const QString kTitle = QStringLiteral("Kestrava");
+
+ParameterTexts SampleTexts() {
+    ParameterTexts texts;
+    texts.primaryVoltage = "11000";
+    texts.kvaRating = "100";
+    texts.secondaryVoltage = "433";
+    texts.frequency = "50";
+    texts.tapping = "5";
+    texts.connectionType = "Delta-Star";
+    texts.connectionIndex = 0;
+    return texts;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class DesignSheetWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void startsWithDefaultPathsAndOpenDisabled();
+    void controlsCarryTheirCaptionsAndTooltips_data();
+    void controlsCarryTheirCaptionsAndTooltips();
+    void firstSaveWritesAndKeepsARecord();
+    void secondSaveAsksBeforeReplacing_data();
+    void secondSaveAsksBeforeReplacing();
+    void missingFolders_data();
+    void missingFolders();
+    void pathEndingInSeparatorOnlyCreatesFolders();
+    void pathWithoutVolumeIsRefused_data();
+    void pathWithoutVolumeIsRefused();
+    void writeFailureIsReportedAndChangesNothing();
+    void recordFailureIsShownWithItsCode();
+    void tooltipsFollowTheLastSave();
+    void calculationDetailsOnlyApologise();
+    void enterPressesTheButtonOfTheLastEditedBox();
+    void openingTheSheetUsesTheCurrentPath();
+    void openingFailureIsReported();
+    void backAsksFirst_data();
+    void backAsksFirst();
+    void exitAsksFirst_data();
+    void exitAsksFirst();
+    void viewTransformerHandsOver();
+    void browseFillsThePathBoxOnlyOnOk_data();
+    void browseFillsThePathBoxOnlyOnOk();
+
+  private:
+    template <typename T>
+    T* Child(const char* name) const {
+        T* child = window_->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr) qFatal("no control %s", name);
+        return child;
+    }
+    QLineEdit* PathBox() const { return Child<QLineEdit>("txtPath"); }
+    void Save() { Child<QPushButton>("cmdDsgnSheet")->click(); }
+    QString SheetFolder() const { return dir_->path() + QStringLiteral("/Design Sheet"); }
+    std::vector<std::string> StoredNames() const {
+        return store_->FillParamList().namesNewestFirst;
+    }
+    static void ExpectShown(const Shown& shown, const QString& text, MessageIcon icon,
+                            MessageButtons buttons, const QString& title);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ParamRecordStore> store_;
+    std::unique_ptr<ui::testing::ScriptedMessageBoxes> boxes_;
+    DesignRecord record_;
+    std::unique_ptr<DesignSheetWindow> window_;
+    QStringList opened_;
+};
+
+void DesignSheetWindowTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    const std::filesystem::path database =
+        std::filesystem::path(dir_->path().toStdString()) / "Database" / "TransValAsgn.sqlite";
+    QVERIFY(!CreateParamRecordDatabase(database));
+    store_ = std::make_unique<ParamRecordStore>(database);
+    boxes_ = std::make_unique<ui::testing::ScriptedMessageBoxes>();
+    record_ = DesignRecord{};
+    record_.connectionType = "Delta-Star";
+    window_ = std::make_unique<DesignSheetWindow>(*boxes_, *store_, dir_->path(), kTitle);
+    opened_.clear();
+    window_->SetDocumentOpener([this](const QString& path) -> std::optional<QString> {
+        opened_.push_back(path);
+        return std::nullopt;
+    });
+    window_->ShowDesign(record_, SampleTexts());
+}
+
+void DesignSheetWindowTest::cleanup() {
+    window_.reset();
+    boxes_.reset();
+    store_.reset();
+    dir_.reset();
+}
+
+void DesignSheetWindowTest::ExpectShown(const Shown& shown, const QString& text, MessageIcon icon,
+                                        MessageButtons buttons, const QString& title) {
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.icon, icon);
+    QCOMPARE(shown.buttons, buttons);
+    QCOMPARE(shown.title, title);
+}
+
+void DesignSheetWindowTest::startsWithDefaultPathsAndOpenDisabled() {
+    const QString expected = dir_->path() + QStringLiteral("/Design Sheet/Design Sheet.txt");
+    QCOMPARE(window_->objectName(), QStringLiteral("frmDsgnSheet"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Kestrava: Save Design Sheet"));
+    QCOMPARE(PathBox()->text(), expected);
+    QCOMPARE(Child<QLineEdit>("txtPathCalcDetail")->text(), expected);
+    QVERIFY(!Child<QPushButton>("cmdOpenTxt")->isEnabled());
+    QVERIFY(window_->sheetFileName().isEmpty());
+}
+
+void DesignSheetWindowTest::controlsCarryTheirCaptionsAndTooltips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("cmdBrowse4Calc") << "cmdBrowse4Calc"
+                                    << "B&rowse..."
+                                    << "Browse...";
+    QTest::newRow("cmdCalcDetail") << "cmdCalcDetail"
+                                   << "&Save"
+                                   << "Save Calculation Details";
+    QTest::newRow("cmdBrowse") << "cmdBrowse"
+                               << "B&rowse..."
+                               << "Browse...";
+    QTest::newRow("cmdDsgnSheet") << "cmdDsgnSheet"
+                                  << "&Save"
+                                  << "Save Design Sheet";
+    QTest::newRow("cmdVwTrans") << "cmdVwTrans"
+                                << "View &Transformer..."
+                                << "Click to view Transformer...";
+    QTest::newRow("cmdCancel") << "cmdCancel"
+                               << "&Back"
+                               << "Click to go back";
+    QTest::newRow("cmdExit") << "cmdExit"
+                             << ""
+                             << "Click to exit";
+    QTest::newRow("cmdOpenTxt") << "cmdOpenTxt"
+                                << " Show current Design Sheet"
+                                << "Click to see ";
+}
+
+void DesignSheetWindowTest::controlsCarryTheirCaptionsAndTooltips() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, toolTip);
+    const auto* button = Child<QPushButton>(name.toLatin1().constData());
+    QCOMPARE(button->text(), caption);
+    QCOMPARE(button->toolTip(), toolTip);
+}
+
+void DesignSheetWindowTest::firstSaveWritesAndKeepsARecord() {
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    const QString path = PathBox()->text();
+    Child<QPushButton>("cmdVwTrans")->setFocus();
+    Save();
+
+    QCOMPARE(boxes_->shown().size(), std::size_t{2});
+    ExpectShown(boxes_->shown()[0], path + " - is saved.", MessageIcon::Information,
+                MessageButtons::Ok, kTitle);
+    ExpectShown(boxes_->shown()[1], "Record keeping done successfully.", MessageIcon::Information,
+                MessageButtons::Ok, kTitle);
+    QVERIFY(ReadAll(path).size() > 1000);
+    QVERIFY(ReadAll(path).contains("Delta-Star"));
+    QVERIFY(Child<QPushButton>("cmdOpenTxt")->isEnabled());
+    QCOMPARE(window_->sheetFileName(), QStringLiteral("Design Sheet.txt"));
+    QCOMPARE(window_->focusWidget(), PathBox());
+    QCOMPARE(StoredNames(), std::vector<std::string>{"Design Sheet.txt"});
+    const ParamRecordStore::Loaded loaded = store_->LoadParamRecord("Design Sheet.txt");
+    QVERIFY(loaded.record.has_value());
+    QCOMPARE(loaded.record->prmVolt, std::string("11000"));
+}
+
+void DesignSheetWindowTest::secondSaveAsksBeforeReplacing_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("Yes writes") << true;
+    QTest::newRow("No keeps the file") << false;
+}
+
+void DesignSheetWindowTest::secondSaveAsksBeforeReplacing() {
+    QFETCH(bool, replace);
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    const QString path = PathBox()->text();
+    WriteAll(path, "old sheet");
+    Child<QPushButton>("cmdVwTrans")->setFocus();
+    boxes_->Answer(replace ? MessageAnswer::Yes : MessageAnswer::No);
+    Save();
+
+    ExpectShown(boxes_->shown().at(0),
+                "Design Sheet.txt already exists!\r\nDo you want to replace it?",
+                MessageIcon::Warning, MessageButtons::YesNo, kTitle);
+    QCOMPARE(ReadAll(path) == "old sheet", !replace);
+    QCOMPARE(StoredNames().size(), replace ? std::size_t{1} : std::size_t{0});
+    QCOMPARE(boxes_->shown().size(), replace ? std::size_t{3} : std::size_t{1});
+    QCOMPARE(Child<QPushButton>("cmdOpenTxt")->isEnabled(), replace);
+    QCOMPARE(window_->focusWidget() == PathBox(), replace);
+}
+
+void DesignSheetWindowTest::missingFolders_data() {
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<bool>("foldersMade");
+    QTest::addColumn<qint64>("fileSize");  // -1: no file
+    QTest::addColumn<int>("records");
+    using A = MessageAnswer;
+    QTest::newRow("No creates nothing") << QList<A>{A::No} << false << qint64{-1} << 0;
+    QTest::newRow("Yes, then keep the empty file")
+        << QList<A>{A::Yes, A::No} << true << qint64{0} << 0;
+    QTest::newRow("Yes, then replace it") << QList<A>{A::Yes, A::Yes} << true << qint64{-2} << 1;
+}
+
+void DesignSheetWindowTest::missingFolders() {
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(bool, foldersMade);
+    QFETCH(qint64, fileSize);
+    QFETCH(int, records);
+    QVERIFY(QDir().mkdir(dir_->path() + "/A"));  // an existing folder on the way is left alone
+    WriteAll(dir_->path() + "/A/keep.txt", "kept");
+    const QString path = dir_->path() + "/A/B/C/x.txt";
+    PathBox()->setText(path);
+    for (MessageAnswer answer : answers) boxes_->Answer(answer);
+    Save();
+
+    ExpectShown(boxes_->shown().at(0),
+                path + "doesn't exists !!\r\nDo you want to create a new folder ?",
+                MessageIcon::Information, MessageButtons::YesNo, kTitle);
+    if (answers.size() > 1) {
+        QCOMPARE(boxes_->shown().at(1).text,
+                 QStringLiteral("x.txt already exists!\r\nDo you want to replace it?"));
+    }
+    QCOMPARE(QFileInfo(dir_->path() + "/A/B/C").isDir(), foldersMade);
+    QCOMPARE(ReadAll(dir_->path() + "/A/keep.txt"), QByteArray("kept"));
+    const QFileInfo file(path);
+    if (fileSize == -1) QVERIFY(!file.exists());
+    if (fileSize == 0) QCOMPARE(file.size(), qint64{0});
+    if (fileSize == -2) QVERIFY(file.size() > 1000);
+    QCOMPARE(static_cast<int>(StoredNames().size()), records);
+    if (answers == QList<MessageAnswer>{MessageAnswer::No}) {
+        QCOMPARE(window_->focusWidget(), PathBox());
+    }
+}
+
+void DesignSheetWindowTest::pathEndingInSeparatorOnlyCreatesFolders() {
+    const QString path = dir_->path() + "/A/B/";
+    PathBox()->setText(path);
+    boxes_->Answer(MessageAnswer::Yes);
+    Save();
+
+    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    QVERIFY(QFileInfo(dir_->path() + "/A/B").isDir());
+    QCOMPARE(QDir(dir_->path() + "/A/B").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList());
+    QVERIFY(!Child<QPushButton>("cmdOpenTxt")->isEnabled());
+    QVERIFY(StoredNames().empty());
+}
+
+void DesignSheetWindowTest::pathWithoutVolumeIsRefused_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << ""
+                           << "  drive doesn't exists...";
+    QTest::newRow("relative") << "sheets/x.txt"
+                              << "she  drive doesn't exists...";
+    QTest::newRow("drive letter") << "Q:\\x.txt"
+                                  << "Q:\\  drive doesn't exists...";
+}
+
+void DesignSheetWindowTest::pathWithoutVolumeIsRefused() {
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    const QString before = QDir::currentPath();
+    PathBox()->setText(path);
+    Child<QPushButton>("cmdVwTrans")->setFocus();
+    Save();
+
+    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    ExpectShown(boxes_->shown()[0], message, MessageIcon::Critical, MessageButtons::Ok, kTitle);
+    QCOMPARE(window_->focusWidget(), PathBox());
+    QVERIFY(window_->sheetFileName().isEmpty());
+    QVERIFY(!QFileInfo::exists(QDir(before).filePath("sheets")));
+    QVERIFY(StoredNames().empty());
+}
+
+void DesignSheetWindowTest::writeFailureIsReportedAndChangesNothing() {
+    // The path names an existing folder: the writer cannot replace it with a file.
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    PathBox()->setText(SheetFolder());
+    Save();
+
+    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    QCOMPARE(boxes_->shown()[0].icon, MessageIcon::Critical);
+    QCOMPARE(boxes_->shown()[0].title, kTitle);
+    QVERIFY2(boxes_->shown()[0].text.contains(SheetFolder()), qPrintable(boxes_->shown()[0].text));
+    QVERIFY(QFileInfo(SheetFolder()).isDir());
+    QVERIFY(!Child<QPushButton>("cmdOpenTxt")->isEnabled());
+    QVERIFY(StoredNames().empty());
+}
+
+void DesignSheetWindowTest::recordFailureIsShownWithItsCode() {
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    QVERIFY(QFile::remove(dir_->path() + "/Database/TransValAsgn.sqlite"));
+    const std::optional<StoreError> expected =
+        store_->AddParamRecord("/x/Design Sheet.txt", SampleTexts());
+    QVERIFY(expected.has_value());
+    Save();
+
+    QCOMPARE(boxes_->shown().size(), std::size_t{2});
+    ExpectShown(boxes_->shown()[1], QString::fromStdString(expected->description),
+                MessageIcon::Information, MessageButtons::Ok, QString::number(expected->code));
+    QVERIFY(Child<QPushButton>("cmdOpenTxt")->isEnabled());
+}
+
+void DesignSheetWindowTest::tooltipsFollowTheLastSave() {
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    auto* open = Child<QPushButton>("cmdOpenTxt");
+    for (const QString& name : {QStringLiteral("first.txt"), QStringLiteral("second.txt")}) {
+        PathBox()->setText(SheetFolder() + "/" + name);
+        Save();
+    }
+    PathBox()->setText(SheetFolder() + "/typed but not saved.txt");
+    for (QWidget* widget : {static_cast<QWidget*>(open), static_cast<QWidget*>(PathBox())}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+    QCOMPARE(open->toolTip(), QStringLiteral("Click to see second.txt"));
+    QCOMPARE(PathBox()->toolTip(), SheetFolder() + "/typed but not saved.txt");
+}
+
+void DesignSheetWindowTest::calculationDetailsOnlyApologise() {
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    Child<QPushButton>("cmdCalcDetail")->click();
+    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    ExpectShown(boxes_->shown()[0],
+                "Sorry, this feature is not available in this version. Contact us to get a newer "
+                "version.",
+                MessageIcon::None, MessageButtons::Ok, QString());
+    QCOMPARE(QDir(SheetFolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+void DesignSheetWindowTest::enterPressesTheButtonOfTheLastEditedBox() {
+    auto* calcBox = Child<QLineEdit>("txtPathCalcDetail");
+    auto* calcSave = Child<QPushButton>("cmdCalcDetail");
+    auto* sheetSave = Child<QPushButton>("cmdDsgnSheet");
+
+    calcBox->setText("relative");
+    QVERIFY(calcSave->isDefault());
+    QVERIFY(!sheetSave->isDefault());
+    QTest::keyClick(calcBox, Qt::Key_Return);
+    QCOMPARE(boxes_->shown().back().icon, MessageIcon::None);
+
+    PathBox()->setText("relative");
+    QVERIFY(sheetSave->isDefault());
+    QVERIFY(!calcSave->isDefault());
+    QTest::keyClick(PathBox(), Qt::Key_Return);
+    QCOMPARE(boxes_->shown().back().text, QStringLiteral("rel  drive doesn't exists..."));
+}
+
+void DesignSheetWindowTest::openingTheSheetUsesTheCurrentPath() {
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    Save();
+    PathBox()->setText(SheetFolder() + "/other name.txt");
+    Child<QPushButton>("cmdOpenTxt")->click();
+    QCOMPARE(opened_, QStringList{SheetFolder() + "/other name.txt"});
+}
+
+void DesignSheetWindowTest::openingFailureIsReported() {
+    QVERIFY(QDir().mkdir(SheetFolder()));
+    Save();
+    boxes_->Clear();
+    window_->SetDocumentOpener(OpenWithDesktop);
+    PathBox()->setText(SheetFolder() + "/never saved.txt");
+    Child<QPushButton>("cmdOpenTxt")->click();
+    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    QCOMPARE(boxes_->shown()[0].icon, MessageIcon::Critical);
+    QVERIFY(boxes_->shown()[0].text.endsWith(" !!"));
+    QVERIFY(boxes_->shown()[0].text.contains("never saved.txt"));
+}
+
+void DesignSheetWindowTest::backAsksFirst_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+}
+
+void DesignSheetWindowTest::backAsksFirst() {
+    QFETCH(bool, yes);
+    QSignalSpy back(window_.get(), &DesignSheetWindow::backConfirmed);
+    boxes_->Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+    Child<QPushButton>("cmdCancel")->click();
+
+    ExpectShown(boxes_->shown().at(0),
+                "Warning: If you go back to the previous form your current transformer parameters "
+                "may be lost.\r\nYou are recommended to save the Design Sheet before going "
+                "back.\r\n\r\nDo you want to go back?",
+                MessageIcon::Information, MessageButtons::YesNo, kTitle);
+    QCOMPARE(back.count(), yes ? 1 : 0);
+    QCOMPARE(window_->isVisible(), !yes);
+}
+
+void DesignSheetWindowTest::exitAsksFirst_data() {
+    QTest::addColumn<bool>("throughCloseBox");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("cmdExit Yes") << false << true;
+    QTest::newRow("cmdExit No") << false << false;
+    QTest::newRow("close Yes") << true << true;
+    QTest::newRow("close No") << true << false;
+}
+
+void DesignSheetWindowTest::exitAsksFirst() {
+    QFETCH(bool, throughCloseBox);
+    QFETCH(bool, yes);
+    QSignalSpy exit(window_.get(), &DesignSheetWindow::exitConfirmed);
+    boxes_->Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+    if (throughCloseBox) {
+        QCOMPARE(window_->close(), yes);
+    } else {
+        Child<QPushButton>("cmdExit")->click();
+    }
+    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    ExpectShown(boxes_->shown()[0], "Do you want to exit ?", MessageIcon::Question,
+                MessageButtons::YesNo, "Confirm Exit...");
+    QCOMPARE(exit.count(), yes ? 1 : 0);
+    QCOMPARE(window_->isVisible(), !(throughCloseBox && yes));
+    if (yes) {
+        // Quitting closes the window afterwards: nothing more is asked.
+        window_->close();
+        QCOMPARE(boxes_->shown().size(), std::size_t{1});
+        QCOMPARE(exit.count(), 1);
+    }
+}
+
+void DesignSheetWindowTest::viewTransformerHandsOver() {
+    QSignalSpy view(window_.get(), &DesignSheetWindow::viewTransformerRequested);
+    Child<QPushButton>("cmdVwTrans")->click();
+    QCOMPARE(view.count(), 1);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(boxes_->shown().empty());
+}
+
+void DesignSheetWindowTest::browseFillsThePathBoxOnlyOnOk_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("sheet Ok") << "cmdBrowse"
+                              << "frmSave"
+                              << "txtPath" << true;
+    QTest::newRow("sheet Cancel") << "cmdBrowse"
+                                  << "frmSave"
+                                  << "txtPath" << false;
+    QTest::newRow("details Ok") << "cmdBrowse4Calc"
+                                << "frmSaveCalcDetail"
+                                << "txtPathCalcDetail" << true;
+    QTest::newRow("details Cancel") << "cmdBrowse4Calc"
+                                    << "frmSaveCalcDetail"
+                                    << "txtPathCalcDetail" << false;
+}
+
+void DesignSheetWindowTest::browseFillsThePathBoxOnlyOnOk() {
+    QFETCH(QString, button);
+    QFETCH(QString, dialog);
+    QFETCH(QString, box);
+    QFETCH(bool, ok);
+    auto* owner = Child<QLineEdit>(box.toLatin1().constData());
+    const QString before = owner->text();
+    QString seen;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal != nullptr);
+        QCOMPARE(modal->objectName(), dialog);
+        auto* saveAs = modal->findChild<QLineEdit*>("txtSaveAs");
+        seen = saveAs->text();
+        saveAs->setText("/elsewhere/picked.txt");
+        modal->findChild<QPushButton*>(ok ? "cmdOk" : "Command1")->click();
+    });
+    Child<QPushButton>(button.toLatin1().constData())->click();
+
+    QCOMPARE(seen, before);
+    QCOMPARE(owner->text(), ok ? QStringLiteral("/elsewhere/picked.txt") : before);
+    if (ok) QCOMPARE(window_->focusWidget(), owner);
+    QVERIFY(window_->isVisible());
+}
+
+}  // namespace kestrava
+
+QTEST_MAIN(kestrava::DesignSheetWindowTest)
+#include "design_sheet_window_test.moc"

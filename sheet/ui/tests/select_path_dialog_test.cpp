@@ -1,0 +1,225 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+#include <memory>
+
+#include "sheet/ui/select_path_dialog.h"
+#include "ui/testing/scripted_message_boxes.h"
+
+namespace kestrava {
+
+class SelectPathDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void composesTheSheetPathInAFolder_data();
+    void composesTheSheetPathInAFolder();
+    void controlsCarryTheirCaptionsAndTooltips();
+    void opensOnTheOwnersVolumeShowingTheOwnersText_data();
+    void opensOnTheOwnersVolumeShowingTheOwnersText();
+    void choosingAVolumeProposesItsRoot();
+    void enterInTheFolderListOpensTheHighlightedFolder();
+    void unreadableVolumeIsReportedAndLeft();
+    void okCopiesThePathAndCancelLeavesTheOwner_data();
+    void okCopiesThePathAndCancelLeavesTheOwner();
+    void onlyAFilledPathMakesEnterPressOk();
+    void pathTooltipShowsTheTextOnceHovered();
+
+  private:
+    // Opens the dialog on the owner text with "/", the temporary folder and an unreadable volume.
+    void Open(const QString& ownerText, const QString& name = QStringLiteral("frmSave"));
+    template <typename T>
+    T* Child(const char* name) const {
+        T* child = dialog_->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr) qFatal("no control %s", name);
+        return child;
+    }
+    QString VolumeRoot() const { return dir_->path(); }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    ui::testing::ScriptedMessageBoxes boxes_;
+    QLineEdit owner_;
+    std::unique_ptr<SelectPathDialog> dialog_;
+};
+
+void SelectPathDialogTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    QVERIFY(QDir(dir_->path()).mkpath("Work/Sheets"));
+    boxes_.Clear();
+}
+
+void SelectPathDialogTest::cleanup() {
+    dialog_.reset();
+    dir_.reset();
+}
+
+void SelectPathDialogTest::Open(const QString& ownerText, const QString& name) {
+    owner_.setText(ownerText);
+    std::vector<Volume> volumes = {{QStringLiteral("/"), QString(), true},
+                                   {VolumeRoot(), QStringLiteral("Data"), true},
+                                   {VolumeRoot() + "/no medium", QStringLiteral("Card"), false}};
+    dialog_ = std::make_unique<SelectPathDialog>(boxes_, owner_, name, QStringLiteral("Kestrava"),
+                                                 std::move(volumes));
+    dialog_->show();
+}
+
+void SelectPathDialogTest::composesTheSheetPathInAFolder_data() {
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("system root") << "/"
+                                 << "/"
+                                 << "/Design Sheet.txt";
+    QTest::newRow("folder on /") << "/"
+                                 << "/home/user"
+                                 << "/home/user/Design Sheet.txt";
+    QTest::newRow("volume root") << "/media/usb"
+                                 << "/media/usb"
+                                 << "/media/usb/Design Sheet.txt";
+    QTest::newRow("folder with blanks") << "/media/usb"
+                                        << "/media/usb/Program Files/Tool"
+                                        << "/media/usb/Program Files/Tool/Design Sheet.txt";
+}
+
+void SelectPathDialogTest::composesTheSheetPathInAFolder() {
+    QFETCH(QString, root);
+    QFETCH(QString, folder);
+    QFETCH(QString, path);
+    QCOMPARE(SheetPathInFolder(root, folder), path);
+}
+
+void SelectPathDialogTest::controlsCarryTheirCaptionsAndTooltips() {
+    for (const QString& name : {QStringLiteral("frmSave"), QStringLiteral("frmSaveCalcDetail")}) {
+        Open(QString(), name);
+        QCOMPARE(dialog_->objectName(), name);
+        QCOMPARE(dialog_->windowTitle(), QStringLiteral("Select Path"));
+        QCOMPARE(Child<QComboBox>("dvlDL")->toolTip(), QStringLiteral("Select any drive ..."));
+        QCOMPARE(Child<QTreeView>("Dir1")->toolTip(),
+                 QStringLiteral("Select the path where you want to save the text file..."));
+        QCOMPARE(Child<QLineEdit>("txtSaveAs")->toolTip(), QStringLiteral("Enter the path..."));
+        QCOMPARE(Child<QPushButton>("cmdOk")->text(), QStringLiteral("&Ok"));
+        QCOMPARE(Child<QPushButton>("cmdOk")->toolTip(),
+                 QStringLiteral("Go to Save Design Sheet..."));
+        QCOMPARE(Child<QPushButton>("Command1")->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(Child<QPushButton>("Command1")->toolTip(), QStringLiteral("Click to cancel..."));
+    }
+}
+
+void SelectPathDialogTest::opensOnTheOwnersVolumeShowingTheOwnersText_data() {
+    QTest::addColumn<QString>("ownerText");
+    QTest::addColumn<int>("volume");
+    QTest::newRow("on the data volume") << "%1/Work/x.txt" << 1;
+    QTest::newRow("on /") << "/tmp/x.txt" << 0;
+    QTest::newRow("relative") << "x.txt" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void SelectPathDialogTest::opensOnTheOwnersVolumeShowingTheOwnersText() {
+    QFETCH(QString, ownerText);
+    QFETCH(int, volume);
+    const QString text = ownerText.contains("%1") ? ownerText.arg(VolumeRoot()) : ownerText;
+    Open(text);
+    QCOMPARE(Child<QComboBox>("dvlDL")->currentIndex(), volume);
+    QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), text);
+    QVERIFY(boxes_.shown().empty());
+}
+
+void SelectPathDialogTest::choosingAVolumeProposesItsRoot() {
+    Open("/tmp/x.txt");
+    Child<QComboBox>("dvlDL")->setCurrentIndex(1);
+    QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), VolumeRoot() + "/Design Sheet.txt");
+    Child<QComboBox>("dvlDL")->setCurrentIndex(0);
+    QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), QStringLiteral("/Design Sheet.txt"));
+}
+
+void SelectPathDialogTest::enterInTheFolderListOpensTheHighlightedFolder() {
+    Open(VolumeRoot() + "/x.txt");
+    auto* folders = Child<QTreeView>("Dir1");
+    auto* model = qobject_cast<QFileSystemModel*>(folders->model());
+    QVERIFY(model != nullptr);
+    const QString target = VolumeRoot() + "/Work/Sheets";
+    folders->setCurrentIndex(model->index(target));
+    QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), VolumeRoot() + "/x.txt");
+
+    QTest::keyClick(folders, Qt::Key_Return);
+    QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), target + "/Design Sheet.txt");
+    QVERIFY(dialog_->isVisible());
+    QCOMPARE(owner_.text(), VolumeRoot() + "/x.txt");
+}
+
+void SelectPathDialogTest::unreadableVolumeIsReportedAndLeft() {
+    Open(VolumeRoot() + "/Work/x.txt");
+    auto* volumes = Child<QComboBox>("dvlDL");
+    const QString shownAs = volumes->itemText(2);
+    volumes->setCurrentIndex(2);
+
+    QCOMPARE(boxes_.shown().size(), std::size_t{1});
+    QCOMPARE(boxes_.shown()[0].text,
+             shownAs.toUpper() + "/ is not available,\r\nThe device is not ready!");
+    QCOMPARE(boxes_.shown()[0].icon, ui::MessageIcon::Critical);
+    QCOMPARE(boxes_.shown()[0].title, QStringLiteral("Kestrava"));
+    QCOMPARE(volumes->currentIndex(), 1);
+    QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), VolumeRoot() + "/Design Sheet.txt");
+}
+
+void SelectPathDialogTest::okCopiesThePathAndCancelLeavesTheOwner_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("Ok") << "cmdOk" << true;
+    QTest::newRow("Cancel") << "Command1" << false;
+}
+
+void SelectPathDialogTest::okCopiesThePathAndCancelLeavesTheOwner() {
+    QFETCH(QString, button);
+    QFETCH(bool, copied);
+    Open("/before.txt");
+    Child<QLineEdit>("txtSaveAs")->setText("/after.txt");
+    Child<QPushButton>(button.toLatin1().constData())->click();
+    QCOMPARE(owner_.text(), copied ? QStringLiteral("/after.txt") : QStringLiteral("/before.txt"));
+    QCOMPARE(dialog_->result(), copied ? int{QDialog::Accepted} : int{QDialog::Rejected});
+    QVERIFY(!dialog_->isVisible());
+}
+
+void SelectPathDialogTest::onlyAFilledPathMakesEnterPressOk() {
+    Open("/before.txt");
+    auto* path = Child<QLineEdit>("txtSaveAs");
+    auto* ok = Child<QPushButton>("cmdOk");
+    QVERIFY(ok->isDefault());
+    path->clear();
+    QVERIFY(!ok->isDefault());
+    QTest::keyClick(path, Qt::Key_Return);
+    QVERIFY(dialog_->isVisible());
+    QCOMPARE(owner_.text(), QStringLiteral("/before.txt"));
+
+    QTest::keyClick(path, 'y');
+    QVERIFY(ok->isDefault());
+    QTest::keyClick(path, Qt::Key_Return);
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(owner_.text(), QStringLiteral("y"));
+}
+
+void SelectPathDialogTest::pathTooltipShowsTheTextOnceHovered() {
+    Open("/before.txt");
+    auto* path = Child<QLineEdit>("txtSaveAs");
+    path->setText("/typed.txt");
+    QCOMPARE(path->toolTip(), QStringLiteral("Enter the path..."));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), path->mapToGlobal(QPointF(2, 2)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(path, &move);
+    QCOMPARE(path->toolTip(), QStringLiteral("Entered path : /typed.txt"));
+}
+
+}  // namespace kestrava
+
+QTEST_MAIN(kestrava::SelectPathDialogTest)
+#include "select_path_dialog_test.moc"

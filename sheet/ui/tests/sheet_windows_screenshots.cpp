@@ -1,0 +1,54 @@
+// Grabs frmDsgnSheet and frmSave into PNG files for the documentation: run under a real X server
+// (xvfb-run) so that fonts and the style look as on a desktop.
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTimer>
+#include <cstdio>
+
+#include "records/param_record_store.h"
+#include "sheet/ui/design_sheet_window.h"
+#include "sheet/ui/select_path_dialog.h"
+#include "ui/testing/scripted_message_boxes.h"
+
+namespace {
+
+// Lets queued layout and folder-listing work finish before grabbing.
+void Settle(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool Save(QWidget& widget, const QString& file) {
+    Settle(600);
+    if (widget.grab().save(file)) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: sheet_windows_screenshots <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    kestrava::ui::testing::ScriptedMessageBoxes boxes;
+    const kestrava::ParamRecordStore store(std::filesystem::path("/nonexistent"));
+    const kestrava::DesignRecord record;
+    kestrava::DesignSheetWindow window(boxes, store, QStringLiteral("/opt/kestrava"),
+                                       QStringLiteral("Kestrava"));
+    window.ShowDesign(record, kestrava::ParameterTexts{});
+    bool saved = Save(window, out.filePath(QStringLiteral("design-sheet-window.png")));
+
+    auto* owner = window.findChild<QLineEdit*>(QStringLiteral("txtPath"));
+    kestrava::SelectPathDialog dialog(boxes, *owner, QStringLiteral("frmSave"),
+                                      QStringLiteral("Kestrava"), kestrava::MountedVolumes(),
+                                      &window);
+    dialog.show();
+    saved = Save(dialog, out.filePath(QStringLiteral("select-path.png"))) && saved;
+    return saved ? 0 : 1;
+}
