@@ -1,0 +1,47 @@
+#include <benchmark/benchmark.h>
+
+#include <variant>
+
+#include "engine/design_transformer.h"
+#include "records/conductor_table_database.h"
+
+namespace kestrava {
+namespace {
+
+const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
+
+// Runs the design for 'table' until the timer stops; fails the benchmark if a run fails.
+void RunDesigns(benchmark::State& state, ConductorTableSource& table) {
+    for (auto _ : state) {
+        DesignResult result = DesignTransformer(kWorkedExample, table);
+        if (!std::holds_alternative<DesignRecord>(result)) {
+            state.SkipWithError(std::get<DesignFailure>(result).message.c_str());
+            return;
+        }
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+// Target: under 2 µs per run.
+void BM_DesignRunTableInMemory(benchmark::State& state) {
+    LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
+    if (!loaded.error.empty()) {
+        state.SkipWithError(loaded.error.c_str());
+        return;
+    }
+    InMemoryConductorTable table(std::move(loaded.rows));
+    RunDesigns(state, table);
+}
+BENCHMARK(BM_DesignRunTableInMemory);
+
+// Target: under 1 ms per run.
+void BM_DesignRunOpeningDatabase(benchmark::State& state) {
+    SqliteConductorTable table(KESTRAVA_CONDUCTOR_DATABASE);
+    RunDesigns(state, table);
+}
+BENCHMARK(BM_DesignRunOpeningDatabase)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kestrava
+
+BENCHMARK_MAIN();
