@@ -8,7 +8,8 @@ namespace kestrava {
 
 // The leading number of a typed text: blanks, tabs and line feeds are ignored anywhere;
 // sign, digits, one '.', exponent ('E'/'e', optional sign, digits); "&H"/"&O" integers.
-// A text with no leading number gives 0.
+// A text with no leading number gives 0; a number beyond the double range gives ±infinity,
+// which IsNumericText refuses and callers must not take for a rating.
 double ReadLeadingNumber(std::string_view text);
 
 // True when 'text', blanks aside, is exactly one number as ReadLeadingNumber reads it
