@@ -1,0 +1,469 @@
+#include <sqlite3.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/transformer_calc_window.h"
+#include "engine/conductor_table.h"
+#include "records/param_record_store.h"
+#include "ui/testing/scripted_message_boxes.h"
+
+using namespace kestrava;
+using kestrava::ui::MessageAnswer;
+using kestrava::ui::MessageIcon;
+using kestrava::ui::testing::ScriptedMessageBoxes;
+
+namespace {
+
+// Strips 4 mm thick from 0.5 to 200 mm², ascending by area.
+InMemoryConductorTable StripTable() {
+    std::vector<ConductorStrip> rows;
+    for (int i = 1; i <= 400; ++i) rows.push_back({0.5 * i, 4.0, 0.5 * i / 4.0});
+    return InMemoryConductorTable(std::move(rows));
+}
+
+struct Ratings {
+    const char* kva;
+    const char* primary;
+    const char* secondary;
+    const char* frequency;
+    int connection;
+};
+
+// A parameter window over a temporary record store, with scripted message boxes.
+struct Harness {
+    enum class Store { Empty, Missing };
+
+    explicit Harness(Store kind = Store::Empty)
+        : databaseFile(QString(dir.filePath("TransValAsgn.sqlite")).toStdString()),
+          store(databaseFile) {
+        if (kind == Store::Empty) CreateParamRecordDatabase(databaseFile);
+    }
+
+    void Add(const char* sheetPath, const Ratings& r) {
+        ParameterTexts texts{r.primary, r.kva, r.secondary, r.frequency, "5", "", r.connection};
+        QVERIFY(!store.AddParamRecord(sheetPath, texts));
+    }
+
+    TransformerCalcWindow& Open() {
+        window = std::make_unique<TransformerCalcWindow>(boxes, store, table, record, "Kestrava");
+        return *window;
+    }
+
+    TransformerCalcWindow& OpenShown() {
+        Open().show();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(window.get())); }();
+        boxes.Clear();
+        return *window;
+    }
+
+    QLineEdit* Box(const char* name) const { return window->findChild<QLineEdit*>(name); }
+    QComboBox* List(const char* name) const { return window->findChild<QComboBox*>(name); }
+    QPushButton* Button(const char* name) const { return window->findChild<QPushButton*>(name); }
+
+    void Fill(const char* kva, const char* primary, const char* secondary,
+              const char* frequency = "50", const char* tapping = "5") {
+        Box("txtKVARating")->setText(kva);
+        Box("txtPrmVolt")->setText(primary);
+        Box("txtSecondVolt")->setText(secondary);
+        Box("txtFrequency")->setText(frequency);
+        Box("txtTapping")->setText(tapping);
+    }
+
+    QStringList ShownTexts() const {
+        QStringList texts;
+        for (const auto& shown : boxes.shown()) texts << shown.text;
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    std::filesystem::path databaseFile;
+    ParamRecordStore store;
+    InMemoryConductorTable table = StripTable();
+    DesignRecord record;
+    ScriptedMessageBoxes boxes;
+    std::unique_ptr<TransformerCalcWindow> window;
+};
+
+void ExecuteSql(const std::filesystem::path& file, const char* sql) {
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+}  // namespace
+
+class TransformerCalcWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void loadShowsDefaultsAndTheEmptyStoreNotice() {
+        Harness h;
+        TransformerCalcWindow& window = h.Open();
+        QCOMPARE(window.windowTitle(), QString("Kestrava: Transformer Parameters"));
+        QCOMPARE(h.Box("txtTapping")->text(), QString("5"));
+        QCOMPARE(h.Box("txtFrequency")->text(), QString("50"));
+        QCOMPARE(h.List("cboConnType")->currentText(), QString("Delta-Star"));
+        QCOMPARE(h.List("cboWin")->currentText(), QString("Core Type"));
+        QVERIFY(!h.List("cboWin")->isEnabled());
+        QCOMPARE(h.List("cboPhase")->currentText(), QString("Three"));
+        QCOMPARE(h.List("cboFile")->count(), 0);
+        QCOMPARE(window.defaultButton(), h.Button("cmdExit"));
+        QCOMPARE(h.boxes.shown().size(), 1u);
+        QVERIFY(!h.boxes.shown()[0].text.isEmpty());
+        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::None);
+        QCOMPARE(h.boxes.shown()[0].title, QString());
+    }
+
+    void missingDatabaseLeavesTheListEmptyAndQuiet() {
+        Harness h(Harness::Store::Missing);
+        h.Open();
+        QCOMPARE(h.List("cboFile")->count(), 0);
+        QVERIFY(h.boxes.shown().empty());
+    }
+
+    void recordListNewestFirstAndTheNewestSameNameWins() {
+        Harness h;
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", 1});
+        h.Add("/sheets/A.txt", {"300", "3300", "440", "50", 3});
+        h.Open();
+        QVERIFY(h.boxes.shown().empty());
+        QComboBox* files = h.List("cboFile");
+        QCOMPARE(files->count(), 3);
+        QCOMPARE(files->itemText(0), QString("A.txt"));
+        QCOMPARE(files->itemText(1), QString("B.txt"));
+        QCOMPARE(files->itemText(2), QString("A.txt"));
+        QCOMPARE(h.Box("txtKVARating")->text(), QString("300"));
+        QCOMPARE(h.Box("txtPrmVolt")->text(), QString("3300"));
+        QCOMPARE(h.List("cboConnType")->currentIndex(), 3);
+        QCOMPARE(h.window->defaultButton(), h.Button("cmdNext"));
+
+        h.Box("txtTapping")->setText("7");
+        files->setCurrentIndex(1);
+        emit files->activated(1);
+        QCOMPARE(h.Box("txtKVARating")->text(), QString("200"));
+        QCOMPARE(h.Box("txtSecondVolt")->text(), QString("415"));
+        QCOMPARE(h.Box("txtFrequency")->text(), QString("60"));
+        QCOMPARE(h.List("cboConnType")->currentText(), QString("Star-Delta"));
+        QCOMPARE(h.Box("txtTapping")->text(), QString("7"));
+
+        files->setCurrentIndex(2);
+        emit files->activated(2);
+        QCOMPARE(h.Box("txtKVARating")->text(), QString("300"));
+    }
+
+    void refillListsTheNewRecordFirstWithoutDuplicates() {
+        Harness h;
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
+        h.Open();
+        h.Box("txtKVARating")->setText("999");
+        h.Add("/sheets/C.txt", {"250", "11000", "433", "50", 2});
+        h.window->RefillRecordList();
+        QCOMPARE(h.List("cboFile")->count(), 2);
+        QCOMPARE(h.List("cboFile")->itemText(0), QString("C.txt"));
+        QCOMPARE(h.List("cboFile")->currentIndex(), 0);
+        QCOMPARE(h.Box("txtKVARating")->text(), QString("250"));
+        QCOMPARE(h.List("cboConnType")->currentText(), QString("Star-Star"));
+    }
+
+    void badStoredRecordIsReportedAndTheWindowStaysUsable() {
+        Harness h;
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
+        ExecuteSql(h.databaseFile,
+                   "INSERT INTO TransValAsgn (File_Name, Prm_Volt, KVA_Rate, Secon_Volt, "
+                   "Frequency, Conn_Type) VALUES ('Bad.txt', '1', '2', '3', '50', 7)");
+        TransformerCalcWindow& window = h.Open();
+        QCOMPARE(h.boxes.shown().size(), 1u);
+        QVERIFY(h.boxes.shown()[0].text.contains("Bad.txt"));
+        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(h.List("cboConnType")->currentText(), QString("Delta-Star"));
+        QCOMPARE(h.Box("txtPrmVolt")->text(), QString());
+
+        // The other record still loads, and a design still runs.
+        h.List("cboFile")->setCurrentIndex(1);
+        emit h.List("cboFile")->activated(1);
+        QCOMPARE(h.Box("txtPrmVolt")->text(), QString("11000"));
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        h.Box("txtTapping")->setText("0");
+        h.Button("cmdNext")->click();
+        QCOMPARE(ready.count(), 1);
+    }
+
+    void leaveCheckOfMandatoryBoxes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("empty") << "txtKVARating"
+                               << "" << false;
+        QTest::newRow("blanks") << "txtKVARating"
+                                << "   " << false;
+        QTest::newRow("letters") << "txtKVARating"
+                                 << "abc" << true;
+        QTest::newRow("thousands comma") << "txtPrmVolt"
+                                         << "11,000" << true;
+        QTest::newRow("inner blank") << "txtPrmVolt"
+                                     << "11 000" << false;
+        QTest::newRow("exponent") << "txtSecondVolt"
+                                  << "4.33E2" << false;
+        QTest::newRow("trailing letters") << "txtSecondVolt"
+                                          << "433V" << true;
+    }
+    void leaveCheckOfMandatoryBoxes() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        Harness h;
+        h.OpenShown();
+        QLineEdit* edit = h.Box(box.toLatin1().constData());
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        edit->setText(text);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        if (refused) {
+            QCOMPARE(h.ShownTexts(), QStringList{"Enter numerical value!"});
+            QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+            QCOMPARE(h.boxes.shown()[0].title, QString("Kestrava"));
+            QCOMPARE(edit->text(), QString());
+            QTRY_VERIFY(edit->hasFocus());
+        } else {
+            QVERIFY(h.boxes.shown().empty());
+            QCOMPARE(edit->text(), text);
+            QVERIFY(!edit->hasFocus());
+        }
+    }
+
+    void refusedLeaveSwallowsTheClick() {
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy back(&window, &TransformerCalcWindow::backRequested);
+        QLineEdit* kva = h.Box("txtKVARating");
+        kva->setFocus();
+        QTRY_VERIFY(kva->hasFocus());
+        kva->setText("abc");
+        QTest::mouseClick(h.Button("cmdBack"), Qt::LeftButton);
+        QCOMPARE(h.ShownTexts(), QStringList{"Enter numerical value!"});
+        QCOMPARE(back.count(), 0);
+        QVERIFY(window.isVisible());
+        QVERIFY(kva->hasFocus());
+        QCOMPARE(kva->text(), QString());
+        // With a number in the box the same click goes through.
+        kva->setText("100");
+        QTest::mouseClick(h.Button("cmdBack"), Qt::LeftButton);
+        QCOMPARE(back.count(), 1);
+        QVERIFY(!window.isVisible());
+    }
+
+    void nextFindsTheFirstEmptyFieldInCheckOrder_data() {
+        QTest::addColumn<QStringList>("values");  // kva, primary, secondary, frequency, tapping
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("all empty") << QStringList{"", "", "", "", ""} << "txtKVARating";
+        QTest::newRow("kva blanks") << QStringList{"  ", "1", "1", "50", "5"} << "txtKVARating";
+        QTest::newRow("frequency before primary")
+            << QStringList{"100", "", "433", "", "5"} << "txtFrequency";
+        QTest::newRow("primary") << QStringList{"100", "", "433", "50", "5"} << "txtPrmVolt";
+        QTest::newRow("secondary") << QStringList{"100", "11000", "", "50", ""} << "txtSecondVolt";
+        QTest::newRow("tapping blanks")
+            << QStringList{"100", "11000", "433", "50", " "} << "txtTapping";
+    }
+    void nextFindsTheFirstEmptyFieldInCheckOrder() {
+        QFETCH(QStringList, values);
+        QFETCH(QString, focused);
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        h.record.engineError = true;
+        const QByteArray v[5] = {values[0].toUtf8(), values[1].toUtf8(), values[2].toUtf8(),
+                                 values[3].toUtf8(), values[4].toUtf8()};
+        h.Fill(v[0], v[1], v[2], v[3], v[4]);
+        h.Button("cmdNext")->click();
+        QCOMPARE(h.ShownTexts(), QStringList{"Please enter valid data."});
+        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
+        QCOMPARE(ready.count(), 0);
+        QVERIFY(!h.record.engineError);
+    }
+
+    void nextWithoutConnectionTypeSelectsTheFirst() {
+        Harness h;
+        h.OpenShown();
+        h.Fill("100", "11000", "433");
+        h.List("cboConnType")->setCurrentIndex(-1);
+        h.Button("cmdNext")->click();
+        QCOMPARE(h.ShownTexts(), QStringList{"Please select the Connection Type."});
+        QCOMPARE(h.List("cboConnType")->currentIndex(), 0);
+        QTRY_COMPARE(QApplication::focusWidget(), h.List("cboConnType"));
+    }
+
+    void frequencyOrTappingOutsideSixteenBitsIsRefused_data() {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("tapping");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("frequency") << "40000"
+                                   << "5"
+                                   << "txtFrequency";
+        QTest::newRow("tapping") << "50"
+                                 << "-32768.6"
+                                 << "txtTapping";
+    }
+    void frequencyOrTappingOutsideSixteenBitsIsRefused() {
+        QFETCH(QString, frequency);
+        QFETCH(QString, tapping);
+        QFETCH(QString, focused);
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        h.Fill("100", "11000", "433", frequency.toUtf8(), tapping.toUtf8());
+        h.Button("cmdNext")->click();
+        QCOMPARE(h.boxes.shown().size(), 1u);
+        QVERIFY(h.boxes.shown()[0].text.contains("out of range"));
+        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(ready.count(), 0);
+        QVERIFY(window.isVisible());
+        QCOMPARE(h.record.kvaRating, 0.0);
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
+    }
+
+    void nextStoresTheLeadingNumbers() {
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        h.Fill("100", "11 000", "433", "50.5", "2.5");
+        h.Button("cmdNext")->click();
+        QCOMPARE(ready.count(), 1);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(h.record.kvaRating, 100.0);
+        QCOMPARE(h.record.primaryVoltage, 11000.0);  // delta H.V. keeps the line voltage
+        QCOMPARE(h.record.frequency, std::int16_t{50});
+        QCOMPARE(h.record.tapping, std::int16_t{2});
+        QCOMPARE(h.record.connectionType, std::string("Delta-Star"));
+        QVERIFY(!h.record.engineError);
+        QVERIFY(h.record.tableFound);
+
+        const ParameterTexts texts = window.CurrentTexts();
+        QCOMPARE(texts.primaryVoltage, std::string("11 000"));
+        QCOMPARE(texts.frequency, std::string("50.5"));
+        QCOMPARE(texts.connectionIndex, 0);
+
+        window.show();
+        h.Box("txtFrequency")->setText("51.5");
+        h.Button("cmdNext")->click();
+        QCOMPARE(h.record.frequency, std::int16_t{52});
+    }
+
+    void engineFailureShowsItsMessageThenRefuses() {
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        h.Fill("100", "11000", "433", "0");
+        h.Button("cmdNext")->click();
+        QCOMPARE(h.boxes.shown().size(), 2u);
+        QVERIFY(h.boxes.shown()[0].text.startsWith("Error: "));
+        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Critical);
+        QCOMPARE(h.boxes.shown()[0].title, QString("Kestrava"));
+        QCOMPARE(h.boxes.shown()[1].text, QString("Please enter valid data."));
+        QVERIFY(h.boxes.shown()[1].icon == MessageIcon::Exclamation);
+        QVERIFY(h.record.engineError);
+        QCOMPARE(ready.count(), 0);
+        QVERIFY(window.isVisible());
+        QCOMPARE(h.Box("txtFrequency")->text(), QString("0"));
+    }
+
+    void inconsistentDesignWarnsAndStillGoesOn_data() {
+        QTest::addColumn<QString>("primary");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("fits") << "11000" << false;
+        QTest::newRow("H.V. windings overlap") << "6600" << true;
+    }
+    void inconsistentDesignWarnsAndStillGoesOn() {
+        QFETCH(QString, primary);
+        QFETCH(bool, warned);
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        h.Fill("100", primary.toUtf8(), "433", "50", "0");
+        h.Button("cmdNext")->click();
+        QCOMPARE(ready.count(), 1);
+        QCOMPARE(h.record.hvCoilClearance < 0, warned);
+        if (warned) {
+            QCOMPARE(h.boxes.shown().size(), 1u);
+            QCOMPARE(h.boxes.shown()[0].text,
+                     QString("Warning: \r\nThe entered values are not consistent!\r\nStill you can "
+                             "save the design sheet, but the transformer will look absurd after "
+                             "designing.\r\nYou can also enter new parameters by coming back to "
+                             "this form."));
+            QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Information);
+        } else {
+            QVERIFY(h.boxes.shown().empty());
+            QVERIFY(h.record.lvEndClearance >= 0 && h.record.hvEndClearance >= 0);
+        }
+    }
+
+    void enterPressesTheDefaultButton() {
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QLineEdit* primary = h.Box("txtPrmVolt");
+        primary->setFocus();
+        QTRY_VERIFY(primary->hasFocus());
+        QCOMPARE(window.defaultButton(), h.Button("cmdExit"));
+        QTest::keyClick(primary, Qt::Key_Return);
+        QCOMPARE(h.ShownTexts(), QStringList{"Do you want to exit ?"});
+
+        h.boxes.Clear();
+        QTest::keyClick(primary, Qt::Key_1);
+        QCOMPARE(window.defaultButton(), h.Button("cmdNext"));
+        QVERIFY(h.Button("cmdNext")->isDefault());
+        QVERIFY(!h.Button("cmdExit")->isDefault());
+        QTest::keyClick(primary, Qt::Key_Return);
+        QCOMPARE(h.ShownTexts(), QStringList{"Please enter valid data."});
+
+        QTest::keyClick(primary, Qt::Key_Backspace);
+        QCOMPARE(window.defaultButton(), h.Button("cmdExit"));
+    }
+
+    void exitAndFrameClose_data() {
+        QTest::addColumn<bool>("viaFrame");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("exit yes") << false << true;
+        QTest::newRow("exit no") << false << false;
+        QTest::newRow("frame yes") << true << true;
+        QTest::newRow("frame no") << true << false;
+    }
+    void exitAndFrameClose() {
+        QFETCH(bool, viaFrame);
+        QFETCH(bool, yes);
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy exit(&window, &TransformerCalcWindow::exitConfirmed);
+        QSignalSpy toOptions(&window, &TransformerCalcWindow::closedToOptions);
+        h.boxes.Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        if (viaFrame)
+            window.close();
+        else
+            h.Button("cmdExit")->click();
+        QCOMPARE(h.ShownTexts(), QStringList{"Do you want to exit ?"});
+        QCOMPARE(h.boxes.shown()[0].title, QString("Confirm Exit..."));
+        QCOMPARE(exit.count(), !viaFrame && yes ? 1 : 0);
+        QCOMPARE(toOptions.count(), viaFrame && yes ? 1 : 0);
+        QCOMPARE(window.isVisible(), !(viaFrame && yes));
+    }
+
+    void focusSelectsTheWholeText() {
+        Harness h;
+        h.OpenShown();
+        h.Box("txtFrequency")->setFocus();
+        QTRY_COMPARE(h.Box("txtFrequency")->selectedText(), QString("50"));
+    }
+};
+
+int RunTransformerCalcWindowTests(int argc, char** argv) {
+    TransformerCalcWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "transformer_calc_window_test.moc"

@@ -1,0 +1,382 @@
+#include "app/transformer_calc_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <variant>
+
+#include "app/pics/artwork.h"
+#include "engine/design_transformer.h"
+#include "engine/number_text.h"
+#include "records/param_record_store.h"
+#include "ui/exit_question.h"
+#include "ui/message_boxes.h"
+#include "ui/select_on_focus.h"
+
+namespace kestrava {
+namespace {
+
+const QString kPleaseEnterValidData = QStringLiteral("Please enter valid data.");
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text);
+}
+
+QLineEdit* NewBox(const char* name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    ui::SelectOnFocus::Install(box);
+    return box;
+}
+
+QComboBox* NewList(const char* name, const QStringList& items, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->addItems(items);
+    // Clicking a list must not take the focus first, so that a pending leave check can veto it.
+    list->setFocusPolicy(Qt::TabFocus);
+    return list;
+}
+
+QLabel* AddRow(QGridLayout* grid, int row, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    return label;
+}
+
+}  // namespace
+
+QString InconsistentDesignWarning() {
+    return QStringList{QStringLiteral("Warning: "),
+                       QStringLiteral("The entered values are not consistent!"),
+                       QStringLiteral("Still you can save the design sheet, but the transformer "
+                                      "will look absurd after designing."),
+                       QStringLiteral("You can also enter new parameters by coming back to this "
+                                      "form.")}
+        .join(QStringLiteral("\r\n"));
+}
+
+TransformerCalcWindow::TransformerCalcWindow(ui::MessageBoxes& boxes, const ParamRecordStore& store,
+                                             ConductorTableSource& table, DesignRecord& record,
+                                             QString appTitle, QWidget* parent)
+    : QWidget(parent),
+      boxes_(boxes),
+      store_(store),
+      table_(table),
+      record_(record),
+      appTitle_(std::move(appTitle)) {
+    setObjectName(QStringLiteral("frmTransformerCalc"));
+    BuildControls();
+    SetTabOrder();
+
+    // Load.
+    setWindowTitle(appTitle_ + QStringLiteral(": Transformer Parameters"));
+    cboConnType_->setCurrentIndex(0);
+    cboWin_->setCurrentIndex(0);
+    cboPhase_->setCurrentIndex(0);
+    MakeDefault(cmdExit_);
+    FillRecordList();
+}
+
+void TransformerCalcWindow::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(10);
+
+    auto* instruction = new QLabel(
+        QStringLiteral("Enter the parameters of transformer according to your criteria and then "
+                       "press the NEXT button."),
+        this);
+    instruction->setObjectName(QStringLiteral("lblInstruction"));
+    instruction->setWordWrap(true);
+    QFont instructionFont = instruction->font();
+    instructionFont.setBold(true);
+    instruction->setFont(instructionFont);
+    instruction->setStyleSheet(QStringLiteral("color: #17324f;"));
+    layout->addWidget(instruction);
+
+    auto* mandatory = new QGroupBox(QStringLiteral("Mandatory parameters"), this);
+    mandatory->setObjectName(QStringLiteral("fraMandatory"));
+    auto* mandatoryGrid = new QGridLayout(mandatory);
+    txtPrmVolt_ = NewBox("txtPrmVolt", mandatory);
+    txtKVARating_ = NewBox("txtKVARating", mandatory);
+    txtSecondVolt_ = NewBox("txtSecondVolt", mandatory);
+    AddRow(mandatoryGrid, 0, QStringLiteral("* Primary Voltage (Vp)   [ Volt ] "), txtPrmVolt_);
+    AddRow(mandatoryGrid, 1, QStringLiteral("* KVA Rating (Q)"), txtKVARating_);
+    AddRow(mandatoryGrid, 2, QStringLiteral("* Secondary Voltage    (Vs) [ Volt ]"),
+           txtSecondVolt_);
+    txtPrmVolt_->setToolTip(QStringLiteral("Line voltage of the H.V. winding in volts"));
+    txtKVARating_->setToolTip(QStringLiteral("Rated output in kVA"));
+    txtSecondVolt_->setToolTip(QStringLiteral("Line voltage of the L.V. winding in volts"));
+    for (QLineEdit* box : {txtPrmVolt_, txtKVARating_, txtSecondVolt_})
+        box->installEventFilter(this);
+    layout->addWidget(mandatory);
+
+    auto* optional = new QGroupBox(QStringLiteral("Optional parameters"), this);
+    optional->setObjectName(QStringLiteral("fraOptional"));
+    auto* optionalGrid = new QGridLayout(optional);
+    txtTapping_ = NewBox("txtTapping", optional);
+    txtTapping_->setText(QStringLiteral("5"));
+    txtFrequency_ = NewBox("txtFrequency", optional);
+    txtFrequency_->setText(QStringLiteral("50"));
+    cboConnType_ = NewList("cboConnType",
+                           {QStringLiteral("Delta-Star"), QStringLiteral("Star-Delta"),
+                            QStringLiteral("Star-Star"), QStringLiteral("Delta-Delta")},
+                           optional);
+    cboWin_ =
+        NewList("cboWin", {QStringLiteral("Core Type"), QStringLiteral("Shell Type")}, optional);
+    cboPhase_ = NewList("cboPhase", {QStringLiteral("Three"), QStringLiteral("Single")}, optional);
+    AddRow(optionalGrid, 0, QStringLiteral("Tapping in %       \u00B1"), txtTapping_);
+    AddRow(optionalGrid, 1, QStringLiteral("Frequency (f) [ Hz ]"), txtFrequency_);
+    AddRow(optionalGrid, 2, QStringLiteral("Connection Type"), cboConnType_);
+    AddRow(optionalGrid, 3, QStringLiteral("Window Type"), cboWin_)->setEnabled(false);
+    AddRow(optionalGrid, 4, QStringLiteral("Phase"), cboPhase_)->setEnabled(false);
+    cboWin_->setEnabled(false);
+    cboPhase_->setEnabled(false);
+    layout->addWidget(optional);
+
+    auto* records = new QGridLayout;
+    cboFile_ = NewList("cboFile", {}, this);
+    AddRow(records, 0, QStringLiteral("Load Previous Values"), cboFile_);
+    records->setColumnStretch(1, 1);
+    layout->addLayout(records);
+    connect(cboFile_, &QComboBox::activated, this, &TransformerCalcWindow::LoadSelectedRecord);
+
+    auto* buttons = new QHBoxLayout;
+    cmdExit_ = new QPushButton(this);
+    cmdExit_->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit_->setToolTip(QStringLiteral("Click to exit"));
+    cmdExit_->setIcon(QPixmap::fromImage(DrawExitIcon(QSize(28, 28))));
+    cmdExit_->setIconSize(QSize(28, 28));
+    cmdExit_->setFixedSize(40, 40);
+    cmdBack_ = new QPushButton(QStringLiteral("&Back"), this);
+    cmdBack_->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack_->setToolTip(QStringLiteral("Click to go back"));
+    cmdNext_ = new QPushButton(QStringLiteral(" &Next  "), this);
+    cmdNext_->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext_->setToolTip(
+        QStringLiteral("Click to view the transformer in Autocad. Also save the Design Sheet."));
+    for (QPushButton* button : {cmdExit_, cmdBack_, cmdNext_}) {
+        // Clicks must not take the focus first, so that a pending leave check can veto them.
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(this);
+    }
+    for (QPushButton* button : {cmdBack_, cmdNext_}) button->setMinimumSize(96, 32);
+    for (QComboBox* list : {cboConnType_, cboFile_}) list->installEventFilter(this);
+    buttons->addWidget(cmdExit_);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdBack_);
+    buttons->addWidget(cmdNext_);
+    layout->addLayout(buttons);
+
+    connect(cmdExit_, &QPushButton::clicked, this, [this] {
+        if (ui::ConfirmExit(boxes_)) emit exitConfirmed();
+    });
+    connect(cmdBack_, &QPushButton::clicked, this, [this] {
+        hide();
+        emit backRequested();
+    });
+    connect(cmdNext_, &QPushButton::clicked, this, &TransformerCalcWindow::Next);
+    connect(txtPrmVolt_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { MakeDefault(text.isEmpty() ? cmdExit_ : cmdNext_); });
+    setFixedWidth(540);
+}
+
+void TransformerCalcWindow::SetTabOrder() {
+    QWidget* const order[] = {txtPrmVolt_,   txtKVARating_, txtSecondVolt_, txtTapping_,
+                              txtFrequency_, cboConnType_,  cmdBack_,       cmdNext_,
+                              cmdExit_,      cboFile_,      cboWin_,        cboPhase_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+ParameterTexts TransformerCalcWindow::CurrentTexts() const {
+    ParameterTexts texts;
+    texts.primaryVoltage = Utf8(txtPrmVolt_->text());
+    texts.kvaRating = Utf8(txtKVARating_->text());
+    texts.secondaryVoltage = Utf8(txtSecondVolt_->text());
+    texts.frequency = Utf8(txtFrequency_->text());
+    texts.tapping = Utf8(txtTapping_->text());
+    texts.connectionType = Utf8(cboConnType_->currentText());
+    texts.connectionIndex = cboConnType_->currentIndex();
+    return texts;
+}
+
+void TransformerCalcWindow::MakeDefault(QPushButton* button) {
+    if (defaultButton_ != nullptr) defaultButton_->setDefault(false);
+    defaultButton_ = button;
+    defaultButton_->setDefault(true);
+}
+
+void TransformerCalcWindow::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        defaultButton_ != nullptr) {
+        defaultButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TransformerCalcWindow::IsMandatoryBox(const QObject* object) const {
+    return object == txtKVARating_ || object == txtPrmVolt_ || object == txtSecondVolt_;
+}
+
+bool TransformerCalcWindow::PassesLeaveCheck(QLineEdit* box) {
+    const QString text = box->text();
+    if (text.trimmed().isEmpty() || IsNumericText(Utf8(text))) return true;
+    checking_ = true;
+    boxes_.Show(QStringLiteral("Enter numerical value!"), ui::MessageIcon::Exclamation,
+                ui::MessageButtons::Ok, appTitle_);
+    box->clear();
+    checking_ = false;
+    return false;
+}
+
+bool TransformerCalcWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && !IsMandatoryBox(watched)) {
+        // A click elsewhere leaves the focused box: it must pass its check, else the click is lost.
+        auto* focused = qobject_cast<QLineEdit*>(focusWidget());
+        if (focused != nullptr && IsMandatoryBox(focused) && focused->hasFocus() &&
+            !PassesLeaveCheck(focused))
+            return true;
+    }
+    if (event->type() == QEvent::FocusOut && IsMandatoryBox(watched) && !checking_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool leftByUser = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                                reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (leftByUser && isVisible() && !PassesLeaveCheck(box)) {
+            // The focus is still moving away; take it back once the move is complete.
+            QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TransformerCalcWindow::Warn(const QString& text) {
+    boxes_.Show(text, ui::MessageIcon::Exclamation, ui::MessageButtons::Ok, appTitle_);
+}
+
+void TransformerCalcWindow::Next() {
+    record_.engineError = false;
+    record_.tableFound = false;
+    for (QLineEdit* box :
+         {txtKVARating_, txtFrequency_, txtPrmVolt_, txtSecondVolt_, txtTapping_}) {
+        if (box->text().trimmed().isEmpty()) {
+            box->setFocus(Qt::OtherFocusReason);
+            Warn(kPleaseEnterValidData);
+            return;
+        }
+    }
+    if (cboConnType_->currentIndex() < 0) {
+        Warn(QStringLiteral("Please select the Connection Type."));
+        cboConnType_->setCurrentIndex(0);
+        cboConnType_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    DesignInputs inputs;
+    if (!StoreInputs(inputs)) return;
+
+    DesignResult result = DesignTransformer(inputs, table_);
+    if (const auto* failure = std::get_if<DesignFailure>(&result)) {
+        boxes_.Show(FromUtf8(failure->message), ui::MessageIcon::Critical, ui::MessageButtons::Ok,
+                    appTitle_);
+        record_.engineError = true;
+        Warn(kPleaseEnterValidData);
+        return;
+    }
+    record_ = std::get<DesignRecord>(std::move(result));
+    if (IsDesignInconsistent(record_))
+        boxes_.Show(InconsistentDesignWarning(), ui::MessageIcon::Information,
+                    ui::MessageButtons::Ok, appTitle_);
+    emit designReady();
+    hide();
+}
+
+bool TransformerCalcWindow::StoreInputs(DesignInputs& inputs) {
+    inputs.kvaRating = ReadLeadingNumber(Utf8(txtKVARating_->text()));
+    inputs.primaryVoltage = ReadLeadingNumber(Utf8(txtPrmVolt_->text()));
+    inputs.secondaryVoltage = ReadLeadingNumber(Utf8(txtSecondVolt_->text()));
+    // The engine keeps frequency and tapping as 16-bit integers; refuse what does not fit.
+    const auto frequency = RoundToInt16(ReadLeadingNumber(Utf8(txtFrequency_->text())));
+    if (!frequency) {
+        txtFrequency_->setFocus(Qt::OtherFocusReason);
+        Warn(
+            QStringLiteral("The frequency is out of range: enter a whole number of hertz "
+                           "from -32768 to 32767."));
+        return false;
+    }
+    inputs.frequency = *frequency;
+    inputs.connectionType = Utf8(cboConnType_->currentText());
+    const auto tapping = RoundToInt16(ReadLeadingNumber(Utf8(txtTapping_->text())));
+    if (!tapping) {
+        txtTapping_->setFocus(Qt::OtherFocusReason);
+        Warn(
+            QStringLiteral("The tapping is out of range: enter a whole number of percent "
+                           "from -32768 to 32767."));
+        return false;
+    }
+    inputs.tapping = *tapping;
+    return true;
+}
+
+void TransformerCalcWindow::RefillRecordList() {
+    cboFile_->clear();
+    FillRecordList();
+}
+
+void TransformerCalcWindow::FillRecordList() {
+    const ParamList list = store_.FillParamList();
+    if (list.noCurrentRecord)
+        boxes_.Show(FromUtf8(list.notice), ui::MessageIcon::None, ui::MessageButtons::Ok,
+                    QString());
+    for (const std::string& name : list.namesNewestFirst) cboFile_->addItem(FromUtf8(name));
+    if (cboFile_->count() == 0) return;
+    cboFile_->setCurrentIndex(0);
+    LoadSelectedRecord();
+}
+
+void TransformerCalcWindow::LoadSelectedRecord() {
+    if (cboFile_->currentIndex() < 0) return;
+    const QString name = cboFile_->currentText();
+    const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(Utf8(name));
+    if (loaded.error) {
+        Warn(QStringLiteral("The values stored as \"%1\" could not be loaded.\r\n%2")
+                 .arg(name, FromUtf8(loaded.error->description)));
+        return;
+    }
+    if (!loaded.record) {
+        Warn(QStringLiteral("No values are stored as \"%1\".").arg(name));
+        return;
+    }
+    // The store has checked the record: every text is present and Conn_Type is a list index.
+    const ParamRecord& stored = *loaded.record;
+    txtPrmVolt_->setText(FromUtf8(stored.prmVolt));
+    txtKVARating_->setText(FromUtf8(stored.kvaRate));
+    txtSecondVolt_->setText(FromUtf8(stored.seconVolt));
+    txtFrequency_->setText(FromUtf8(stored.frequency));
+    cboConnType_->setCurrentIndex(stored.connType);
+}
+
+void TransformerCalcWindow::closeEvent(QCloseEvent* event) {
+    if (!ui::ConfirmExit(boxes_)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closedToOptions();
+}
+
+}  // namespace kestrava

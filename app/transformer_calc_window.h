@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "engine/design_record.h"
+#include "records/parameter_texts.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace kestrava {
+
+class ConductorTableSource;
+class ParamRecordStore;
+namespace ui {
+class MessageBoxes;
+}
+
+// The consistency warning: four lines joined by CR LF.
+QString InconsistentDesignWarning();
+
+// frmTransformerCalc: entry and checking of the ratings, the design run, and the list of
+// earlier ratings from the record store.
+class TransformerCalcWindow final : public QWidget {
+    Q_OBJECT
+  public:
+    // 'record' receives the inputs and the result of each run; 'table' and 'store' outlive
+    // the window. The record list is filled at once.
+    TransformerCalcWindow(ui::MessageBoxes& boxes, const ParamRecordStore& store,
+                          ConductorTableSource& table, DesignRecord& record, QString appTitle,
+                          QWidget* parent = nullptr);
+
+    // The ratings as typed, for the design sheet and the record store.
+    ParameterTexts CurrentTexts() const;
+    // Empties the list of earlier ratings and fills it again, loading the newest.
+    void RefillRecordList();
+    // The button that Enter presses.
+    QPushButton* defaultButton() const { return defaultButton_; }
+
+  signals:
+    void designReady();      // a design was computed; the window has hidden itself
+    void backRequested();    // Back: the window has hidden itself
+    void closedToOptions();  // frame close answered Yes: the window closes, options return
+    void exitConfirmed();    // Exit answered Yes: the program ends
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void SetTabOrder();
+    bool IsMandatoryBox(const QObject* object) const;
+    bool PassesLeaveCheck(QLineEdit* box);
+    void MakeDefault(QPushButton* button);
+    void Next();
+    bool StoreInputs(DesignInputs& inputs);
+    void FillRecordList();
+    void LoadSelectedRecord();
+    void Warn(const QString& text);
+
+    ui::MessageBoxes& boxes_;
+    const ParamRecordStore& store_;
+    ConductorTableSource& table_;
+    DesignRecord& record_;
+    QString appTitle_;
+    QPushButton* defaultButton_ = nullptr;
+    bool checking_ = false;  // a leave check is showing its message
+
+    QLineEdit* txtPrmVolt_ = nullptr;
+    QLineEdit* txtKVARating_ = nullptr;
+    QLineEdit* txtSecondVolt_ = nullptr;
+    QLineEdit* txtTapping_ = nullptr;
+    QLineEdit* txtFrequency_ = nullptr;
+    QComboBox* cboConnType_ = nullptr;
+    QComboBox* cboWin_ = nullptr;
+    QComboBox* cboPhase_ = nullptr;
+    QComboBox* cboFile_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QPushButton* cmdBack_ = nullptr;
+    QPushButton* cmdNext_ = nullptr;
+};
+
+}  // namespace kestrava
