@@ -28,9 +28,9 @@
 namespace kestrava::cad {
 namespace {
 
-// Mesh fineness for glTF: 0.5 mm chords and 0.35 rad angles keep the 1 m model smooth and
+// Mesh fineness for glTF: 1 mm chords and 0.35 rad angles keep the 1 m model smooth and
 // the file small.
-constexpr double kMeshLinearDeflection = 0.5;
+constexpr double kMeshLinearDeflection = 1.0;
 constexpr double kMeshAngularDeflection = 0.35;
 
 // Keeps the kernel's translators from printing their transfer statistics while a file is
