@@ -110,7 +110,7 @@ ParsedNumber ParseDecimal(Cursor& cursor) {
     }
     if (!parsed.hasDigits) return parsed;
 
-    if (digits.back() == '.') digits.pop_back();
+    if (!digits.empty() && digits.back() == '.') digits.pop_back();
 
     long exponent = 0;
     if (cursor.Peek() == 'E' || cursor.Peek() == 'e') {

@@ -29,22 +29,21 @@ TEST_P(ReadLeadingNumberTest, ReadsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadLeadingNumberTest,
-    testing::Values(ReadCase{"11,000", 11}, ReadCase{"11 000", 11000}, ReadCase{"&HFF", 255},
-                    ReadCase{"&hff", 255}, ReadCase{"&O17", 15}, ReadCase{"&o17", 15},
-                    ReadCase{"&H", 0}, ReadCase{"&O8", 0}, ReadCase{"&X1", 0}, ReadCase{"&H1G", 1},
-                    ReadCase{"-&H10", 0}, ReadCase{"1e3", 1000}, ReadCase{"-2.5E-1x", -0.25},
-                    ReadCase{"abc", 0}, ReadCase{"", 0}, ReadCase{".5", 0.5}, ReadCase{"5.", 5},
-                    ReadCase{"1e", 1}, ReadCase{"1e+", 1}, ReadCase{"1e-x", 1}, ReadCase{"+-1", 0},
-                    ReadCase{"+7", 7}, ReadCase{"-0", 0}, ReadCase{"-0.000e5", 0},
-                    ReadCase{" \t\n42", 42}, ReadCase{"4\t2\n.5", 42.5}, ReadCase{"1 e 3", 1000},
-                    ReadCase{"- 5", -5}, ReadCase{"1.2.3", 1.2}, ReadCase{"12abc", 12},
-                    ReadCase{"\r5", 0}, ReadCase{"0.1", 0.1}, ReadCase{"007.50", 7.5},
-                    ReadCase{"123456789012345678901234567890", 1.2345678901234568e29},
-                    ReadCase{"0.000000000000000000000000000001e30", 1}, ReadCase{"1e400", kInf},
-                    ReadCase{"-1e400", -kInf}, ReadCase{"1e99999999999999999999", kInf},
-                    ReadCase{"1e-400", 0}, ReadCase{"0e99999999999999999999", 0},
-                    ReadCase{std::string(300, 'F'), 0},
-                    ReadCase{"&H" + std::string(300, 'F'), kInf}));
+    testing::Values(
+        ReadCase{"11,000", 11}, ReadCase{"11 000", 11000}, ReadCase{"&HFF", 255},
+        ReadCase{"&hff", 255}, ReadCase{"&O17", 15}, ReadCase{"&o17", 15}, ReadCase{"&H", 0},
+        ReadCase{"&O8", 0}, ReadCase{"&X1", 0}, ReadCase{"&H1G", 1}, ReadCase{"-&H10", 0},
+        ReadCase{"1e3", 1000}, ReadCase{"-2.5E-1x", -0.25}, ReadCase{"abc", 0}, ReadCase{"", 0},
+        ReadCase{".5", 0.5}, ReadCase{"5.", 5}, ReadCase{"1e", 1}, ReadCase{"1e+", 1},
+        ReadCase{"1e-x", 1}, ReadCase{"+-1", 0}, ReadCase{"+7", 7}, ReadCase{"-0", 0},
+        ReadCase{"000", 0}, ReadCase{"-0.000e5", 0}, ReadCase{" \t\n42", 42},
+        ReadCase{"4\t2\n.5", 42.5}, ReadCase{"1 e 3", 1000}, ReadCase{"- 5", -5},
+        ReadCase{"1.2.3", 1.2}, ReadCase{"12abc", 12}, ReadCase{"\r5", 0}, ReadCase{"0.1", 0.1},
+        ReadCase{"007.50", 7.5}, ReadCase{"123456789012345678901234567890", 1.2345678901234568e29},
+        ReadCase{"0.000000000000000000000000000001e30", 1}, ReadCase{"1e400", kInf},
+        ReadCase{"-1e400", -kInf}, ReadCase{"1e99999999999999999999", kInf}, ReadCase{"1e-400", 0},
+        ReadCase{"0e99999999999999999999", 0}, ReadCase{std::string(300, 'F'), 0},
+        ReadCase{"&H" + std::string(300, 'F'), kInf}));
 
 TEST(IsNumericTextTest, AcceptsExactlyOneNumber) {
     for (const char* text : {"11 000", "&H1F", "&o7", "1e3", " 42 ", ".5", "5.", "-2.5E-1", "+7",
