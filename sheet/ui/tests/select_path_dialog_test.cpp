@@ -39,7 +39,7 @@ class SelectPathDialogTest : public QObject {
         if (child == nullptr) qFatal("no control %s", name);
         return child;
     }
-    QString VolumeRoot() const { return dir_->path(); }
+    QString VolumeRoot() const { return dir_->path() + "/volume"; }
 
     std::unique_ptr<QTemporaryDir> dir_;
     ui::testing::ScriptedMessageBoxes boxes_;
@@ -50,7 +50,8 @@ class SelectPathDialogTest : public QObject {
 void SelectPathDialogTest::init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    QVERIFY(QDir(dir_->path()).mkpath("Work/Sheets"));
+    QVERIFY(QDir(dir_->path()).mkpath("volume/Work/Sheets"));
+    QVERIFY(QDir(dir_->path()).mkpath("beside the volume"));
     boxes_.Clear();
 }
 
@@ -117,6 +118,15 @@ void SelectPathDialogTest::choosingAVolumeProposesItsRoot() {
     Open("/tmp/x.txt");
     Child<QComboBox>("dvlDL")->setCurrentIndex(1);
     QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), VolumeRoot() + "/Design Sheet.txt");
+    // The volume's root is the list's one top entry: what lies beside it is not on the volume.
+    auto* folders = Child<QTreeView>("Dir1");
+    auto* model = qobject_cast<QFileSystemModel*>(folders->model());
+    const QModelIndex top = folders->rootIndex();
+    QTRY_COMPARE(model->rowCount(top), 2);
+    for (int row = 0; row < 2; ++row) {
+        const QString path = model->filePath(model->index(row, 0, top));
+        QCOMPARE(folders->isRowHidden(row, top), path != VolumeRoot());
+    }
     Child<QComboBox>("dvlDL")->setCurrentIndex(0);
     QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), QStringLiteral("/Design Sheet.txt"));
 }
