@@ -22,3 +22,17 @@ target_link_libraries(kestrava_cad_ui PUBLIC
 add_executable(kestrava_cad_ui_tests ${KESTRAVA_CAD_UI_DIR}/tests/drawing_window_test.cpp)
 target_link_libraries(kestrava_cad_ui_tests PRIVATE kestrava_cad_ui)
 kestrava_add_qtest(kestrava_cad_ui_tests)
+
+# The worked design for the screenshot program and the benchmark.
+add_library(kestrava_cad_ui_worked_design STATIC ${KESTRAVA_CAD_UI_DIR}/tools/worked_design.cpp)
+kestrava_target_defaults(kestrava_cad_ui_worked_design)
+target_link_libraries(kestrava_cad_ui_worked_design PUBLIC kestrava_engine kestrava_conductor_db)
+target_compile_definitions(kestrava_cad_ui_worked_design PUBLIC
+    KESTRAVA_CONDUCTOR_DATABASE="$<TARGET_PROPERTY:kestrava_conductor_database,KESTRAVA_DATABASE_FILE>")
+add_dependencies(kestrava_cad_ui_worked_design kestrava_conductor_database)
+
+# Saves the step views of the worked design as PNG files (run under a display, e.g. xvfb-run).
+add_executable(kestrava_step_view_screenshots ${KESTRAVA_CAD_UI_DIR}/tools/step_view_screenshots.cpp)
+kestrava_target_defaults(kestrava_step_view_screenshots)
+target_link_libraries(kestrava_step_view_screenshots PRIVATE
+    kestrava_cad_ui kestrava_cad_ui_worked_design Qt6::Test)

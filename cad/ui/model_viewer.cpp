@@ -15,6 +15,8 @@
 #include <Prs3d_ShadingAspect.hxx>
 #include <TopAbs_ShapeEnum.hxx>
 #include <TopoDS.hxx>
+#include <V3d_AmbientLight.hxx>
+#include <V3d_DirectionalLight.hxx>
 #include <gp_Ax1.hxx>
 #include <gp_Pln.hxx>
 #include <gp_Trsf.hxx>
@@ -36,6 +38,9 @@ namespace {
 constexpr int kOrbitIntervalMs = 30;
 constexpr double kOrbitStepRadians = 0.02;
 constexpr int kPickTolerancePixels = 8;
+constexpr double kFitMargin = 0.06;
+constexpr double kTankTransparency = 0.6;
+const Quantity_Color kEdgeColor(0.1, 0.1, 0.12, Quantity_TOC_sRGB);
 
 // Qt draws into a framebuffer without sRGB conversion; tell OCCT so when it binds it.
 class QtFrameBuffer : public OpenGl_FrameBuffer {
@@ -74,6 +79,20 @@ Quantity_Color ColorOfIndex(int colorIndex) {
                           Quantity_TOC_sRGB);
 }
 
+// Colours the solid and gives it the look of its group. Colouring a shape recolours all its lines
+// and resets its shading aspect, so the edges, depth offset and transparency follow each time.
+void StyleSolid(AIS_Shape& shape, const ModelSolid& solid) {
+    shape.SetColor(ColorOfIndex(solid.colorIndex));
+    const Handle(Prs3d_Drawer)& drawer = shape.Attributes();
+    drawer->FaceBoundaryAspect()->SetColor(kEdgeColor);
+    const DisplayGroup group = DisplayGroupOfSolid(solid.name);
+    const PolygonOffset offset = PolygonOffsetOf(group);
+    drawer->ShadingAspect()->Aspect()->SetPolygonOffsets(Aspect_POM_Fill, offset.factor,
+                                                         offset.units);
+    // The tank would hide everything it holds: let the active part show through it.
+    if (group == DisplayGroup::Tank) shape.SetTransparency(kTankTransparency);
+}
+
 Handle(OpenGl_Context) GlContextOf(const Handle(V3d_View) & view) {
     const Handle(OpenGl_View) glView = Handle(OpenGl_View)::DownCast(view->View());
     if (glView.IsNull() || glView->GlWindow().IsNull()) return {};
@@ -92,6 +111,19 @@ gp_Pln DimensionPlane(const gp_Pnt& from, const gp_Pnt& to, const gp_Dir& eye) {
     return gp_Pln(from, gp_Dir(normal));
 }
 
+// A soft ambient light and a key light fixed to the model, from above, in front and to the left,
+// so that the top, front and side faces of the boxes read as different shades.
+void AddModelLights(const Handle(V3d_Viewer) & viewer) {
+    Handle(V3d_AmbientLight) ambient = new V3d_AmbientLight(Quantity_NOC_WHITE);
+    ambient->SetIntensity(0.45F);
+    Handle(V3d_DirectionalLight) key =
+        new V3d_DirectionalLight(gp_Dir(-0.3, 0.6, -1.0), Quantity_NOC_WHITE, false);
+    key->SetIntensity(0.9F);
+    viewer->AddLight(ambient);
+    viewer->AddLight(key);
+    viewer->SetLightOn();
+}
+
 }  // namespace
 
 ModelViewer::ModelViewer(std::shared_ptr<ModelDocument> document, QWidget* parent)
@@ -104,8 +136,7 @@ ModelViewer::ModelViewer(std::shared_ptr<ModelDocument> document, QWidget* paren
     driver->ChangeOptions().useSystemBuffer = false;
 
     viewer_ = new V3d_Viewer(driver);
-    viewer_->SetDefaultLights();
-    viewer_->SetLightOn();
+    AddModelLights(viewer_);
     context_ = new AIS_InteractiveContext(viewer_);
     context_->SetAutoActivateSelection(false);
     context_->SetPixelTolerance(kPickTolerancePixels);
@@ -179,18 +210,15 @@ void ModelViewer::OnSolidAdded(std::size_t index) {
     const Handle(Prs3d_Drawer)& drawer = shape->Attributes();
     drawer->SetFaceBoundaryDraw(true);
     drawer->SetupOwnFaceBoundaryAspect();
-    drawer->FaceBoundaryAspect()->SetColor(Quantity_Color(0.08, 0.08, 0.08, Quantity_TOC_sRGB));
-    shape->SetColor(ColorOfIndex(solid.colorIndex));
-    const PolygonOffset offset = PolygonOffsetOf(DisplayGroupOfSolid(solid.name));
-    drawer->ShadingAspect()->Aspect()->SetPolygonOffsets(Aspect_POM_Fill, offset.factor,
-                                                         offset.units);
+    StyleSolid(*shape, solid);
     solids_[index] = shape;
     ApplySolidAttributes(index);
 }
 
 void ModelViewer::OnSolidChanged(std::size_t index) {
     if (index >= solids_.size() || solids_[index].IsNull()) return;
-    context_->SetColor(solids_[index], ColorOfIndex(document_->Solid(index).colorIndex), false);
+    StyleSolid(*solids_[index], document_->Solid(index));
+    context_->Redisplay(solids_[index], false);
     ApplySolidAttributes(index);
 }
 
@@ -202,7 +230,10 @@ void ModelViewer::ApplySolidAttributes(std::size_t index) {
         return;
     }
     const bool shaded = document_->View().visualStyle == VisualStyle::Conceptual;
-    context_->Display(shape, shaded ? AIS_Shaded : AIS_WireFrame, -1, false);
+    // Displaying with a selection mode registers the shape for picking; only the dimension
+    // command picks anything, and then only vertices.
+    context_->Display(shape, shaded ? AIS_Shaded : AIS_WireFrame, 0, false);
+    context_->Deactivate(shape);
     if (activeCommand_ == InteractiveCommand::Dimension) {
         context_->Activate(shape, AIS_Shape::SelectionMode(TopAbs_VERTEX));
     }
@@ -391,7 +422,7 @@ void ModelViewer::paintGL() {
         view_->Invalidate();
     }
     if (fitPending_) {
-        view_->FitAll(0.02, false);
+        view_->FitAll(kFitMargin, false);
         fitPending_ = false;
         view_->Invalidate();
     }
