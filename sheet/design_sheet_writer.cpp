@@ -234,17 +234,19 @@ void WriteInsulationTankAndLosses(std::string& out, const DesignRecord& r) {
 }
 
 std::string SystemFailure(const std::filesystem::path& path, std::string_view action, int error) {
-    return "Cannot " + std::string(action) + " the design sheet \"" + path.string() +
-           "\": " + std::strerror(error);
+    std::string message = "Cannot ";
+    message.append(action).append(" the design sheet \"").append(path.string());
+    message.append("\": ").append(std::strerror(error));
+    return message;
 }
 
 // A name in the target's folder that no other writer is using at this moment.
 std::filesystem::path TemporaryNameFor(const std::filesystem::path& target, unsigned attempt) {
     static std::atomic<unsigned> counter{0};
-    std::filesystem::path name = target;
-    name.replace_filename("." + target.filename().string() + ".tmp-" + std::to_string(getpid()) +
-                          "-" + std::to_string(counter++) + "-" + std::to_string(attempt));
-    return name;
+    std::string name = ".";
+    name.append(target.filename().string()).append(".tmp-").append(std::to_string(getpid()));
+    name.append("-").append(std::to_string(counter++)).append("-").append(std::to_string(attempt));
+    return target.parent_path() / name;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {

@@ -1,9 +1,11 @@
 #include "tools/batch_design.h"
 
+#include <algorithm>
 #include <array>
 #include <istream>
 #include <ostream>
 #include <string_view>
+#include <thread>
 #include <variant>
 
 #include "engine/design_transformer.h"
@@ -14,7 +16,7 @@ namespace kestrava {
 namespace {
 
 constexpr std::size_t kFieldCount = 6;
-constexpr std::size_t kFlushSize = 1 << 20;
+constexpr std::size_t kChunkLines = 2048;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 std::string_view WithoutLineEnd(std::string_view line) {
@@ -40,14 +42,16 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
     std::array<std::string_view, kFieldCount> fields;
     const std::size_t count = SplitFields(line, fields);
     if (count != kFieldCount) {
-        AppendBatchErrorJson(out, lineNumber,
-                             "expected 6 fields (" + std::string(kBatchHeader) + "), found " +
-                                 std::to_string(count));
+        std::string message = "expected 6 fields (";
+        message.append(kBatchHeader).append("), found ").append(std::to_string(count));
+        AppendBatchErrorJson(out, lineNumber, message);
         return false;
     }
     const RatingTexts texts{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
     if (const auto refusal = ReadRatingTexts(texts, inputs)) {
-        AppendBatchErrorJson(out, lineNumber, std::string(refusal->field) + ": " + refusal->reason);
+        std::string message(refusal->field);
+        message.append(": ").append(refusal->reason);
+        AppendBatchErrorJson(out, lineNumber, message);
         return false;
     }
     const DesignResult result = DesignTransformer(inputs, table);
@@ -59,40 +63,85 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
     return true;
 }
 
+// Rating lines of one chunk of the file with their line numbers; strings are reused.
+struct Chunk {
+    std::vector<std::string> lines = std::vector<std::string>(kChunkLines);
+    std::vector<std::size_t> numbers = std::vector<std::size_t>(kChunkLines);
+    std::size_t count = 0;
+};
+
+// Reads up to kChunkLines rating lines, blank lines aside; false when none was left.
+bool ReadChunk(std::istream& input, std::size_t& lineNumber, Chunk& chunk) {
+    chunk.count = 0;
+    while (chunk.count < kChunkLines && std::getline(input, chunk.lines[chunk.count])) {
+        ++lineNumber;
+        std::string& line = chunk.lines[chunk.count];
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
+        chunk.numbers[chunk.count++] = lineNumber;
+    }
+    return chunk.count > 0;
+}
+
+// One thread's share of each chunk, with its own table and output buffer.
+struct Worker {
+    explicit Worker(const std::vector<ConductorStrip>& rows) : table(rows) {}
+
+    void Design(const Chunk& chunk, std::size_t begin, std::size_t end) {
+        for (std::size_t i = begin; i < end; ++i) {
+            if (!DesignLine(chunk.lines[i], chunk.numbers[i], table, inputs, out)) ++failed;
+            out += '\n';
+        }
+    }
+
+    InMemoryConductorTable table;
+    DesignInputs inputs;
+    std::string out;
+    std::size_t failed = 0;
+};
+
 }  // namespace
 
 BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
-                            ConductorTableSource& table) {
+                            const std::vector<ConductorStrip>& rows, unsigned threads) {
     BatchOutcome outcome;
-    std::string line;
-    if (!std::getline(input, line)) {
+    std::string header;
+    if (!std::getline(input, header)) {
         outcome.error =
-            "the batch file is empty; its first line must be " + std::string(kBatchHeader);
+            std::string("the batch file is empty; its first line must be ").append(kBatchHeader);
         return outcome;
     }
-    std::string_view header = WithoutLineEnd(line);
-    if (header.substr(0, kUtf8Mark.size()) == kUtf8Mark) header.remove_prefix(kUtf8Mark.size());
-    if (header != kBatchHeader) {
-        outcome.error = "the first line of the batch file must be " + std::string(kBatchHeader);
+    std::string_view headerText = WithoutLineEnd(header);
+    if (headerText.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+        headerText.remove_prefix(kUtf8Mark.size());
+    }
+    if (headerText != kBatchHeader) {
+        outcome.error =
+            std::string("the first line of the batch file must be ").append(kBatchHeader);
         return outcome;
     }
 
-    DesignInputs inputs;
-    std::string out;
-    out.reserve(kFlushSize + (kFlushSize >> 2));
-    for (std::size_t lineNumber = 2; std::getline(input, line); ++lineNumber) {
-        const std::string_view rating = WithoutLineEnd(line);
-        if (rating.empty()) continue;
-        ++outcome.ratings;
-        if (!DesignLine(rating, lineNumber, table, inputs, out)) ++outcome.failed;
-        out += '\n';
-        if (out.size() >= kFlushSize) {
-            output.write(out.data(), static_cast<std::streamsize>(out.size()));
-            out.clear();
+    std::vector<Worker> workers(std::max(threads, 1u), Worker(rows));
+    Chunk chunk;
+    std::size_t lineNumber = 1;
+    while (ReadChunk(input, lineNumber, chunk)) {
+        outcome.ratings += chunk.count;
+        const std::size_t share = (chunk.count + workers.size() - 1) / workers.size();
+        std::vector<std::thread> helpers;
+        for (std::size_t w = 1; w < workers.size() && w * share < chunk.count; ++w) {
+            helpers.emplace_back([&workers, &chunk, w, share] {
+                workers[w].Design(chunk, w * share, std::min((w + 1) * share, chunk.count));
+            });
+        }
+        workers[0].Design(chunk, 0, std::min(share, chunk.count));
+        for (std::thread& helper : helpers) helper.join();
+        for (Worker& worker : workers) {
+            output.write(worker.out.data(), static_cast<std::streamsize>(worker.out.size()));
+            worker.out.clear();
         }
     }
-    output.write(out.data(), static_cast<std::streamsize>(out.size()));
     output.flush();
+    for (const Worker& worker : workers) outcome.failed += worker.failed;
     if (input.bad()) outcome.error = "the batch file could not be read to its end";
     if (!output) outcome.error = "the results could not be written";
     return outcome;

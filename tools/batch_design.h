@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "engine/conductor_table.h"
 
@@ -19,8 +20,10 @@ struct BatchOutcome {
     std::string error;
 };
 
-// Designs every rating line of the CSV 'input' with 'table' and writes one JSON line per rating
-// to 'output' in input order: the record, or {"line":N,"error":"..."} with N the file's line.
-BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output, ConductorTableSource& table);
+// Designs every rating line of the CSV 'input' with the strip table 'rows' on 'threads'
+// threads and writes one JSON line per rating to 'output' in input order: the record, or
+// {"line":N,"error":"..."} with N the line number in the file.
+BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
+                            const std::vector<ConductorStrip>& rows, unsigned threads);
 
 }  // namespace kestrava

@@ -2,13 +2,16 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <variant>
+#include <vector>
 
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
@@ -61,14 +64,19 @@ std::string WithLineFeeds(std::string text) {
     return text;
 }
 
-int RunBatch(const CommandOptions& options, ConductorTableSource& table) {
+// Every core may design a share of each batch chunk; beyond eight the output writing dominates.
+unsigned BatchThreads() {
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+}
+
+int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& rows) {
     std::ifstream input(options.batch, std::ios::binary);
     if (!input) {
         std::cerr << "kestrava-design: cannot open the batch file \"" << options.batch
                   << "\": " << std::strerror(errno) << '\n';
         return kExitUsage;
     }
-    const BatchOutcome outcome = RunDesignBatch(input, std::cout, table);
+    const BatchOutcome outcome = RunDesignBatch(input, std::cout, rows, BatchThreads());
     if (!outcome.error.empty()) {
         std::cerr << "kestrava-design: " << outcome.error << '\n';
         return kExitUsage;
@@ -76,7 +84,7 @@ int RunBatch(const CommandOptions& options, ConductorTableSource& table) {
     return kExitDesigned;
 }
 
-int RunSingle(const CommandOptions& options, ConductorTableSource& table) {
+int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows) {
     DesignInputs inputs;
     const RatingTexts texts{options.kva,       options.primary,    options.secondary,
                             options.frequency, options.connection, options.tapping};
@@ -85,6 +93,7 @@ int RunSingle(const CommandOptions& options, ConductorTableSource& table) {
         return kExitUsage;
     }
 
+    InMemoryConductorTable table(std::move(rows));
     const DesignResult result = DesignTransformer(inputs, table);
     if (const auto* failure = std::get_if<DesignFailure>(&result)) {
         std::cerr << WithLineFeeds(failure->message) << '\n';
@@ -177,8 +186,8 @@ int RunDesignCommand(int argc, char** argv) {
                   << "\": " << loaded.error << '\n';
         return kExitUsage;
     }
-    InMemoryConductorTable table(std::move(loaded.rows));
-    return app.count("--batch") > 0 ? RunBatch(options, table) : RunSingle(options, table);
+    return app.count("--batch") > 0 ? RunBatch(options, loaded.rows)
+                                    : RunSingle(options, std::move(loaded.rows));
 }
 
 }  // namespace kestrava

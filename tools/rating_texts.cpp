@@ -12,7 +12,9 @@ bool IsBlank(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted.append(text).push_back('"');
+    return quoted;
 }
 
 std::optional<RatingRefusal> ReadStrictNumber(std::string_view field, std::string_view text,

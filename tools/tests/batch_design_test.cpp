@@ -17,13 +17,13 @@ namespace {
 using nlohmann::json;
 
 // Strips of every area from 1 to 3000 mm² in steps of 0.25, so every sensible rating finds one.
-InMemoryConductorTable WideStripTable() {
+std::vector<ConductorStrip> WideStripRows() {
     std::vector<ConductorStrip> rows;
     for (double area = 1.0; area <= 3000.0; area += 0.25) {
         const double thickness = std::sqrt(area / 4.0);
         rows.push_back({area, thickness, 4.0 * thickness});
     }
-    return InMemoryConductorTable(std::move(rows));
+    return rows;
 }
 
 std::vector<std::string> OutputLines(const std::string& output) {
@@ -42,10 +42,10 @@ std::string ExpectedRecordLine(const DesignInputs& inputs, ConductorTableSource&
 
 class BatchDesignTest : public testing::Test {
   protected:
-    BatchOutcome Run(const std::string& csv) {
+    BatchOutcome Run(const std::string& csv, unsigned threads = 2) {
         std::istringstream input(csv);
         std::ostringstream output;
-        const BatchOutcome outcome = RunDesignBatch(input, output, table_);
+        const BatchOutcome outcome = RunDesignBatch(input, output, rows_, threads);
         lines_ = OutputLines(output.str());
         return outcome;
     }
@@ -55,7 +55,8 @@ class BatchDesignTest : public testing::Test {
         return parsed;
     }
 
-    InMemoryConductorTable table_ = WideStripTable();
+    std::vector<ConductorStrip> rows_ = WideStripRows();
+    InMemoryConductorTable table_{rows_};
     std::vector<std::string> lines_;
 };
 
@@ -90,15 +91,19 @@ TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
     EXPECT_EQ(lines_[5], ExpectedRecordLine({250, 6600, 415, 50, "Star-Delta", 2}, table_));
 }
 
-TEST_F(BatchDesignTest, KeepsOrderAcrossManyFlushes) {
+class BatchThreadsTest : public BatchDesignTest, public testing::WithParamInterface<unsigned> {};
+
+TEST_P(BatchThreadsTest, KeepsInputOrderAcrossChunks) {
     std::string csv = std::string(kBatchHeader) + "\n";
-    constexpr int kRatings = 1500;
+    constexpr int kRatings = 5000;
     for (int i = 0; i < kRatings; ++i) {
         csv += i % 3 == 2 ? "bad,11000,433,50,Star-Star,5\n"
                           : std::to_string(25 + i % 200) + ",11000,433,50,Star-Star,5\n";
     }
-    const BatchOutcome outcome = Run(csv);
+    const BatchOutcome outcome = Run(csv, GetParam());
     EXPECT_EQ(outcome.error, "");
+    EXPECT_EQ(outcome.ratings, static_cast<std::size_t>(kRatings));
+    EXPECT_EQ(outcome.failed, static_cast<std::size_t>(kRatings / 3));
     ASSERT_EQ(lines_.size(), static_cast<std::size_t>(kRatings));
     for (int i = 0; i < kRatings; ++i) {
         const json parsed = json::parse(lines_[static_cast<std::size_t>(i)]);
@@ -109,6 +114,8 @@ TEST_F(BatchDesignTest, KeepsOrderAcrossManyFlushes) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Threads, BatchThreadsTest, testing::Values(1u, 3u, 8u));
 
 TEST_F(BatchDesignTest, AcceptsAByteOrderMarkBeforeTheHeader) {
     const BatchOutcome outcome =
