@@ -169,19 +169,6 @@ TEST(ModelWorkspaceTest, ViewportWriteBackChangesTheViewDirection) {
     EXPECT_TRUE(w.doc->SetActiveViewport(Viewport{{0, 0, 0}}));
 }
 
-TEST(ModelWorkspaceTest, ApplicationRequestsReachTheHost) {
-    Workspace w;
-    EXPECT_FALSE(w.app->SetWindowState(3));
-    EXPECT_FALSE(w.app->SetVisible(true));
-    EXPECT_FALSE(w.app->ZoomExtents());
-    EXPECT_FALSE(w.app->BringToForeground());
-    EXPECT_EQ(w.host->WindowState(), 3);
-    EXPECT_TRUE(w.host->Visible());
-    EXPECT_EQ(w.host->ZoomCount(), 1);
-    EXPECT_EQ(w.host->ForegroundCount(), 1);
-    EXPECT_TRUE(w.app->SetWindowState(7));
-}
-
 // Every kind of request, to be tried on a vanished instance.
 std::vector<std::pair<std::string, std::function<CadStatus()>>> AllRequests(Workspace& w,
                                                                             SolidHandle solid) {
@@ -251,19 +238,6 @@ TEST(ModelWorkspaceTest, SaveAsRefusesFormatsOtherThanStepAndGlb) {
     const CadStatus status = w.doc->SaveAs(::testing::TempDir() + "/model.dwg");
     ASSERT_TRUE(status);
     EXPECT_EQ(status->number, kInvalidInput);
-}
-
-TEST(HeadlessLauncherTest, StartsANewInstanceForEveryCreate) {
-    HeadlessLauncher launcher;
-    const auto first = launcher.Create("AutoCAD.Application");
-    const auto second = launcher.Create("AutoCAD.Application");
-    ASSERT_TRUE(first.ok());
-    ASSERT_TRUE(second.ok());
-    EXPECT_NE(first.value(), second.value());
-    const DocumentHandle firstDoc = first.value()->ActiveDocument().value();
-    ASSERT_TRUE(firstDoc->AddBox({0, 0, 0}, 1, 1, 1).ok());
-    auto& secondModel = std::dynamic_pointer_cast<ModelWorkspace>(second.value())->Document();
-    EXPECT_EQ(secondModel.SolidCount(), 0U);
 }
 
 TEST(HeadlessLauncherTest, RefusesOtherProgrammaticIdentifiers) {

@@ -282,22 +282,6 @@ TEST(TransformerModelBuilderTest, TwoBuildsStartTwoInstancesAndTheSecondHandlesR
     EXPECT_FALSE(firstDoc.Solid(11).visible);
 }
 
-TEST(TransformerModelBuilderTest, RequestsAfterTheWorkspaceIsClosedFailWith462) {
-    HeadlessLauncher launcher;
-    RecordingFeedback feedback;
-    const TransformerModel model =
-        BuildTransformerModel(EdgeCaseDesign(), launcher, feedback, "/x");
-    auto workspace = std::dynamic_pointer_cast<ModelWorkspace>(model.cadConnection.acadApp);
-    dynamic_cast<HeadlessHost&>(workspace->Host()).Close();
-    const CadStatus hide = model.modelSolids.limbPlates[0]->SetVisible(false);
-    const CadStatus orbit = model.cadConnection.acadDoc->SendCommand("3dOrbit ");
-    const CadStatus zoom = model.cadConnection.acadApp->ZoomExtents();
-    for (const CadStatus& status : {hide, orbit, zoom}) {
-        ASSERT_TRUE(status);
-        EXPECT_EQ(status->number, kInstanceGone);
-    }
-}
-
 TEST(TransformerModelBuilderTest, SavesStepAndGlbIntoTheExistingModelFolder) {
     TempFolder install;
     std::filesystem::create_directory(install.Path() / "AutoCAD Files");
