@@ -36,3 +36,14 @@ add_executable(kestrava_step_view_screenshots ${KESTRAVA_CAD_UI_DIR}/tools/step_
 kestrava_target_defaults(kestrava_step_view_screenshots)
 target_link_libraries(kestrava_step_view_screenshots PRIVATE
     kestrava_cad_ui kestrava_cad_ui_worked_design Qt6::Test)
+
+# The viewer's tests draw with OpenGL: they need a display (ctest runs inside xvfb-run).
+add_executable(kestrava_cad_viewer_tests ${KESTRAVA_CAD_UI_DIR}/tests/model_viewer_test.cpp)
+set_target_properties(kestrava_cad_viewer_tests PROPERTIES
+    AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_link_libraries(kestrava_cad_viewer_tests PRIVATE kestrava_cad_ui Qt6::Test)
+kestrava_target_defaults(kestrava_cad_viewer_tests)
+add_test(NAME kestrava_cad_viewer_tests COMMAND kestrava_cad_viewer_tests)
+set_tests_properties(kestrava_cad_viewer_tests PROPERTIES
+    LABELS gui
+    ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
