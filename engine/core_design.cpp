@@ -19,7 +19,8 @@ constexpr double kLvLayers = 3.0;
 constexpr double kOutputConstantCorrection = 0.015;  // subtracted from K and from Kw
 constexpr double kInducedVoltageFactor = 4.44;
 constexpr double kOutputEquationFactor = 3.33;
-constexpr double kNetAreaFactor = 0.56;  // Ai = 0.56 d² for the two-step limb
+constexpr double kSpaceFactorKvOffset = 30.0;  // Kw = c / (30 + H.V. kV)
+constexpr double kNetAreaFactor = 0.56;        // Ai = 0.56 d² for the two-step limb
 constexpr double kLargeStepFactor = 0.85;
 constexpr double kSmallStepFactor = 0.53;
 constexpr double kWindowHeightToWidth = 2.5;
@@ -43,7 +44,8 @@ const RatingClass& DesignCore(DesignRecord& r) {
     r.outputConstant = ratingClass.outputConstant;
     r.outputConstant = r.outputConstant - kOutputConstantCorrection;
     r.coreFluxDensity = ratingClass.coreFluxDensity;
-    r.windowSpaceFactor = Divide(ratingClass.spaceFactorNumerator, 30 + r.primaryVoltage / 1000);
+    r.windowSpaceFactor =
+        Divide(ratingClass.spaceFactorNumerator, kSpaceFactorKvOffset + r.primaryVoltage / 1000);
     r.currentDensity = ratingClass.currentDensity;
     r.voltagePerTurn = r.outputConstant * SquareRoot(kva);
     r.flux = Divide(r.voltagePerTurn, kInducedVoltageFactor * f);
