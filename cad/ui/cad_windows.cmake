@@ -47,3 +47,17 @@ add_test(NAME kestrava_cad_viewer_tests COMMAND kestrava_cad_viewer_tests)
 set_tests_properties(kestrava_cad_viewer_tests PROPERTIES
     LABELS gui
     ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
+
+# Draw to first shaded frame; runs inside its own Xvfb so that it needs no display of its own.
+find_program(KESTRAVA_XVFB_RUN xvfb-run)
+add_executable(kestrava_cad_ui_bench ${KESTRAVA_CAD_UI_DIR}/bench/draw_to_first_frame_bench.cpp)
+kestrava_target_defaults(kestrava_cad_ui_bench)
+target_link_libraries(kestrava_cad_ui_bench PRIVATE
+    kestrava_cad_ui kestrava_cad_ui_worked_design Qt6::Test benchmark::benchmark)
+if(KESTRAVA_XVFB_RUN)
+    add_test(NAME kestrava_cad_ui_bench
+        COMMAND ${KESTRAVA_XVFB_RUN} -a -s "-screen 0 1600x1000x24" $<TARGET_FILE:kestrava_cad_ui_bench>)
+else()
+    add_test(NAME kestrava_cad_ui_bench COMMAND kestrava_cad_ui_bench)
+endif()
+set_tests_properties(kestrava_cad_ui_bench PROPERTIES LABELS bench)
