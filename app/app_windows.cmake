@@ -32,17 +32,26 @@ target_link_libraries(kestrava_app_windows_tests
     PRIVATE kestrava_app_windows kestrava_artwork SQLite::SQLite3)
 kestrava_add_qtest(kestrava_app_windows_tests)
 
-if(NOT (TARGET kestrava_conductor_db AND TARGET kestrava_sheet_ui))
+if(NOT (TARGET kestrava_conductor_db AND TARGET kestrava_sheet_ui AND TARGET kestrava_cad_ui))
     return()
 endif()
 
 add_library(kestrava_app ${CMAKE_CURRENT_LIST_DIR}/kestrava_application.cpp)
 set_target_properties(kestrava_app PROPERTIES AUTOMOC ON)
 target_link_libraries(kestrava_app
-    PUBLIC kestrava_app_windows kestrava_conductor_db kestrava_sheet_ui)
+    PUBLIC kestrava_app_windows kestrava_conductor_db kestrava_sheet_ui kestrava_cad_ui)
 kestrava_target_defaults(kestrava_app)
 
 add_executable(kestrava ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(kestrava PRIVATE kestrava_app)
 kestrava_target_defaults(kestrava)
-add_dependencies(kestrava kestrava_pics)
+# The installation folder's data comes with the program (the data targets are defined later).
+add_dependencies(kestrava kestrava_pics kestrava_param_record_database
+    kestrava_conductor_database kestrava_output_folders)
+
+add_executable(kestrava_app_tests ${KESTRAVA_APP_TEST_DIR}/kestrava_application_test.cpp)
+target_link_libraries(kestrava_app_tests PRIVATE kestrava_app)
+target_compile_definitions(kestrava_app_tests PRIVATE
+    KESTRAVA_TEST_CONDUCTOR_DATABASE="${KESTRAVA_BIN_DIR}/Database/Appr_CSA.sqlite")
+add_dependencies(kestrava_app_tests kestrava_conductor_database)
+kestrava_add_qtest(kestrava_app_tests)

@@ -11,6 +11,7 @@
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 namespace kestrava {
 namespace {
@@ -121,6 +122,7 @@ OptionWindow::OptionWindow(ui::MessageBoxes& boxes, QString appTitle, QWidget* p
     for (OptionPicture preview : {OptionPicture::Transformer, OptionPicture::Motor,
                                   OptionPicture::Generator, OptionPicture::Others})
         picture(preview)->setVisible(false);
+    ui::CenterOnScreen(this);
 }
 
 QPushButton* OptionWindow::AddMachineButton(const char* name, const QString& caption,

@@ -10,6 +10,7 @@
 #include "app/app_identity.h"
 #include "app/pics/artwork.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 namespace kestrava {
 
@@ -59,6 +60,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     txtLoading_->setStyleSheet(QStringLiteral("background: transparent; color: #12305c;"));
     ui::PlaceInTwips(txtLoading_, QRect(120, 3180, 6525, 330));
     pb_->setTextVisible(false);
+    ui::CenterOnScreen(this);
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {

@@ -39,7 +39,7 @@ OptionWindow& RunStartup(StartupProgress& progress, DesignRecord& record,
     OptionWindow& option = createOptionWindow();
     progress.ShowStep(QStringLiteral("Loading main Option window..."));
 
-    // Each picture follows the step text shown before it, as the user sees them pass.
+    // Step text (if any), picture and advance, in the order the user sees them pass.
     const struct {
         const char* stepText;  // shown before the picture, or null
         OptionPicture picture;

@@ -19,6 +19,7 @@
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
 #include "ui/select_on_focus.h"
+#include "ui/window_placement.h"
 
 namespace kestrava {
 namespace {
@@ -88,6 +89,8 @@ TransformerCalcWindow::TransformerCalcWindow(ui::MessageBoxes& boxes, const Para
     cboWin_->setCurrentIndex(0);
     cboPhase_->setCurrentIndex(0);
     MakeDefault(cmdExit_);
+    txtPrmVolt_->setFocus(Qt::OtherFocusReason);
+    ui::CenterOnScreen(this);
     FillRecordList();
 }
 
@@ -151,8 +154,13 @@ void TransformerCalcWindow::BuildControls() {
     auto* records = new QGridLayout;
     cboFile_ = NewList("cboFile", {}, this);
     AddRow(records, 0, QStringLiteral("Load Previous Values"), cboFile_);
-    records->setColumnStretch(1, 1);
+    records->setContentsMargins(12, 0, 12, 0);
     layout->addLayout(records);
+    // One label column width for all three blocks, so that the fields line up.
+    for (QGridLayout* grid : {mandatoryGrid, optionalGrid, records}) {
+        grid->setColumnMinimumWidth(0, 230);
+        grid->setColumnStretch(1, 1);
+    }
     connect(cboFile_, &QComboBox::activated, this, &TransformerCalcWindow::LoadSelectedRecord);
 
     auto* buttons = new QHBoxLayout;

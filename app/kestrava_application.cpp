@@ -1,0 +1,117 @@
+#include "app/kestrava_application.h"
+
+#include <QApplication>
+
+#include "app/about_window.h"
+#include "app/app_identity.h"
+#include "app/option_window.h"
+#include "app/splash_window.h"
+#include "app/startup_procedure.h"
+#include "app/transformer_calc_window.h"
+#include "cad/ui/drawing_window.h"
+#include "sheet/ui/design_sheet_window.h"
+
+namespace kestrava {
+
+KestravaApplication::KestravaApplication(ui::MessageBoxes& boxes, QString installFolder,
+                                         SystemInfoTools systemInfo)
+    : boxes_(boxes),
+      installFolder_(std::move(installFolder)),
+      systemInfo_(std::move(systemInfo)),
+      store_((installFolder_ + QStringLiteral("/Database/TransValAsgn.sqlite")).toStdString()),
+      conductorTable_(
+          (installFolder_ + QStringLiteral("/Database/Appr_CSA.sqlite")).toStdString()) {}
+
+KestravaApplication::~KestravaApplication() = default;
+
+void KestravaApplication::Start() {
+    SplashWindow splash;
+    splash.show();
+    splash.repaint();
+    QApplication::processEvents();
+    RunStartup(
+        splash, record_,
+        [this]() -> OptionWindow& {
+            option_ = std::make_unique<OptionWindow>(boxes_, AppTitle());
+            connect(option_.get(), &OptionWindow::transformerRequested, this,
+                    &KestravaApplication::ShowTransformerWindow);
+            connect(option_.get(), &OptionWindow::aboutRequested, this,
+                    &KestravaApplication::ShowAbout);
+            connect(option_.get(), &OptionWindow::exitConfirmed, this,
+                    &KestravaApplication::quitRequested);
+            return *option_;
+        },
+        installFolder_);
+    option_->show();
+    emit optionWindowShown();
+}
+
+void KestravaApplication::ShowTransformerWindow() {
+    if (!transformer_) {
+        transformer_ = std::make_unique<TransformerCalcWindow>(boxes_, store_, conductorTable_,
+                                                               record_, AppTitle());
+        connect(transformer_.get(), &TransformerCalcWindow::designReady, this,
+                &KestravaApplication::ShowDesignSheet);
+        connect(transformer_.get(), &TransformerCalcWindow::backRequested, this,
+                &KestravaApplication::ShowOptions);
+        connect(transformer_.get(), &TransformerCalcWindow::closedToOptions, this,
+                &KestravaApplication::CloseTransformerWindow);
+        connect(transformer_.get(), &TransformerCalcWindow::exitConfirmed, this,
+                &KestravaApplication::quitRequested);
+    }
+    transformer_->show();
+    option_->hide();
+}
+
+void KestravaApplication::ShowAbout() {
+    AboutWindow about(boxes_, AppTitle(), systemInfo_, option_.get());
+    about.exec();
+}
+
+void KestravaApplication::ShowOptions() {
+    option_->show();
+}
+
+void KestravaApplication::CloseTransformerWindow() {
+    // The window is still inside its close handling; it is destroyed once that returns, and the
+    // next request builds it anew.
+    transformer_.release()->deleteLater();
+    ShowOptions();
+}
+
+void KestravaApplication::ShowDesignSheet() {
+    if (!designSheet_) {
+        designSheet_ =
+            std::make_unique<DesignSheetWindow>(boxes_, store_, installFolder_, AppTitle());
+        connect(designSheet_.get(), &DesignSheetWindow::backConfirmed, this,
+                &KestravaApplication::ReturnToParameters);
+        connect(designSheet_.get(), &DesignSheetWindow::viewTransformerRequested, this,
+                &KestravaApplication::ShowDrawingWindow);
+        connect(designSheet_.get(), &DesignSheetWindow::exitConfirmed, this,
+                &KestravaApplication::quitRequested);
+    }
+    designSheet_->ShowDesign(record_, transformer_->CurrentTexts());
+}
+
+void KestravaApplication::ShowDrawingWindow() {
+    if (!drawing_) {
+        drawing_ = std::make_unique<cad::ui::DrawingWindow>(boxes_, cadLauncher_, installFolder_,
+                                                            AppTitle());
+        connect(drawing_.get(), &cad::ui::DrawingWindow::backRequested, designSheet_.get(),
+                &QWidget::show);
+        connect(drawing_.get(), &cad::ui::DrawingWindow::exitConfirmed, this,
+                &KestravaApplication::quitRequested);
+    }
+    drawing_->OpenForDesign(record_);
+}
+
+void KestravaApplication::ReturnToParameters() {
+    if (!transformer_) {
+        ShowTransformerWindow();
+        return;
+    }
+    transformer_->RefillRecordList();
+    transformer_->show();
+}
+
+}  // namespace kestrava

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "app/system_info_launcher.h"
+#include "cad/ui/viewer_launcher.h"
+#include "engine/design_record.h"
+#include "records/conductor_table_database.h"
+#include "records/param_record_store.h"
+
+namespace kestrava {
+
+class DesignSheetWindow;
+namespace cad::ui {
+class DrawingWindow;
+}
+class OptionWindow;
+class TransformerCalcWindow;
+namespace ui {
+class MessageBoxes;
+}
+
+// Owns the design record, the two databases and the windows, and leads the user from one
+// window to the next.
+class KestravaApplication final : public QObject {
+    Q_OBJECT
+  public:
+    // 'installFolder' holds Database/ and Pics/.
+    KestravaApplication(ui::MessageBoxes& boxes, QString installFolder, SystemInfoTools systemInfo);
+    ~KestravaApplication() override;
+
+    // Shows the splash, runs start-up and shows the main option window.
+    void Start();
+
+    OptionWindow* optionWindow() const { return option_.get(); }
+    // The parameter window, or null before its first use and after it was closed.
+    TransformerCalcWindow* transformerWindow() const { return transformer_.get(); }
+    // The design sheet window, or null before the first design.
+    DesignSheetWindow* designSheetWindow() const { return designSheet_.get(); }
+    // The drawing window, or null before the first View Transformer.
+    cad::ui::DrawingWindow* drawingWindow() const { return drawing_.get(); }
+    const DesignRecord& record() const { return record_; }
+
+  signals:
+    void optionWindowShown();  // start-up has finished
+    void quitRequested();      // an exit question was answered Yes: end the program now
+
+  private:
+    void ShowTransformerWindow();
+    void ShowAbout();
+    void ShowOptions();
+    void ShowDesignSheet();
+    void ReturnToParameters();
+    void CloseTransformerWindow();
+    void ShowDrawingWindow();
+
+    ui::MessageBoxes& boxes_;
+    QString installFolder_;
+    SystemInfoTools systemInfo_;
+    DesignRecord record_;
+    ParamRecordStore store_;
+    SqliteConductorTable conductorTable_;
+    std::unique_ptr<OptionWindow> option_;
+    std::unique_ptr<TransformerCalcWindow> transformer_;
+    std::unique_ptr<DesignSheetWindow> designSheet_;
+    cad::ui::ViewerLauncher cadLauncher_;  // outlives the drawing window that uses it
+    std::unique_ptr<cad::ui::DrawingWindow> drawing_;
+};
+
+}  // namespace kestrava

@@ -1,0 +1,164 @@
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/kestrava_application.h"
+#include "app/option_window.h"
+#include "app/transformer_calc_window.h"
+#include "records/param_record_store.h"
+#include "sheet/ui/design_sheet_window.h"
+#include "ui/testing/scripted_message_boxes.h"
+
+using namespace kestrava;
+using kestrava::ui::MessageAnswer;
+using kestrava::ui::testing::ScriptedMessageBoxes;
+
+namespace {
+
+// An installation folder with the two databases and no pictures.
+struct InstallFolder {
+    InstallFolder() {
+        QDir(dir.path()).mkpath("Database");
+        CreateParamRecordDatabase(RecordDatabase());
+        QFile::copy(KESTRAVA_TEST_CONDUCTOR_DATABASE, dir.filePath("Database/Appr_CSA.sqlite"));
+    }
+    std::filesystem::path RecordDatabase() const {
+        return dir.filePath("Database/TransValAsgn.sqlite").toStdString();
+    }
+    QTemporaryDir dir;
+};
+
+SystemInfoTools NoSystemInfo() {
+    return {[](const QString&) { return QString(); }, [](const QString&) { return false; }};
+}
+
+template <class T>
+T* Child(QWidget* window, const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class KestravaApplicationTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startupShowsTheOptionWindow() {
+        InstallFolder install;
+        ScriptedMessageBoxes boxes;
+        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        QSignalSpy shown(&app, &KestravaApplication::optionWindowShown);
+        app.Start();
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(app.optionWindow()->isVisible());
+        QCOMPARE(app.optionWindow()->windowTitle(), QString("Kestrava: Choose option..."));
+        QVERIFY(app.transformerWindow() == nullptr);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(window->objectName() != "frmSplash");
+    }
+
+    void aboutIsModalOverTheOptionWindow() {
+        InstallFolder install;
+        ScriptedMessageBoxes boxes;
+        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        app.Start();
+        QString caption;
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about != nullptr);
+            caption = about->windowTitle();
+            owner = about->parentWidget();
+            about->close();
+        });
+        Child<QPushButton>(app.optionWindow(), "cmdAbout")->click();
+        QCOMPARE(caption, QString("About Kestrava"));
+        QCOMPARE(owner, app.optionWindow());
+    }
+
+    void windowsAreCreatedOnceAndKeepTheirFields() {
+        InstallFolder install;
+        ScriptedMessageBoxes boxes;
+        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        app.Start();
+        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+        TransformerCalcWindow* parameters = app.transformerWindow();
+        QVERIFY(parameters != nullptr && parameters->isVisible());
+        QVERIFY(!app.optionWindow()->isVisible());
+        Child<QLineEdit>(parameters, "txtKVARating")->setText("160");
+
+        Child<QPushButton>(parameters, "cmdBack")->click();
+        QVERIFY(app.optionWindow()->isVisible());
+        QVERIFY(!parameters->isVisible());
+        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+        QCOMPARE(app.transformerWindow(), parameters);
+        QCOMPARE(Child<QLineEdit>(parameters, "txtKVARating")->text(), QString("160"));
+    }
+
+    void frameCloseReturnsToOptionsAndTheWindowIsBuiltAnew() {
+        InstallFolder install;
+        ScriptedMessageBoxes boxes;
+        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        QSignalSpy quit(&app, &KestravaApplication::quitRequested);
+        app.Start();
+        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+        Child<QLineEdit>(app.transformerWindow(), "txtKVARating")->setText("160");
+        boxes.Answer(MessageAnswer::Yes);
+        app.transformerWindow()->close();
+        QVERIFY(app.optionWindow()->isVisible());
+        QVERIFY(app.transformerWindow() == nullptr);
+        QCOMPARE(quit.count(), 0);
+        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+        QCOMPARE(Child<QLineEdit>(app.transformerWindow(), "txtKVARating")->text(), QString());
+    }
+
+    void designLeadsToTheSheetAndBackRefillsTheList() {
+        InstallFolder install;
+        ScriptedMessageBoxes boxes;
+        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        app.Start();
+        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+        TransformerCalcWindow* parameters = app.transformerWindow();
+        Child<QLineEdit>(parameters, "txtPrmVolt")->setText("11000");
+        Child<QLineEdit>(parameters, "txtKVARating")->setText("100");
+        Child<QLineEdit>(parameters, "txtSecondVolt")->setText("433");
+        Child<QPushButton>(parameters, "cmdNext")->click();
+        QVERIFY(!app.record().engineError);
+        QCOMPARE(app.record().kvaRating, 100.0);
+        QVERIFY(app.designSheetWindow() != nullptr && app.designSheetWindow()->isVisible());
+        QVERIFY(!parameters->isVisible());
+
+        // A sheet saved meanwhile is listed first when the user comes back.
+        const ParamRecordStore store(install.RecordDatabase());
+        QVERIFY(!store.AddParamRecord("/sheets/T1.txt", {"6600", "250", "415", "50", "5", "", 2}));
+        Child<QLineEdit>(parameters, "txtKVARating")->setText("999");
+        boxes.Answer(MessageAnswer::Yes);
+        Child<QPushButton>(app.designSheetWindow(), "cmdCancel")->click();
+        QVERIFY(parameters->isVisible());
+        QCOMPARE(app.transformerWindow(), parameters);
+        QCOMPARE(Child<QComboBox>(parameters, "cboFile")->itemText(0), QString("T1.txt"));
+        QCOMPARE(Child<QLineEdit>(parameters, "txtKVARating")->text(), QString("250"));
+    }
+
+    void exitQuestionsEndTheProgram() {
+        InstallFolder install;
+        ScriptedMessageBoxes boxes;
+        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        QSignalSpy quit(&app, &KestravaApplication::quitRequested);
+        app.Start();
+        boxes.Answer(MessageAnswer::Yes);
+        Child<QPushButton>(app.optionWindow(), "Command1")->click();
+        QCOMPARE(quit.count(), 1);
+        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+        boxes.Answer(MessageAnswer::Yes);
+        Child<QPushButton>(app.transformerWindow(), "cmdExit")->click();
+        QCOMPARE(quit.count(), 2);
+    }
+};
+
+QTEST_MAIN(KestravaApplicationTest)
+#include "kestrava_application_test.moc"
