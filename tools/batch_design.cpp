@@ -19,9 +19,9 @@ constexpr std::size_t kFieldCount = 6;
 constexpr std::size_t kChunkLines = 2048;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-std::string_view WithoutLineEnd(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
+// Lines may end in CR LF; the CR is no part of the last field.
+void RemoveCarriageReturn(std::string& line) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
 }
 
 // Splits 'line' at commas; returns how many fields it has (only the first six are kept).
@@ -76,7 +76,7 @@ bool ReadChunk(std::istream& input, std::size_t& lineNumber, Chunk& chunk) {
     while (chunk.count < kChunkLines && std::getline(input, chunk.lines[chunk.count])) {
         ++lineNumber;
         std::string& line = chunk.lines[chunk.count];
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        RemoveCarriageReturn(line);
         if (line.empty()) continue;
         chunk.numbers[chunk.count++] = lineNumber;
     }
@@ -111,7 +111,8 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
             std::string("the batch file is empty; its first line must be ").append(kBatchHeader);
         return outcome;
     }
-    std::string_view headerText = WithoutLineEnd(header);
+    RemoveCarriageReturn(header);
+    std::string_view headerText = header;
     if (headerText.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
         headerText.remove_prefix(kUtf8Mark.size());
     }

