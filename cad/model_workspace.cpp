@@ -10,6 +10,7 @@
 
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <BRepPrimAPI_MakeCylinder.hxx>
+#include <Precision.hxx>
 #include <Standard_Failure.hxx>
 #include <gp.hxx>
 #include <gp_Ax2.hxx>
@@ -49,8 +50,10 @@ CadError InvalidInput(std::string description) {
     return CadError{kInvalidInput, std::move(description)};
 }
 
+// The kernel builds some solids thinner than its length tolerance without complaint, but
+// they cannot be meshed or exported soundly.
 bool IsPositiveLength(double value) {
-    return std::isfinite(value) && value > 0.0;
+    return std::isfinite(value) && value >= Precision::Confusion();
 }
 
 bool IsFinite(Point3 p) {

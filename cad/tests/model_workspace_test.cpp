@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <Standard_DomainError.hxx>
+
 #include "cad/tests/shape_bounds.h"
 
 namespace kestrava::cad {
@@ -90,15 +92,33 @@ TEST(ModelWorkspaceTest, RejectsDegenerateOrNonFiniteSolidsWithoutAddingThem) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const std::vector<CadResult<SolidHandle>> results{
-        w.doc->AddBox({0, 0, 0}, 0, 1, 1),    w.doc->AddBox({0, 0, 0}, 1, -1, 1),
-        w.doc->AddBox({0, 0, 0}, 1, 1, nan),  w.doc->AddBox({inf, 0, 0}, 1, 1, 1),
-        w.doc->AddCylinder({0, 0, 0}, 0, 1),  w.doc->AddCylinder({0, 0, 0}, 1, -2),
-        w.doc->AddCylinder({0, nan, 0}, 1, 1)};
+        w.doc->AddBox({0, 0, 0}, 0, 1, 1),     w.doc->AddBox({0, 0, 0}, 1, -1, 1),
+        w.doc->AddBox({0, 0, 0}, 1, 1, nan),   w.doc->AddBox({inf, 0, 0}, 1, 1, 1),
+        w.doc->AddCylinder({0, 0, 0}, 0, 1),   w.doc->AddCylinder({0, 0, 0}, 1, -2),
+        w.doc->AddCylinder({0, nan, 0}, 1, 1), w.doc->AddBox({0, 0, 0}, 1e-9, 1, 1),
+        w.doc->AddCylinder({0, 0, 0}, 1, 1e-9)};
     for (std::size_t i = 0; i < results.size(); ++i) {
         ASSERT_FALSE(results[i].ok()) << i;
         EXPECT_EQ(results[i].error().number, kInvalidInput) << i;
     }
     EXPECT_EQ(w.model.SolidCount(), 0U);
+}
+
+// A viewer whose kernel call fails while it mirrors a change.
+class FailingViewer : public EventLog {
+  public:
+    void OnSolidChanged(std::size_t) override { throw Standard_DomainError("mesh refused"); }
+};
+
+TEST(ModelWorkspaceTest, KernelFailuresBecomeErrorsWithTheKernelsMessage) {
+    Workspace w;
+    const SolidHandle solid = w.doc->AddBox({0, 0, 0}, 1, 1, 1).value();
+    FailingViewer viewer;
+    w.model.AddListener(&viewer);
+    const CadStatus status = solid->SetVisible(false);
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->number, kModelingFailure);
+    EXPECT_EQ(status->description, "mesh refused");
 }
 
 struct CommandCase {
