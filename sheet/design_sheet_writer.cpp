@@ -17,7 +17,8 @@
 namespace kestrava {
 namespace {
 
-// Pieces of a sheet line: N(x), R4(x), R0(x) and a typed text.
+// Pieces of a sheet line: a number as it is, rounded to 4 decimals, rounded to a whole
+// number, and a text as the user typed it.
 struct Plain {
     double value;
 };
