@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "engine/design_record_fields.h"
 #include "sheet/utf8_decode.h"
@@ -10,25 +11,46 @@
 namespace kestrava {
 namespace {
 
-void AppendDouble(std::string& out, double value) {
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
+// The numeric and flag fields of one record, gathered in a buffer that holds them all (84
+// fields of at most 34 + 24 characters) so that the output grows once per record.
+class FieldWriter {
+  public:
+    FieldWriter() = default;
+    FieldWriter(const FieldWriter&) = delete;  // 'end_' points into this object
+    FieldWriter& operator=(const FieldWriter&) = delete;
+
+    // Appends ',' (or '{' before the first field) and the quoted key with its ':'.
+    template <std::size_t N>
+    void Key(const char (&quotedKey)[N]) {
+        const char opening = end_ == buffer_.data() ? '{' : ',';
+        *end_++ = opening;
+        std::memcpy(end_, quotedKey, N - 1);
+        end_ += N - 1;
     }
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), result.ptr);
-}
+    void Double(double value) {
+        if (std::isfinite(value)) {
+            end_ = std::to_chars(end_, buffer_.data() + buffer_.size(), value).ptr;
+        } else {
+            Literal("null");
+        }
+    }
+    void Integer(int value) {
+        end_ = std::to_chars(end_, buffer_.data() + buffer_.size(), value).ptr;
+    }
+    void Bool(bool value) { Literal(value ? "true" : "false"); }
+    std::string_view Text() const {
+        return {buffer_.data(), static_cast<std::size_t>(end_ - buffer_.data())};
+    }
 
-void AppendInteger(std::string& out, long long value) {
-    std::array<char, 24> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), result.ptr);
-}
+  private:
+    void Literal(std::string_view text) {
+        std::memcpy(end_, text.data(), text.size());
+        end_ += text.size();
+    }
 
-void AppendBool(std::string& out, bool value) {
-    out += value ? "true" : "false";
-}
+    std::array<char, 8192> buffer_;
+    char* end_ = buffer_.data();
+};
 
 void AppendEscapedControl(std::string& out, unsigned char c) {
     constexpr std::string_view kHex = "0123456789abcdef";
@@ -73,38 +95,36 @@ void AppendJsonString(std::string& out, std::string_view text) {
 }
 
 void AppendDesignRecordJson(std::string& out, const DesignRecord& record) {
-    // The first double opens the object; every later field starts with its comma.
-    char separator = '{';
-#define KESTRAVA_APPEND_DOUBLE(name) \
-    out += separator;                \
-    out += "\"" #name "\":";         \
-    AppendDouble(out, record.name);  \
-    separator = ',';
-    KESTRAVA_DESIGN_RECORD_DOUBLE_FIELDS(KESTRAVA_APPEND_DOUBLE)
-#undef KESTRAVA_APPEND_DOUBLE
+    FieldWriter fields;
+#define KESTRAVA_WRITE_DOUBLE(name) \
+    fields.Key("\"" #name "\":");   \
+    fields.Double(record.name);
+    KESTRAVA_DESIGN_RECORD_DOUBLE_FIELDS(KESTRAVA_WRITE_DOUBLE)
+#undef KESTRAVA_WRITE_DOUBLE
+    fields.Key("\"frequency\":");
+    fields.Integer(record.frequency);
+    fields.Key("\"tapping\":");
+    fields.Integer(record.tapping);
+    fields.Key("\"hvCoilCount\":");
+    fields.Integer(record.hvCoilCount);
+    fields.Key("\"hvLayerCount\":");
+    fields.Integer(record.hvLayerCount);
+    fields.Key("\"engineError\":");
+    fields.Bool(record.engineError);
+    fields.Key("\"tableFound\":");
+    fields.Bool(record.tableFound);
+    fields.Key("\"consistent\":");
+    fields.Bool(!IsDesignInconsistent(record));
 
-    out += ",\"frequency\":";
-    AppendInteger(out, record.frequency);
+    out += fields.Text();
     out += ",\"connectionType\":";
     AppendJsonString(out, record.connectionType);
-    out += ",\"tapping\":";
-    AppendInteger(out, record.tapping);
-    out += ",\"hvCoilCount\":";
-    AppendInteger(out, record.hvCoilCount);
-    out += ",\"hvLayerCount\":";
-    AppendInteger(out, record.hvLayerCount);
-    out += ",\"engineError\":";
-    AppendBool(out, record.engineError);
-    out += ",\"tableFound\":";
-    AppendBool(out, record.tableFound);
-    out += ",\"consistent\":";
-    AppendBool(out, !IsDesignInconsistent(record));
     out += '}';
 }
 
 void AppendBatchErrorJson(std::string& out, std::size_t line, std::string_view error) {
     out += "{\"line\":";
-    AppendInteger(out, static_cast<long long>(line));
+    out += std::to_string(line);
     out += ",\"error\":";
     AppendJsonString(out, error);
     out += '}';
