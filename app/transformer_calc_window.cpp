@@ -256,8 +256,7 @@ bool TransformerCalcWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && !IsMandatoryBox(watched)) {
         // A click elsewhere leaves the focused box: it must pass its check, else the click is lost.
         auto* focused = qobject_cast<QLineEdit*>(focusWidget());
-        if (focused != nullptr && IsMandatoryBox(focused) && focused->hasFocus() &&
-            !PassesLeaveCheck(focused))
+        if (focused != nullptr && IsMandatoryBox(focused) && !PassesLeaveCheck(focused))
             return true;
     }
     if (event->type() == QEvent::FocusOut && IsMandatoryBox(watched) && !checking_) {

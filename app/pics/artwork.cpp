@@ -115,7 +115,9 @@ void PaintGenerator(QPainter& p, const QRectF& area) {
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(QColor(0x55, 0x5f, 0x6a));
     p.drawRect(base);
-    const QRectF stator(area.left() + 0.12 * w, area.top() + 0.18 * h, 0.5 * w, 0.6 * h);
+    const double statorSide = std::min(0.5 * w, 0.6 * h);
+    const QRectF stator(area.left() + 0.12 * w, area.top() + 0.78 * h - statorSide, statorSide,
+                        statorSide);
     QRadialGradient shine(stator.center(), stator.width() / 1.6);
     shine.setColorAt(0, QColor(0xff, 0xd7, 0x7a));
     shine.setColorAt(1, QColor(0xb8, 0x7a, 0x12));

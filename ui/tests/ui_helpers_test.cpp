@@ -1,9 +1,13 @@
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "ui/bgr_color.h"
 #include "ui/exit_question.h"
+#include "ui/qt_message_boxes.h"
 #include "ui/select_on_focus.h"
 #include "ui/testing/scripted_message_boxes.h"
 #include "ui/twips.h"
@@ -70,6 +74,50 @@ class UiHelpersTest : public QObject {
         QCOMPARE(shown.title, QString("Confirm Exit..."));
         QVERIFY(shown.icon == MessageIcon::Question);
         QVERIFY(shown.buttons == MessageButtons::YesNo);
+    }
+
+    void qtMessageBoxShowsIconTitleAndAnswer_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("qtIcon");
+        QTest::addColumn<bool>("yesNo");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("shownTitle");
+        QTest::newRow("plain") << int(MessageIcon::None) << int(QMessageBox::NoIcon) << false << ""
+                               << "Kestrava";
+        QTest::newRow("critical") << int(MessageIcon::Critical) << int(QMessageBox::Critical)
+                                  << false << "T"
+                                  << "T";
+        QTest::newRow("exclamation")
+            << int(MessageIcon::Exclamation) << int(QMessageBox::Warning) << false << "T"
+            << "T";
+        QTest::newRow("question") << int(MessageIcon::Question) << int(QMessageBox::Question)
+                                  << true << "Confirm Exit..."
+                                  << "Confirm Exit...";
+    }
+    void qtMessageBoxShowsIconTitleAndAnswer() {
+        QFETCH(int, icon);
+        QFETCH(int, qtIcon);
+        QFETCH(bool, yesNo);
+        QFETCH(QString, title);
+        QFETCH(QString, shownTitle);
+        QApplication::setApplicationName("Kestrava");
+        QString seenTitle;
+        int seenIcon = -1;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            seenTitle = box->windowTitle();
+            seenIcon = box->icon();
+            QCOMPARE(box->text(), QString("text"));
+            box->button(yesNo ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        });
+        QtMessageBoxes boxes;
+        const MessageAnswer answer =
+            boxes.Show("text", static_cast<MessageIcon>(icon),
+                       yesNo ? MessageButtons::YesNo : MessageButtons::Ok, title);
+        QCOMPARE(seenTitle, shownTitle);
+        QCOMPARE(seenIcon, qtIcon);
+        QVERIFY(answer == (yesNo ? MessageAnswer::Yes : MessageAnswer::Ok));
     }
 
     void focusSelectsTheWholeText() {
