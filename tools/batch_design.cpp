@@ -123,6 +123,9 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
     }
 
     std::vector<Worker> workers(std::max(threads, 1u), Worker(rows));
+    // The previous chunk's output is written while the next chunk is designed.
+    std::vector<std::string> written(workers.size());
+    std::thread writer;
     Chunk chunk;
     std::size_t lineNumber = 1;
     while (ReadChunk(input, lineNumber, chunk)) {
@@ -136,11 +139,19 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
         }
         workers[0].Design(chunk, 0, std::min(share, chunk.count));
         for (std::thread& helper : helpers) helper.join();
-        for (Worker& worker : workers) {
-            output.write(worker.out.data(), static_cast<std::streamsize>(worker.out.size()));
-            worker.out.clear();
+
+        if (writer.joinable()) writer.join();
+        for (std::size_t w = 0; w < workers.size(); ++w) {
+            written[w].swap(workers[w].out);
+            workers[w].out.clear();
         }
+        writer = std::thread([&output, &written] {
+            for (const std::string& text : written) {
+                output.write(text.data(), static_cast<std::streamsize>(text.size()));
+            }
+        });
     }
+    if (writer.joinable()) writer.join();
     output.flush();
     for (const Worker& worker : workers) outcome.failed += worker.failed;
     if (input.bad()) outcome.error = "the batch file could not be read to its end";
