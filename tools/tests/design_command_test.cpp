@@ -168,6 +168,20 @@ TEST_F(DesignCommandTest, EngineFailureGivesStatusOneAndTheMessage) {
     EXPECT_EQ(run.out, "");
 }
 
+TEST_F(DesignCommandTest, InconsistentDesignStillRunsWithAWarning) {
+    const CommandRun fits =
+        Command("--kva 25 --primary 11000 --secondary 415 --frequency 60 --tapping 0");
+    ASSERT_EQ(fits.status, 0) << fits.err;
+    EXPECT_EQ(json::parse(fits.out)["consistent"], true);
+    EXPECT_EQ(fits.err, "");
+
+    const CommandRun absurd = Command("--kva 26 --primary 6600 --secondary 433 --tapping 1");
+    ASSERT_EQ(absurd.status, 0) << absurd.err;
+    EXPECT_EQ(json::parse(absurd.out)["consistent"], false);
+    EXPECT_EQ(absurd.err.rfind("Warning: \nThe entered values are not consistent!\n", 0), 0u)
+        << absurd.err;
+}
+
 TEST_F(DesignCommandTest, BatchRunsGoodAndBadLines) {
     const fs::path csv = folder_ / "ratings.csv";
     std::ofstream(csv) << "kva,primary,secondary,frequency,connection,tapping\n"
