@@ -253,8 +253,11 @@ bool TransformerCalcWindow::PassesLeaveCheck(QLineEdit* box) {
 }
 
 bool TransformerCalcWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && !IsMandatoryBox(watched)) {
-        // A click elsewhere leaves the focused box: it must pass its check, else the click is lost.
+    const bool pressed =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Shortcut;
+    if (pressed && !IsMandatoryBox(watched)) {
+        // A click or mnemonic elsewhere leaves the focused box: it must pass its check, else the
+        // press is lost.
         auto* focused = qobject_cast<QLineEdit*>(focusWidget());
         if (focused != nullptr && IsMandatoryBox(focused) && !PassesLeaveCheck(focused))
             return true;

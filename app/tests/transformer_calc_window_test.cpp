@@ -252,6 +252,13 @@ class TransformerCalcWindowTest : public QObject {
         QVERIFY(window.isVisible());
         QVERIFY(kva->hasFocus());
         QCOMPARE(kva->text(), QString());
+        // The Back mnemonic is refused the same way.
+        kva->setText("11,000");
+        QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(h.boxes.shown().size(), 2u);
+        QCOMPARE(back.count(), 0);
+        QCOMPARE(kva->text(), QString());
+        QTRY_VERIFY(kva->hasFocus());
         // With a number in the box the same click goes through.
         kva->setText("100");
         QTest::mouseClick(h.Button("cmdBack"), Qt::LeftButton);
