@@ -1,5 +1,6 @@
 #include "cad/ui/drawing_progress_window.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QVBoxLayout>
 #include <utility>
@@ -44,6 +45,9 @@ DrawingProgressWindow::DrawingProgressWindow(kestrava::ui::MessageBoxes& boxes, 
 void DrawingProgressWindow::ShowProgressWindow() {
     show();
     raise();
+    // A new window is mapped through the event queue; let it appear (but take no user input)
+    // before the build holds the thread.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
 }
 

@@ -4,7 +4,6 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "cad/cad_automation.h"
 #include "cad/transformer_model_builder.h"

@@ -21,6 +21,7 @@
 #include <gp_Pln.hxx>
 #include <gp_Trsf.hxx>
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -111,8 +112,17 @@ gp_Pln DimensionPlane(const gp_Pnt& from, const gp_Pnt& to, const gp_Dir& eye) {
     return gp_Pln(from, gp_Dir(normal));
 }
 
-// A soft ambient light and a key light fixed to the model, from above, in front and to the left,
-// so that the top, front and side faces of the boxes read as different shades.
+// Qt's own X display when there is one: a second connection would make the GL driver set up (and
+// tear down) a second screen of its own.
+Handle(Aspect_DisplayConnection) SharedDisplayConnection() {
+    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        return new Aspect_DisplayConnection(reinterpret_cast<Aspect_XDisplay*>(x11->display()));
+    }
+    return new Aspect_DisplayConnection();
+}
+
+// A soft ambient light and a key light fixed to the model, from above and in front, a little from
+// the side, so that the top, front and side faces of the boxes read as different shades.
 void AddModelLights(const Handle(V3d_Viewer) & viewer) {
     Handle(V3d_AmbientLight) ambient = new V3d_AmbientLight(Quantity_NOC_WHITE);
     ambient->SetIntensity(0.45F);
@@ -128,8 +138,8 @@ void AddModelLights(const Handle(V3d_Viewer) & viewer) {
 
 ModelViewer::ModelViewer(std::shared_ptr<ModelDocument> document, QWidget* parent)
     : QOpenGLWidget(parent), document_(std::move(document)) {
-    Handle(Aspect_DisplayConnection) display = new Aspect_DisplayConnection();
-    Handle(OpenGl_GraphicDriver) driver = new OpenGl_GraphicDriver(display, false);
+    Handle(OpenGl_GraphicDriver) driver =
+        new OpenGl_GraphicDriver(SharedDisplayConnection(), false);
     // Qt owns the surface: OCCT draws into Qt's framebuffer and never swaps buffers itself.
     driver->ChangeOptions().buffersNoSwap = true;
     driver->ChangeOptions().buffersOpaqueAlpha = true;

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "cad/ui/drawing_progress_window.h"
 #include "cad/ui/drawing_window.h"
 #include "cad/ui/tools/worked_design.h"
 #include "cad/ui/viewer_launcher.h"
@@ -62,6 +63,15 @@ int main(int argc, char** argv) {
     (void)QTest::qWaitForWindowExposed(&window);
     bool saved = Save(window.grab().toImage(), output, QStringLiteral("drawing-window.png"));
 
+    {
+        kestrava::cad::ui::DrawingProgressWindow progress(boxes, QStringLiteral("Kestrava"));
+        progress.ShowProgressWindow();
+        progress.SetProgressMaximum(200);
+        progress.SetProgressValue(76);
+        progress.SetMessage("Drawing H.V. windings...");
+        saved = Save(progress.grab().toImage(), output, QStringLiteral("drawing-progress.png")) &&
+                saved;
+    }
     Press(window, QStringLiteral("cmdDrawCAD"));
     kestrava::cad::ui::WorkspaceWindow* workspace = launcher.LatestWindow();
     if (workspace == nullptr || !QTest::qWaitForWindowExposed(workspace)) return 3;
