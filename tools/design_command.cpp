@@ -78,6 +78,10 @@ int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& r
         std::cerr << "kestrava-design: " << outcome.error << '\n';
         return kExitUsage;
     }
+    if (outcome.failed > 0) {
+        std::cerr << "kestrava-design: " << outcome.failed << " of " << outcome.ratings
+                  << " ratings gave no design\n";
+    }
     return kExitDesigned;
 }
 

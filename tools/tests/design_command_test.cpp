@@ -192,6 +192,7 @@ TEST_F(DesignCommandTest, BatchRunsGoodAndBadLines) {
                           "63,11000,433,50,Star-Star,0\n";
     const CommandRun run = Command("--batch '" + csv.string() + "'");
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "kestrava-design: 1 of 3 ratings gave no design\n");
 
     std::istringstream lines(run.out);
     std::string line;
