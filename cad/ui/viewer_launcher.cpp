@@ -25,8 +25,9 @@ CadResult<ApplicationHandle> ViewerLauncher::Create(std::string_view programmati
 }
 
 WorkspaceWindow* ViewerLauncher::LatestWindow() const {
-    if (windows_.empty() || !windows_.back() || windows_.back()->WasClosed()) return nullptr;
-    return windows_.back().data();
+    if (windows_.empty()) return nullptr;
+    WorkspaceWindow* window = windows_.back().data();
+    return window != nullptr && !window->WasClosed() ? window : nullptr;
 }
 
 }  // namespace kestrava::cad::ui

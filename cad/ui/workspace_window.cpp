@@ -25,35 +25,42 @@ void WorkspaceWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+WorkspaceWindow* WorkspaceWindowHost::OpenWindow() const {
+    WorkspaceWindow* window = window_.data();
+    return window != nullptr && !window->WasClosed() ? window : nullptr;
+}
+
 bool WorkspaceWindowHost::IsOpen() const {
-    return window_ && !window_->WasClosed();
+    return OpenWindow() != nullptr;
 }
 
 void WorkspaceWindowHost::SetWindowState(int state) {
-    if (!IsOpen()) return;
+    WorkspaceWindow* window = OpenWindow();
+    if (window == nullptr) return;
     Qt::WindowStates states = Qt::WindowNoState;
     if (state == kStateMaximised) states = Qt::WindowMaximized;
     if (state == kStateMinimised) states = Qt::WindowMinimized;
     // A hidden window keeps the state and takes it when it is shown.
-    window_->setWindowState(states);
+    window->setWindowState(states);
 }
 
 void WorkspaceWindowHost::SetVisible(bool visible) {
-    if (IsOpen()) window_->setVisible(visible);
+    if (WorkspaceWindow* window = OpenWindow()) window->setVisible(visible);
 }
 
 void WorkspaceWindowHost::ZoomExtents() {
-    if (IsOpen()) window_->Viewer().FitAll();
+    if (WorkspaceWindow* window = OpenWindow()) window->Viewer().FitAll();
 }
 
 void WorkspaceWindowHost::BringToForeground() {
-    if (!IsOpen()) return;
-    window_->raise();
-    window_->activateWindow();
+    if (WorkspaceWindow* window = OpenWindow()) {
+        window->raise();
+        window->activateWindow();
+    }
 }
 
 void WorkspaceWindowHost::Quit() {
-    if (IsOpen()) window_->close();
+    if (WorkspaceWindow* window = OpenWindow()) window->close();
 }
 
 }  // namespace kestrava::cad::ui

@@ -44,6 +44,9 @@ class WorkspaceWindowHost : public WorkspaceHost {
     void Quit() override;
 
   private:
+    // The window while it is open, else null.
+    WorkspaceWindow* OpenWindow() const;
+
     QPointer<WorkspaceWindow> window_;
 };
 

@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #include <link.h>
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,6 +17,7 @@
 #include "cad/model_workspace.h"
 #include "cad/ui/display_group.h"
 #include "cad/ui/drawing_progress_window.h"
+#include "cad/ui/drawing_window.h"
 #include "cad/ui/tests/recording_launcher.h"
 #include "cad/ui/viewer_launcher.h"
 #include "ui/testing/scripted_message_boxes.h"
@@ -265,6 +267,31 @@ class ModelViewerTest : public QObject {
         QVERIFY(f.window->windowState().testFlag(Qt::WindowMaximized));
         QVERIFY(!f.model.cadConnection.acadApp->SetWindowState(1));
         QVERIFY(!f.window->windowState().testFlag(Qt::WindowMaximized));
+    }
+
+    void closingTheWorkspaceWindowLeavesTheDrawingWindowOnlyBackAndExit() {
+        QTemporaryDir installFolder;
+        kestrava::ui::testing::ScriptedMessageBoxes boxes;
+        ViewerLauncher launcher;
+        kestrava::cad::ui::DrawingWindow window(boxes, launcher, installFolder.path(),
+                                                QStringLiteral("Kestrava"));
+        window.OpenForDesign(kestrava::cad::ui::testing::SampleDesign());
+        const auto button = [&](const char* name) {
+            return window.findChild<QPushButton*>(QString::fromLatin1(name));
+        };
+        QTest::mouseClick(button("cmdDrawCAD"), Qt::LeftButton);
+        QVERIFY(launcher.LatestWindow() != nullptr);
+        launcher.LatestWindow()->close();
+        boxes.Clear();
+        QTest::mouseClick(button("Command4"), Qt::LeftButton);
+        QCOMPARE(boxes.shown().size(), std::size_t{1});
+        QVERIFY(boxes.shown()[0].text.startsWith(QStringLiteral("Fatal Error : ")));
+        for (const char* name :
+             {"Command1", "Command5", "Command7", "cmdZoom", "cmdQuitAC", "cmdDrawCAD"}) {
+            QVERIFY2(!button(name)->isEnabled(), name);
+        }
+        QVERIFY(button("cmdBack")->isEnabled());
+        QVERIFY(button("cmdExit")->isEnabled());
     }
 };
 
