@@ -1,4 +1,6 @@
+#include <QLabel>
 #include <QLockFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cad/ui/drawing_progress_window.h"
 #include "cad/ui/drawing_window.h"
 #include "cad/ui/single_instance_guard.h"
 #include "cad/ui/tests/recording_launcher.h"
@@ -152,6 +155,28 @@ class DrawingWindowTest : public QObject {
         QCOMPARE(f.boxes.shown()[0].icon, MessageIcon::Information);
         QCOMPARE(f.boxes.shown()[0].title, kAppTitle);
         CheckButtons(f, {false, true, true, true});
+    }
+
+    void progressWindowFollowsTheBuild() {
+        ScriptedMessageBoxes boxes;
+        RecordingLauncher launcher;
+        QTemporaryDir installFolder;
+        kestrava::cad::ui::DrawingProgressWindow progress(boxes, kAppTitle);
+        QCOMPARE(progress.objectName(), QStringLiteral("frmDrawingPB"));
+        kestrava::cad::BuildTransformerModel(SampleDesign(), launcher, progress,
+                                             installFolder.path().toStdString());
+        const auto* bar = progress.findChild<QProgressBar*>(QStringLiteral("PBDraw"));
+        const auto* message = progress.findChild<QLabel*>(QStringLiteral("lblMsg"));
+        QVERIFY(bar != nullptr && message != nullptr);
+        QCOMPARE(bar->maximum(), 200);
+        QCOMPARE(progress.ProgressValue(), 146);
+        QCOMPARE(message->text(), QStringLiteral("Saving the AutoCAD file..."));
+        QVERIFY(!progress.isVisible());
+        CheckOneBox(boxes,
+                    QStringLiteral("Now you may follow the designing of the transformer step by "
+                                   "step .\r\n\r\nCAUTION: Don't close or minimize the AutoCAD "
+                                   "window, otherwise this application will not run properly."),
+                    MessageIcon::Information, kAppTitle);
     }
 
     void stepViewsShowTheirGroupsWhateverTheOrder_data() {
