@@ -132,8 +132,8 @@ TEST(NumberTextPropertyTest, PlainDecimalsMatchTheCLibrary) {
     for (int i = 0; i < 5000; ++i) {
         std::string text = coin(random) ? "-" : "";
         text += digits();
-        if (coin(random)) text += "." + digits();
-        if (coin(random)) text += "e" + std::to_string(exponent(random));
+        if (coin(random)) text.append(".").append(digits());
+        if (coin(random)) text.append("e").append(std::to_string(exponent(random)));
         const double expected = std::strtod(text.c_str(), nullptr);
         const double value = ReadLeadingNumber(text);
         EXPECT_EQ(value, expected) << text;
