@@ -14,6 +14,7 @@
 #include <variant>
 #include <vector>
 
+#include "cad/transformer_model_builder.h"
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
 #include "sheet/design_sheet_writer.h"
@@ -41,6 +42,7 @@ struct CommandOptions {
     std::string table;
     std::string sheet;
     std::string batch;
+    std::string model;
     bool json = false;
 };
 
@@ -112,6 +114,13 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows) {
             return kExitUsage;
         }
     }
+    if (!options.model.empty()) {
+        if (const auto failure = cad::WriteTransformerModel(record, options.model)) {
+            std::cerr << "kestrava-design: cannot write the model \"" << options.model
+                      << "\": " << failure->description << '\n';
+            return kExitUsage;
+        }
+    }
     if (options.json || options.sheet.empty()) {
         std::string json;
         AppendDesignRecordJson(json, record);
@@ -156,6 +165,9 @@ int RunDesignCommand(int argc, char** argv) {
         "conductor table database (default: Database/Appr_CSA.sqlite beside the program)");
     auto* sheet =
         app.add_option("--sheet", options.sheet, "write the design sheet to FILE, or - for stdout");
+    auto* model = app.add_option(
+        "--model", options.model,
+        "write the 3-D model to FILE.step and, beside it, FILE.glb (the folder must exist)");
     auto* json = app.add_flag("--json", options.json,
                               "print the design record as JSON (the default without --sheet)");
     app.add_option("--batch", options.batch,
@@ -167,6 +179,7 @@ int RunDesignCommand(int argc, char** argv) {
         ->excludes(connection)
         ->excludes(tapping)
         ->excludes(sheet)
+        ->excludes(model)
         ->excludes(json);
 
     try {

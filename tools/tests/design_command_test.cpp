@@ -162,6 +162,20 @@ TEST_F(DesignCommandTest, UnwritableSheetIsReportedWithItsPath) {
     EXPECT_NE(run.err.find("/nonexistent/s.txt"), std::string::npos) << run.err;
 }
 
+TEST_F(DesignCommandTest, ModelOptionWritesStepAndGlbBesideIt) {
+    const fs::path step = folder_ / "Trans1.step";
+    const CommandRun run =
+        Command("--kva 100 --primary 11000 --secondary 433 --model '" + step.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(step).rfind("ISO-10303-21;", 0), 0u);
+    EXPECT_EQ(ReadBytes(folder_ / "Trans1.glb").substr(0, 4), "glTF");
+
+    const CommandRun missing =
+        Command("--kva 100 --primary 11000 --secondary 433 --model /nonexistent/m.step");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("/nonexistent/m.step"), std::string::npos) << missing.err;
+}
+
 TEST_F(DesignCommandTest, EngineFailureGivesStatusOneAndTheMessage) {
     const CommandRun run =
         Command("--kva 100 --primary 11000 --secondary 433 --frequency 0 --json");
