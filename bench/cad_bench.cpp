@@ -28,20 +28,6 @@ DesignRecord WorkedDesign() {
     return std::get<DesignRecord>(result);
 }
 
-class SilentFeedback : public kestrava::cad::BuildFeedback {
-  public:
-    void ShowProgressWindow() override {}
-    void SetProgressMaximum(int) override {}
-    void SetProgressValue(int value) override { value_ = value; }
-    int ProgressValue() const override { return value_; }
-    void SetMessage(std::string_view) override {}
-    void CloseProgressWindow() override {}
-    void ShowClosingMessage(std::string_view) override {}
-
-  private:
-    int value_ = 0;
-};
-
 std::filesystem::path BenchFolder() {
     const auto folder = std::filesystem::temp_directory_path() / "kestrava-cad-bench";
     std::filesystem::create_directories(folder);
@@ -54,7 +40,7 @@ void BM_BuildModelWithoutSaving(benchmark::State& state) {
     const DesignRecord design = WorkedDesign();
     const std::filesystem::path install = BenchFolder() / "no-model-folder";
     kestrava::cad::HeadlessLauncher launcher;
-    SilentFeedback feedback;
+    kestrava::cad::SilentBuildFeedback feedback;
     for (auto _ : state) {
         auto model = kestrava::cad::BuildTransformerModel(design, launcher, feedback, install);
         benchmark::DoNotOptimize(model);

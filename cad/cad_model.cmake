@@ -1,23 +1,5 @@
 # The CAD document on the modelling kernel and the transformer model build (no Qt, no display).
 
-# The kernel's package config names TBB's development links (libtbb.so), which exist only with
-# the TBB development package; the kernel libraries already carry TBB as a runtime dependency.
-# Drop such missing files from the kernel targets so that linking works without that package.
-foreach(kernel_target IN LISTS OpenCASCADE_LIBRARIES)
-    if(TARGET ${kernel_target})
-        get_target_property(kernel_deps ${kernel_target} INTERFACE_LINK_LIBRARIES)
-        if(kernel_deps)
-            set(present_deps "")
-            foreach(dep IN LISTS kernel_deps)
-                if(NOT IS_ABSOLUTE "${dep}" OR EXISTS "${dep}")
-                    list(APPEND present_deps "${dep}")
-                endif()
-            endforeach()
-            set_target_properties(${kernel_target} PROPERTIES
-                INTERFACE_LINK_LIBRARIES "${present_deps}")
-        endif()
-    endif()
-endforeach()
 add_library(kestrava_cad STATIC
     ${CMAKE_CURRENT_LIST_DIR}/aci_palette.cpp
     ${CMAKE_CURRENT_LIST_DIR}/model_document.cpp

@@ -265,21 +265,6 @@ class ModelBuild {
     TransformerModel model_;
 };
 
-// Feedback for a build without a window: it only keeps the bar's value.
-class SilentFeedback : public BuildFeedback {
-  public:
-    void ShowProgressWindow() override {}
-    void SetProgressMaximum(int) override {}
-    void SetProgressValue(int value) override { value_ = value; }
-    int ProgressValue() const override { return value_; }
-    void SetMessage(std::string_view) override {}
-    void CloseProgressWindow() override {}
-    void ShowClosingMessage(std::string_view) override {}
-
-  private:
-    int value_ = 0;
-};
-
 }  // namespace
 
 TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& launcher,
@@ -292,7 +277,7 @@ TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& 
 
 CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile) {
     HeadlessLauncher launcher;
-    SilentFeedback feedback;
+    SilentBuildFeedback feedback;
     CadStatus firstFailure;
     ModelBuild(record, feedback, [&](const CadError& error) {
         if (!firstFailure) firstFailure = error;

@@ -34,6 +34,21 @@ class BuildFeedback {
     virtual void ShowClosingMessage(std::string_view text) = 0;
 };
 
+// Feedback for a build without a window: it only keeps the bar's value.
+class SilentBuildFeedback : public BuildFeedback {
+  public:
+    void ShowProgressWindow() override {}
+    void SetProgressMaximum(int) override {}
+    void SetProgressValue(int value) override { value_ = value; }
+    int ProgressValue() const override { return value_; }
+    void SetMessage(std::string_view) override {}
+    void CloseProgressWindow() override {}
+    void ShowClosingMessage(std::string_view) override {}
+
+  private:
+    int value_ = 0;
+};
+
 // The workspace instance a build started and the document it drew into.
 struct CadConnection {
     ApplicationHandle acadApp;

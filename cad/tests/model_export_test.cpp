@@ -26,6 +26,7 @@
 #include "cad/tests/edge_case_model.h"
 #include "cad/tests/recording_cad.h"
 #include "cad/tests/shape_bounds.h"
+#include "testing/fresh_test_folder.h"
 
 namespace kestrava::cad {
 namespace {
@@ -76,9 +77,7 @@ std::map<std::string, ReadSolid> ReadStep(const std::filesystem::path& path) {
 class ModelExportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = std::filesystem::path(::testing::TempDir()) / "kestrava-cad-export";
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        folder_ = kestrava::test_support::FreshTestFolder("kestrava_cad_export");
         HeadlessLauncher launcher;
         RecordingFeedback feedback;
         model_ = BuildTransformerModel(EdgeCaseDesign(), launcher, feedback, "/nowhere");

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 
 #include "engine/design_transformer.h"
 #include "engine/number_text.h"
+#include "testing/fresh_test_folder.h"
 
 namespace kestrava {
 namespace {
@@ -18,13 +18,7 @@ namespace fs = std::filesystem;
 
 class ConductorTableDatabaseTest : public testing::Test {
   protected:
-    void SetUp() override {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  ("kestrava_strips_" + std::to_string(getpid()) + "_" + test->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = kestrava::test_support::FreshTestFolder("kestrava_strips"); }
     void TearDown() override { fs::remove_all(folder_); }
 
     // A database file made by running 'sql'.

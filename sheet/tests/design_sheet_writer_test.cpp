@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "sheet/tests/sample_design_record.h"
+#include "testing/fresh_test_folder.h"
 
 namespace kestrava {
 namespace {
@@ -122,13 +122,7 @@ TEST(DesignSheetTest, WholeTurnFiguresRoundHalfToEven) {
 
 class SheetFileTest : public testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("kestrava_sheet_" + std::to_string(getpid()) + "_" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = kestrava::test_support::FreshTestFolder("kestrava_sheet"); }
     void TearDown() override {
         fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(folder_);

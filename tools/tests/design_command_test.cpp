@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +13,7 @@
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
 #include "sheet/design_sheet_writer.h"
+#include "testing/fresh_test_folder.h"
 
 namespace kestrava {
 namespace {
@@ -36,13 +36,7 @@ std::string ReadBytes(const fs::path& path) {
 
 class DesignCommandTest : public testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("kestrava_design_cmd_" + std::to_string(getpid()) + "_" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
+    void SetUp() override { folder_ = kestrava::test_support::FreshTestFolder("kestrava_design_cmd"); }
     void TearDown() override { fs::remove_all(folder_); }
 
     // Runs the command from another working folder with 'arguments' (shell words).

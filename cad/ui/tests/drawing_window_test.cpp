@@ -20,7 +20,7 @@ using kestrava::cad::InteractiveCommand;
 using kestrava::cad::ModelDocument;
 using kestrava::cad::ui::DrawingWindow;
 using kestrava::cad::ui::testing::RecordingLauncher;
-using kestrava::cad::ui::testing::SampleDesign;
+using kestrava::cad::ui::testing::EdgeCaseDesign;
 using kestrava::ui::MessageAnswer;
 using kestrava::ui::MessageButtons;
 using kestrava::ui::MessageIcon;
@@ -80,7 +80,7 @@ class DrawingWindowTest : public QObject {
         }
         void Press(const QString& name) const { QTest::mouseClick(Button(name), Qt::LeftButton); }
         void OpenAndDraw() {
-            window->OpenForDesign(SampleDesign());
+            window->OpenForDesign(EdgeCaseDesign());
             Press(QStringLiteral("cmdDrawCAD"));
             boxes.Clear();
         }
@@ -146,7 +146,7 @@ class DrawingWindowTest : public QObject {
 
     void drawBuildsTheModelAndEnablesTheViews() {
         Fixture f;
-        f.window->OpenForDesign(SampleDesign());
+        f.window->OpenForDesign(EdgeCaseDesign());
         f.Press("cmdDrawCAD");
         QCOMPARE(f.launcher.workspaces.size(), std::size_t{1});
         QCOMPARE(f.launcher.LatestDocument().SolidCount(), std::size_t{21});
@@ -163,7 +163,7 @@ class DrawingWindowTest : public QObject {
         QTemporaryDir installFolder;
         kestrava::cad::ui::DrawingProgressWindow progress(boxes, kAppTitle);
         QCOMPARE(progress.objectName(), QStringLiteral("frmDrawingPB"));
-        kestrava::cad::BuildTransformerModel(SampleDesign(), launcher, progress,
+        kestrava::cad::BuildTransformerModel(EdgeCaseDesign(), launcher, progress,
                                              installFolder.path().toStdString());
         const auto* bar = progress.findChild<QProgressBar*>(QStringLiteral("PBDraw"));
         const auto* message = progress.findChild<QLabel*>(QStringLiteral("lblMsg"));
@@ -304,7 +304,7 @@ class DrawingWindowTest : public QObject {
         f.Press("cmdQuitAC");
         f.Press("cmdBack");
         QVERIFY(!f.window->isVisible());
-        f.window->OpenForDesign(SampleDesign());
+        f.window->OpenForDesign(EdgeCaseDesign());
         CheckButtons(f, {true, false, false, true});
         f.Press("cmdDrawCAD");
         QCOMPARE(f.launcher.workspaces.size(), std::size_t{2});
@@ -328,7 +328,7 @@ class DrawingWindowTest : public QObject {
 
     void exitAsksUnderTheProgramTitle() {
         Fixture f;
-        f.window->OpenForDesign(SampleDesign());
+        f.window->OpenForDesign(EdgeCaseDesign());
         QSignalSpy exit(f.window.get(), &DrawingWindow::exitConfirmed);
         f.Press("cmdExit");
         CheckOneBox(f.boxes, QStringLiteral("Do you want to exit ?"), MessageIcon::Question,
@@ -343,7 +343,7 @@ class DrawingWindowTest : public QObject {
 
     void closingTheWindowAsksToConfirm() {
         Fixture f;
-        f.window->OpenForDesign(SampleDesign());
+        f.window->OpenForDesign(EdgeCaseDesign());
         QSignalSpy exit(f.window.get(), &DrawingWindow::exitConfirmed);
         QVERIFY(!f.window->close());
         CheckOneBox(f.boxes, QStringLiteral("Do you want to exit ?"), MessageIcon::Question,

@@ -73,9 +73,9 @@ class ModelViewerTest : public QObject {
         void Build() {
             kestrava::cad::ui::DrawingProgressWindow progress(boxes, QStringLiteral("Kestrava"));
             // No "AutoCAD Files" folder there: the build skips the save, which is not tested here.
-            model = kestrava::cad::BuildTransformerModel(kestrava::cad::ui::testing::SampleDesign(),
-                                                         launcher, progress,
-                                                         installFolder.path().toStdString());
+            model = kestrava::cad::BuildTransformerModel(
+                kestrava::cad::ui::testing::EdgeCaseDesign(), launcher, progress,
+                installFolder.path().toStdString());
             window = launcher.LatestWindow();
             if (window == nullptr || !QTest::qWaitForWindowExposed(window)) qFatal("no window");
             QTest::qWait(100);
@@ -275,7 +275,7 @@ class ModelViewerTest : public QObject {
         ViewerLauncher launcher;
         kestrava::cad::ui::DrawingWindow window(boxes, launcher, installFolder.path(),
                                                 QStringLiteral("Kestrava"));
-        window.OpenForDesign(kestrava::cad::ui::testing::SampleDesign());
+        window.OpenForDesign(kestrava::cad::ui::testing::EdgeCaseDesign());
         const auto button = [&](const char* name) {
             return window.findChild<QPushButton*>(QString::fromLatin1(name));
         };

@@ -6,6 +6,7 @@
 
 #include "cad/cad_automation.h"
 #include "cad/model_workspace.h"
+#include "cad/tests/edge_case_model.h"
 #include "engine/design_record.h"
 
 namespace kestrava::cad::ui::testing {
@@ -33,26 +34,7 @@ class RecordingLauncher : public CadLauncher {
     HeadlessLauncher headless_;
 };
 
-// A small design with round sizes: core of 200 mm, limbs 350 mm apart, a 1.2 x 0.6 x 1 m tank.
-inline DesignRecord SampleDesign() {
-    DesignRecord r;
-    r.circumscribingCircleDiameter = 200.0;
-    r.coreStepWidthB = 106.0;
-    r.windowHeight = 400.0;
-    r.adjacentLimbDistance = 350.0;
-    r.yokeHeight = 170.0;
-    r.yokeDepth = 170.0;
-    r.frameHeight = 740.0;
-    r.frameWidth = 870.0;
-    r.hvWindingHeight = 300.0;
-    r.hvOutsideDiameter = 330.0;
-    r.hvInsideDiameter = 270.0;
-    r.lvOutsideDiameter = 250.0;
-    r.lvInsideDiameter = 210.0;
-    r.tankLength = 1.2;
-    r.tankWidth = 0.6;
-    r.tankHeight = 1.0;
-    return r;
-}
+// The edge-case design of the headless model tests: round sizes that are easy to check.
+using kestrava::cad::testing::EdgeCaseDesign;
 
 }  // namespace kestrava::cad::ui::testing
