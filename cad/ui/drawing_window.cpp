@@ -16,6 +16,7 @@
 #include "cad/ui/single_instance_guard.h"
 #include "cad/ui/step_views.h"
 #include "ui/exit_question.h"
+#include "ui/window_placement.h"
 
 namespace kestrava::cad::ui {
 namespace {
@@ -71,7 +72,8 @@ DrawingWindow::DrawingWindow(kestrava::ui::MessageBoxes& boxes, CadLauncher& lau
     layout->addWidget(BuildStepViewGroup());
     layout->addWidget(BuildToolGroup());
     layout->addWidget(BuildNavigationRow());
-    resize(620, 640);
+    setMinimumSize(620, 640);
+    kestrava::ui::CenterOnScreen(this);
 
     SetToolButtons(false);
     cmdDrawCAD_->setEnabled(true);

@@ -26,6 +26,7 @@
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
 #include "ui/select_on_focus.h"
+#include "ui/window_placement.h"
 
 namespace kestrava {
 namespace {
@@ -198,6 +199,7 @@ void DesignSheetWindow::BuildControls() {
     layout->addWidget(MakeLine(QStringLiteral("Line4"), this));
     layout->addLayout(navigation);
     setFixedSize(sizeHint().expandedTo(QSize(620, 0)));
+    ui::CenterOnScreen(this);
 
     connect(txtPath_, &QLineEdit::textChanged, this, [this] { MakeDefault(cmdDsgnSheet_); });
     connect(txtPathCalcDetail_, &QLineEdit::textChanged, this,
