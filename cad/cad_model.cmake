@@ -19,7 +19,6 @@ add_executable(kestrava_cad_tests
     ${CMAKE_CURRENT_LIST_DIR}/tests/model_workspace_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/model_export_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tests/transformer_model_builder_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/tests/kernel_static_allocations.cpp
 )
 target_link_libraries(kestrava_cad_tests PRIVATE kestrava_cad nlohmann_json::nlohmann_json)
 kestrava_add_gtest(kestrava_cad_tests unit)

@@ -19,11 +19,9 @@ target_link_libraries(kestrava_cad_ui PUBLIC
     kestrava_cad kestrava_ui Qt6::Widgets Qt6::OpenGL Qt6::OpenGLWidgets
     TKV3d TKOpenGl TKService)
 
-# The kernel's one-time STEP set-up allocations, named for the leak checker of sanitizer runs.
-set(KESTRAVA_KERNEL_STATICS ${PROJECT_SOURCE_DIR}/cad/tests/kernel_static_allocations.cpp)
 
 add_executable(kestrava_cad_ui_tests
-    ${KESTRAVA_CAD_UI_DIR}/tests/drawing_window_test.cpp ${KESTRAVA_KERNEL_STATICS})
+    ${KESTRAVA_CAD_UI_DIR}/tests/drawing_window_test.cpp)
 target_link_libraries(kestrava_cad_ui_tests PRIVATE kestrava_cad_ui)
 kestrava_add_qtest(kestrava_cad_ui_tests)
 
