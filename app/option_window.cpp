@@ -11,6 +11,7 @@
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
 #include "ui/twips.h"
+#include "ui/window_backdrop.h"
 #include "ui/window_placement.h"
 
 namespace kestrava {
@@ -222,10 +223,7 @@ void OptionWindow::closeEvent(QCloseEvent* event) {
 
 void OptionWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QLinearGradient backdrop(0, 0, 0, height());
-    backdrop.setColorAt(0, QColor(0xf4, 0xf7, 0xfb));
-    backdrop.setColorAt(1, QColor(0xdc, 0xe6, 0xf2));
-    p.fillRect(rect(), backdrop);
+    ui::PaintBackdrop(p, *this, QColor(0xf4, 0xf7, 0xfb), QColor(0xdc, 0xe6, 0xf2));
     p.setPen(QPen(QColor(0xa9, 0xbb, 0xd1), 1));
     const int y = ui::TwipsToPixels(1260);
     p.drawLine(8, y, width() - 8, y);

@@ -10,6 +10,7 @@
 #include "app/app_identity.h"
 #include "app/pics/artwork.h"
 #include "ui/twips.h"
+#include "ui/window_backdrop.h"
 #include "ui/window_placement.h"
 
 namespace kestrava {
@@ -72,10 +73,7 @@ void SplashWindow::showEvent(QShowEvent* event) {
 
 void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QLinearGradient backdrop(0, 0, 0, height());
-    backdrop.setColorAt(0, QColor(0xf5, 0xf8, 0xfc));
-    backdrop.setColorAt(1, QColor(0xc9, 0xd9, 0xee));
-    p.fillRect(rect(), backdrop);
+    ui::PaintBackdrop(p, *this, QColor(0xf5, 0xf8, 0xfc), QColor(0xc9, 0xd9, 0xee));
     p.setPen(QPen(QColor(0x12, 0x30, 0x5c), 2));
     p.drawRect(rect().adjusted(1, 1, -1, -1));
 }
