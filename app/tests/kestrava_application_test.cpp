@@ -37,6 +37,13 @@ SystemInfoTools NoSystemInfo() {
     return {[](const QString&) { return QString(); }, [](const QString&) { return false; }};
 }
 
+// A program on its own installation folder, answering message boxes from a script; not started.
+struct Session {
+    InstallFolder install;
+    ScriptedMessageBoxes boxes;
+    KestravaApplication app{boxes, install.dir.path(), NoSystemInfo()};
+};
+
 template <class T>
 T* Child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
@@ -48,9 +55,8 @@ class KestravaApplicationTest : public QObject {
     Q_OBJECT
   private slots:
     void startupShowsTheOptionWindow() {
-        InstallFolder install;
-        ScriptedMessageBoxes boxes;
-        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        Session session;
+        auto& [install, boxes, app] = session;
         QSignalSpy shown(&app, &KestravaApplication::optionWindowShown);
         app.Start();
         QCOMPARE(shown.count(), 1);
@@ -62,9 +68,8 @@ class KestravaApplicationTest : public QObject {
     }
 
     void aboutIsModalOverTheOptionWindow() {
-        InstallFolder install;
-        ScriptedMessageBoxes boxes;
-        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        Session session;
+        auto& [install, boxes, app] = session;
         app.Start();
         QString caption;
         QWidget* owner = nullptr;
@@ -81,9 +86,8 @@ class KestravaApplicationTest : public QObject {
     }
 
     void windowsAreCreatedOnceAndKeepTheirFields() {
-        InstallFolder install;
-        ScriptedMessageBoxes boxes;
-        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        Session session;
+        auto& [install, boxes, app] = session;
         app.Start();
         Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
         TransformerCalcWindow* parameters = app.transformerWindow();
@@ -100,9 +104,8 @@ class KestravaApplicationTest : public QObject {
     }
 
     void frameCloseReturnsToOptionsAndTheWindowIsBuiltAnew() {
-        InstallFolder install;
-        ScriptedMessageBoxes boxes;
-        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        Session session;
+        auto& [install, boxes, app] = session;
         QSignalSpy quit(&app, &KestravaApplication::quitRequested);
         app.Start();
         Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
@@ -117,9 +120,8 @@ class KestravaApplicationTest : public QObject {
     }
 
     void designLeadsToTheSheetAndBackRefillsTheList() {
-        InstallFolder install;
-        ScriptedMessageBoxes boxes;
-        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        Session session;
+        auto& [install, boxes, app] = session;
         app.Start();
         Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
         TransformerCalcWindow* parameters = app.transformerWindow();
@@ -145,9 +147,8 @@ class KestravaApplicationTest : public QObject {
     }
 
     void exitQuestionsEndTheProgram() {
-        InstallFolder install;
-        ScriptedMessageBoxes boxes;
-        KestravaApplication app(boxes, install.dir.path(), NoSystemInfo());
+        Session session;
+        auto& [install, boxes, app] = session;
         QSignalSpy quit(&app, &KestravaApplication::quitRequested);
         app.Start();
         boxes.Answer(MessageAnswer::Yes);
