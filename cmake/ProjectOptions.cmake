@@ -1,4 +1,10 @@
 # Warnings and sanitizers shared by every Kestrava target.
+
+# Rebuilds after a branch switch or in a second checkout reuse earlier objects.
+find_program(KESTRAVA_CCACHE ccache)
+if(KESTRAVA_CCACHE)
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${KESTRAVA_CCACHE})
+endif()
 option(KESTRAVA_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" ON)
 option(KESTRAVA_SANITIZE "Build with address and undefined-behaviour sanitizers" OFF)
 
