@@ -255,8 +255,9 @@ class ModelBuild {
         }
     }
 
+    // An empty path means the build is not saved.
     void Save(const std::filesystem::path& path) {
-        if (Doc()) Check(Doc()->SaveAs(path));
+        if (Doc() && !path.empty()) Check(Doc()->SaveAs(path));
     }
 
     ModelDimensions dim_;
@@ -283,6 +284,16 @@ CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesyste
         if (!firstFailure) firstFailure = error;
     }).Run(launcher, stepFile, std::filesystem::path(stepFile).replace_extension(".glb"));
     return firstFailure;
+}
+
+std::vector<ModelSolid> BuildModelSolids(const DesignRecord& record) {
+    HeadlessLauncher launcher;
+    SilentBuildFeedback feedback;
+    const TransformerModel model =
+        ModelBuild(record, feedback, [](const CadError&) {}).Run(launcher, {}, {});
+    const auto* workspace = dynamic_cast<ModelWorkspace*>(model.cadConnection.acadApp.get());
+    if (!workspace) return {};
+    return workspace->SharedDocument()->Solids();
 }
 
 }  // namespace kestrava::cad

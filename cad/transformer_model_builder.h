@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cad/cad_automation.h"
+#include "cad/model_document.h"
 #include "engine/design_record.h"
 
 namespace kestrava::cad {
@@ -87,5 +89,9 @@ TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& 
 // Builds the model of 'record' without a window and saves it as 'stepFile' and, beside it, as
 // binary glTF with the extension .glb. Returns the first failure.
 CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile);
+
+// Builds the 21 solids of 'record' without a window or a file, in build order, named, coloured
+// and with the tank hidden. Solids the kernel refused are missing.
+std::vector<ModelSolid> BuildModelSolids(const DesignRecord& record);
 
 }  // namespace kestrava::cad
