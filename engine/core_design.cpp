@@ -9,10 +9,10 @@ namespace kestrava {
 namespace {
 
 constexpr std::array<RatingClass, 4> kRatingClasses{{
-    {25.0, 0.45, 1.0, 8.0, 2.3, 1.2, 0.85},
-    {50.0, 0.45, 1.1, 9.0, 2.3, 1.3, 1.0},
-    {200.0, 0.45, 1.25, 10.0, 2.3, 1.7, 1.2},
-    {std::numeric_limits<double>::infinity(), 0.65, 1.4, 12.0, 2.8, 2.3, 1.6},
+    {25.0, 0.45, 1.0, 8.0, 2.3},
+    {50.0, 0.45, 1.1, 9.0, 2.3},
+    {200.0, 0.45, 1.25, 10.0, 2.3},
+    {std::numeric_limits<double>::infinity(), 0.65, 1.4, 12.0, 2.8},
 }};
 
 constexpr double kLvLayers = 3.0;
@@ -23,7 +23,6 @@ constexpr double kSpaceFactorKvOffset = 30.0;  // Kw = c / (30 + H.V. kV)
 constexpr double kNetAreaFactor = 0.56;        // Ai = 0.56 d² for the two-step limb
 constexpr double kLargeStepFactor = 0.85;
 constexpr double kSmallStepFactor = 0.53;
-constexpr double kWindowHeightToWidth = 2.5;
 constexpr double kYokeToLimbArea = 1.2;
 
 }  // namespace
@@ -35,18 +34,21 @@ const RatingClass& SelectRatingClass(double kva) {
     return kRatingClasses.back();
 }
 
-const RatingClass& DesignCore(DesignRecord& r) {
+double YokeFluxDensity(double limbFlux) {
+    return limbFlux / kYokeToLimbArea;
+}
+
+void DesignCore(DesignRecord& r, const DesignRules& rules) {
     const double kva = r.kvaRating;
     const double f = r.frequency;
-    const RatingClass& ratingClass = SelectRatingClass(kva);
 
     r.lvLayers = kLvLayers;
-    r.outputConstant = ratingClass.outputConstant;
+    r.outputConstant = rules.outputConstant;
     r.outputConstant = r.outputConstant - kOutputConstantCorrection;
-    r.coreFluxDensity = ratingClass.coreFluxDensity;
+    r.coreFluxDensity = rules.coreFluxDensity;
     r.windowSpaceFactor =
-        Divide(ratingClass.spaceFactorNumerator, kSpaceFactorKvOffset + r.primaryVoltage / 1000);
-    r.currentDensity = ratingClass.currentDensity;
+        Divide(rules.spaceFactorNumerator, kSpaceFactorKvOffset + r.primaryVoltage / 1000);
+    r.currentDensity = rules.currentDensity;
     r.voltagePerTurn = r.outputConstant * SquareRoot(kva);
     r.flux = Divide(r.voltagePerTurn, kInducedVoltageFactor * f);
     r.netIronArea = (r.flux / r.coreFluxDensity) * 1e6;
@@ -56,16 +58,15 @@ const RatingClass& DesignCore(DesignRecord& r) {
     r.windowArea = Divide(kva * 1000 * 1e6, kOutputEquationFactor * f * r.coreFluxDensity *
                                                 (r.windowSpaceFactor - kOutputConstantCorrection) *
                                                 r.currentDensity * r.netIronArea);
-    r.windowWidth = SquareRoot(r.windowArea / kWindowHeightToWidth);
-    r.windowHeight = SquareRoot(r.windowArea * kWindowHeightToWidth);
+    r.windowWidth = SquareRoot(r.windowArea / rules.windowRatio);
+    r.windowHeight = SquareRoot(r.windowArea * rules.windowRatio);
     r.adjacentLimbDistance = r.windowWidth + r.circumscribingCircleDiameter;
-    r.yokeFluxDensity = r.coreFluxDensity / kYokeToLimbArea;
+    r.yokeFluxDensity = YokeFluxDensity(r.coreFluxDensity);
     r.netYokeArea = kYokeToLimbArea * r.netIronArea;
     r.yokeHeight = r.coreStepWidthA;
     r.yokeDepth = r.coreStepWidthA;
     r.frameHeight = r.windowHeight + 2 * r.yokeHeight;
     r.frameWidth = 2 * r.adjacentLimbDistance + r.coreStepWidthA;
-    return ratingClass;
 }
 
 }  // namespace kestrava

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/design_record.h"
+#include "engine/design_rules.h"
 
 namespace kestrava {
 
@@ -11,14 +12,15 @@ struct RatingClass {
     double coreFluxDensity;       // Bm, Wb/m²
     double spaceFactorNumerator;  // c in Kw = c / (30 + kV)
     double currentDensity;        // δ, A/mm²
-    double coreSpecificIronLoss;  // W/kg at Bm, limbs
-    double yokeSpecificIronLoss;  // W/kg at Bm, yokes
 };
 
 // The class whose range holds 'kva' (each limit compared with <=).
 const RatingClass& SelectRatingClass(double kva);
 
-// Computes the core, yoke, window and frame of 'record' from its inputs; returns the class used.
-const RatingClass& DesignCore(DesignRecord& record);
+// The yoke's flux density for a limb flux density of 'limbFlux' (the yoke is 1.2 times larger).
+double YokeFluxDensity(double limbFlux);
+
+// Computes the core, yoke, window and frame of 'record' from its inputs by 'rules'.
+void DesignCore(DesignRecord& record, const DesignRules& rules);
 
 }  // namespace kestrava

@@ -39,16 +39,24 @@ void RequireFiniteFields(const DesignRecord& record, const char* description) {
 }  // namespace
 
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table) {
+    return DesignTransformer(inputs, table, FixedDesignRules(inputs.kvaRating), LegacySteel());
+}
+
+DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table,
+                               const DesignRules& rules, const CoreSteel& steel) {
+    if (auto problem = RulesProblem(rules, steel)) {
+        return DesignFailure{DesignFailure::Kind::RulesRefused, std::move(*problem)};
+    }
     DesignRecord record = RecordFor(inputs);
     try {
         RequireFiniteFields(record, kNotFiniteRatingText);
-        const RatingClass& ratingClass = DesignCore(record);
+        DesignCore(record, rules);
         RequireFiniteFields(record, kOverflowText);
-        if (!DesignWindings(record, table)) {
+        if (!DesignWindings(record, table, rules.parallelStrips)) {
             return DesignFailure{DesignFailure::Kind::ConductorNotFound, kConductorNotFoundText};
         }
         RequireFiniteFields(record, kOverflowText);
-        DesignPerformance(record, ratingClass);
+        DesignPerformance(record, steel);
         RequireFiniteFields(record, kOverflowText);
     } catch (const RunTimeError& error) {
         return DesignFailure{DesignFailure::Kind::RunTimeError,

@@ -41,16 +41,17 @@ void DesignReactance(DesignRecord& r, double principalTurns) {
     r.puImpedance = SquareRoot(r.puResistance * r.puResistance + r.puReactance * r.puReactance);
 }
 
-void DesignLosses(DesignRecord& r, const RatingClass& ratingClass) {
+void DesignLosses(DesignRecord& r, const CoreSteel& steel) {
+    const SpecificIronLosses specific = SpecificLosses(steel, r.coreFluxDensity, r.yokeFluxDensity);
     const double kva = r.kvaRating;
     r.totalCopperLoss =
         3 * (r.hvPhaseCurrent * r.hvPhaseCurrent) * r.hvEquivalentResistance * kStrayLossFactor;
-    r.coreSpecificIronLoss = ratingClass.coreSpecificIronLoss;
+    r.coreSpecificIronLoss = specific.limb;
     r.coreIronLoss =
         r.coreSpecificIronLoss * (kLimbIronDensity * 1e3 * r.netIronArea * r.windowHeight / 1e9);
     r.yokeWeight =
         2 * (2 * r.adjacentLimbDistance + r.coreStepWidthA) * r.netYokeArea * kIronDensity / 1e6;
-    r.yokeSpecificIronLoss = ratingClass.yokeSpecificIronLoss;
+    r.yokeSpecificIronLoss = specific.yoke;
     r.yokeIronLoss = r.yokeWeight * r.yokeSpecificIronLoss;
     r.totalCoreLoss = r.coreIronLoss + r.yokeIronLoss;
     r.totalLosses = r.totalCopperLoss + r.totalCoreLoss;
@@ -68,13 +69,13 @@ void DesignTank(DesignRecord& r) {
 
 }  // namespace
 
-void DesignPerformance(DesignRecord& record, const RatingClass& ratingClass) {
+void DesignPerformance(DesignRecord& record, const CoreSteel& steel) {
     // Turns at the principal tap: the resistances and reactance exclude the tapping turns.
     const double principalTurns =
         Divide(record.primaryVoltage * record.lvTurnsPerPhase, record.secondaryVoltage);
     DesignResistance(record, principalTurns);
     DesignReactance(record, principalTurns);
-    DesignLosses(record, ratingClass);
+    DesignLosses(record, steel);
     DesignTank(record);
 }
 

@@ -28,30 +28,10 @@ bool IsHvStar(const std::string& connection) {
     return connection == "Star-Delta" || connection == "Star-Star";
 }
 
-// Steps up to the conductor lookup; false when no strip fits.
-bool DesignLvConductor(DesignRecord& r, ConductorTableSource& table) {
-    const double kva = r.kvaRating;
-    if (IsLvStar(r.connectionType)) {
-        r.lvPhaseVoltage = r.secondaryVoltage / std::sqrt(3.0);
-        r.secondaryVoltage = r.lvPhaseVoltage;
-    } else {
-        r.lvPhaseVoltage = r.secondaryVoltage;
-    }
-    const double v2 = r.secondaryVoltage;
-    r.lvTurnsPerPhase = Divide(v2, r.voltagePerTurn);
-    r.lvPhaseCurrent = Divide(kva * 1000, v2 * 3);
-    r.lvConductorArea = r.lvPhaseCurrent / r.currentDensity;
-
-    StripLookup lookup = LookupConductorStrip(r.lvConductorArea, table);
-    if (lookup.outcome == StripLookup::Outcome::Error) throw RunTimeError(lookup.error);
-    if (lookup.outcome == StripLookup::Outcome::NotFound) return false;
+void DesignLvWinding(DesignRecord& r, const ConductorStrip& strip, int parallelStrips) {
     r.tableFound = true;
-    r.lvConductorAxialDepth = lookup.strip.width;
-    r.lvConductorRadialDepth = lookup.strip.thickness;
-    return true;
-}
-
-void DesignLvWinding(DesignRecord& r) {
+    r.lvConductorAxialDepth = strip.width;
+    r.lvConductorRadialDepth = strip.thickness * parallelStrips;
     r.lvConductorArea = r.lvConductorAxialDepth * r.lvConductorRadialDepth;
     r.lvWindingHeight = (r.lvTurnsPerPhase / r.lvLayers + 1) * r.lvConductorAxialDepth;
     r.lvEndClearance = (r.windowHeight - r.lvWindingHeight) / 2;
@@ -89,10 +69,33 @@ void DesignHvWinding(DesignRecord& r) {
 
 }  // namespace
 
-bool DesignWindings(DesignRecord& record, ConductorTableSource& table) {
-    if (!DesignLvConductor(record, table)) return false;
-    DesignLvWinding(record);
+double DesignLvStripArea(DesignRecord& r, int parallelStrips) {
+    const double kva = r.kvaRating;
+    if (IsLvStar(r.connectionType)) {
+        r.lvPhaseVoltage = r.secondaryVoltage / std::sqrt(3.0);
+        r.secondaryVoltage = r.lvPhaseVoltage;
+    } else {
+        r.lvPhaseVoltage = r.secondaryVoltage;
+    }
+    const double v2 = r.secondaryVoltage;
+    r.lvTurnsPerPhase = Divide(v2, r.voltagePerTurn);
+    r.lvPhaseCurrent = Divide(kva * 1000, v2 * 3);
+    r.lvConductorArea = r.lvPhaseCurrent / r.currentDensity;
+    return r.lvConductorArea / parallelStrips;
+}
+
+void DesignWindingsWithStrip(DesignRecord& record, const ConductorStrip& strip,
+                             int parallelStrips) {
+    DesignLvWinding(record, strip, parallelStrips);
     DesignHvWinding(record);
+}
+
+bool DesignWindings(DesignRecord& record, ConductorTableSource& table, int parallelStrips) {
+    const StripLookup lookup =
+        LookupConductorStrip(DesignLvStripArea(record, parallelStrips), table);
+    if (lookup.outcome == StripLookup::Outcome::Error) throw RunTimeError(lookup.error);
+    if (lookup.outcome == StripLookup::Outcome::NotFound) return false;
+    DesignWindingsWithStrip(record, lookup.strip, parallelStrips);
     return true;
 }
 
