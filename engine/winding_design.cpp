@@ -4,6 +4,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/conductor_lookup.h"
+#include "engine/connection_sides.h"
 #include "engine/design_constants.h"
 
 namespace kestrava {
@@ -18,15 +19,6 @@ constexpr double kInterLayerInsulation = 0.3;  // mm between H.V. layers
 constexpr double kCoilSpacer = 5.0;            // mm between H.V. coils
 constexpr double kInsulationPerKv = 0.9;       // mm per kV of H.V. phase voltage
 constexpr double kInsulationBase = 5.0;        // mm
-
-bool IsLvStar(const std::string& connection) {
-    return connection == "Star-Star" || connection == "Delta-Star";
-}
-
-// A text that names no connection is delta on both sides.
-bool IsHvStar(const std::string& connection) {
-    return connection == "Star-Delta" || connection == "Star-Star";
-}
 
 void DesignLvWinding(DesignRecord& r, const ConductorStrip& strip, int parallelStrips) {
     r.tableFound = true;
