@@ -14,6 +14,7 @@
 #include "records/conductor_table_database.h"
 #include "sheet/design_sheet_writer.h"
 #include "testing/fresh_test_folder.h"
+#include "testing/installed_table_design.h"
 
 namespace kestrava {
 namespace {
@@ -36,7 +37,9 @@ std::string ReadBytes(const fs::path& path) {
 
 class DesignCommandTest : public testing::Test {
   protected:
-    void SetUp() override { folder_ = kestrava::test_support::FreshTestFolder("kestrava_design_cmd"); }
+    void SetUp() override {
+        folder_ = kestrava::test_support::FreshTestFolder("kestrava_design_cmd");
+    }
     void TearDown() override { fs::remove_all(folder_); }
 
     // Runs the command from another working folder with 'arguments' (shell words).
@@ -58,12 +61,7 @@ class DesignCommandTest : public testing::Test {
 
     // The same design run in this process on the installed table.
     static DesignRecord DesignHere(const DesignInputs& inputs) {
-        LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-        EXPECT_EQ(loaded.error, "");
-        InMemoryConductorTable table(std::move(loaded.rows));
-        DesignResult result = DesignTransformer(inputs, table);
-        EXPECT_TRUE(std::holds_alternative<DesignRecord>(result));
-        return std::get<DesignRecord>(std::move(result));
+        return test_support::DesignOnInstalledTable(inputs, KESTRAVA_CONDUCTOR_DATABASE);
     }
 
     fs::path folder_;
