@@ -1,0 +1,63 @@
+#include "assess/json_members.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace kestrava::assess {
+
+std::string UnknownMembersProblem(const nlohmann::json& object, std::string_view where,
+                                  std::initializer_list<std::string_view> known) {
+    if (!object.is_object()) return std::string(where) + " must be an object";
+    for (const auto& [key, value] : object.items()) {
+        if (std::find(known.begin(), known.end(), key) == known.end()) {
+            return "unknown member \"" + key + "\" in " + std::string(where);
+        }
+    }
+    return {};
+}
+
+std::variant<double, std::string> FiniteNumber(const nlohmann::json& value,
+                                               std::string_view where) {
+    if (!value.is_number()) return std::string(where) + " must be a number";
+    const double number = value.get<double>();
+    if (!std::isfinite(number)) return std::string(where) + " must be finite";
+    return number;
+}
+
+JsonDocument ParseJson(std::string_view text) {
+    JsonDocument document;
+    try {
+        document.value = nlohmann::json::parse(text);
+    } catch (const nlohmann::json::parse_error& error) {
+        document.error = std::string("not JSON: ") + error.what();
+    } catch (const nlohmann::json::exception& error) {  // a number beyond double
+        document.error = std::string("a number is out of range: ") + error.what();
+    }
+    return document;
+}
+
+JsonDocument ReadJsonFile(const std::filesystem::path& path) {
+    const auto unreadable = [&](const char* reason) {
+        JsonDocument failed;
+        failed.error = "cannot read \"" + path.string() + "\": " + reason;
+        return failed;
+    };
+    // A folder opens like a file and then reads as nothing.
+    if (std::error_code ignored; std::filesystem::is_directory(path, ignored)) {
+        return unreadable(std::strerror(EISDIR));
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return unreadable(std::strerror(errno));
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return unreadable("read failure");
+    JsonDocument document = ParseJson(bytes.str());
+    if (!document.error.empty()) document.error = "\"" + path.string() + "\": " + document.error;
+    return document;
+}
+
+}  // namespace kestrava::assess

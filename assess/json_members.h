@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace kestrava::assess {
+
+// The problem with 'object' at 'where' (e.g. "prices"), if it is not an object or has a member
+// outside 'known'.
+std::string UnknownMembersProblem(const nlohmann::json& object, std::string_view where,
+                                  std::initializer_list<std::string_view> known);
+
+// The finite number at 'value', or the problem naming 'where'.
+std::variant<double, std::string> FiniteNumber(const nlohmann::json& value, std::string_view where);
+
+// A JSON document, or why there is none ('error' set).
+struct JsonDocument {
+    nlohmann::json value;
+    std::string error;
+};
+
+JsonDocument ParseJson(std::string_view text);
+
+// Reads and parses the file at 'path'; the error names the path.
+JsonDocument ReadJsonFile(const std::filesystem::path& path);
+
+}  // namespace kestrava::assess
