@@ -16,17 +16,6 @@ constexpr const char* kConductorNotFoundText =
     "Out of range!\r\nValue not found in Conductor Dimension Table(IS 1897-1962).";
 constexpr const char* kErrorPrefix = "Error: ";
 
-DesignRecord RecordFor(const DesignInputs& inputs) {
-    DesignRecord record;
-    record.kvaRating = inputs.kvaRating;
-    record.primaryVoltage = inputs.primaryVoltage;
-    record.secondaryVoltage = inputs.secondaryVoltage;
-    record.frequency = inputs.frequency;
-    record.connectionType = inputs.connectionType;
-    record.tapping = inputs.tapping;
-    return record;
-}
-
 // Ends the run with 'description' when a stage left an infinite or NaN quantity behind.
 void RequireFiniteFields(const DesignRecord& record, const char* description) {
     bool finite = true;
@@ -37,6 +26,17 @@ void RequireFiniteFields(const DesignRecord& record, const char* description) {
 }
 
 }  // namespace
+
+DesignRecord RecordFor(const DesignInputs& inputs) {
+    DesignRecord record;
+    record.kvaRating = inputs.kvaRating;
+    record.primaryVoltage = inputs.primaryVoltage;
+    record.secondaryVoltage = inputs.secondaryVoltage;
+    record.frequency = inputs.frequency;
+    record.connectionType = inputs.connectionType;
+    record.tapping = inputs.tapping;
+    return record;
+}
 
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table) {
     return DesignTransformer(inputs, table, FixedDesignRules(inputs.kvaRating), LegacySteel());

@@ -20,6 +20,9 @@ struct DesignFailure {
 
 using DesignResult = std::variant<DesignRecord, DesignFailure>;
 
+// The record a run starts from: the inputs, nothing computed.
+DesignRecord RecordFor(const DesignInputs& inputs);
+
 // Designs the transformer for 'inputs' with the strip table of 'table' by the fixed rules.
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table);
 

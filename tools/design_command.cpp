@@ -15,11 +15,14 @@
 #include <vector>
 
 #include "cad/transformer_model_builder.h"
+#include "engine/core_steel_catalogue.h"
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
 #include "sheet/design_sheet_writer.h"
 #include "tools/batch_design.h"
+#include "tools/chosen_rules.h"
 #include "tools/design_record_json.h"
+#include "tools/design_rules_text.h"
 #include "tools/rating_texts.h"
 
 namespace kestrava {
@@ -43,6 +46,7 @@ struct CommandOptions {
     std::string sheet;
     std::string batch;
     std::string model;
+    std::string rules;
     bool json = false;
 };
 
@@ -96,8 +100,21 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows) {
         return kExitUsage;
     }
 
+    std::optional<ChosenRules> chosen;
+    if (!options.rules.empty()) {
+        const std::optional<fs::path> folder = InstallationFolder();
+        chosen = ChooseRules(options.rules, inputs.kvaRating,
+                             CoreSteelsFile(folder.value_or(fs::path())));
+        if (!chosen->error.empty()) {
+            std::cerr << "kestrava-design: " << chosen->error << '\n';
+            return kExitUsage;
+        }
+    }
+
     InMemoryConductorTable table(std::move(rows));
-    const DesignResult result = DesignTransformer(inputs, table);
+    const DesignResult result = chosen
+                                    ? DesignTransformer(inputs, table, chosen->rules, chosen->steel)
+                                    : DesignTransformer(inputs, table);
     if (const auto* failure = std::get_if<DesignFailure>(&result)) {
         std::cerr << WithLineFeeds(failure->message) << '\n';
         return kExitDesignFailed;
@@ -124,6 +141,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows) {
     if (options.json || options.sheet.empty()) {
         std::string json;
         AppendDesignRecordJson(json, record);
+        if (chosen) AppendRulesMember(json, chosen->rules);
         std::cout << json << '\n';
     }
     std::cout.flush();
@@ -139,6 +157,7 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
         if (app.count(required) == 0) return std::string(required) + " is required (or --batch)";
     }
     if (app.count("--sheet") > 0 && options.sheet.empty()) return "--sheet needs a file name or -";
+    if (app.count("--rules") > 0 && options.rules.empty()) return "--rules needs NAME=VALUE,...";
     if (options.sheet == "-" && options.json) {
         return "--sheet - and --json both write to standard output; choose one";
     }
@@ -168,6 +187,11 @@ int RunDesignCommand(int argc, char** argv) {
     auto* model = app.add_option(
         "--model", options.model,
         "write the 3-D model to FILE.step and, beside it, FILE.glb (the folder must exist)");
+    auto* rules = app.add_option(
+        "--rules", options.rules,
+        "replace design rules, e.g. coreFluxDensity=1.6,steel=hib-023,parallelStrips=2 "
+        "(outputConstant, coreFluxDensity, spaceFactorNumerator, currentDensity, windowRatio, "
+        "parallelStrips, steel from Standards/core_steels.json)");
     auto* json = app.add_flag("--json", options.json,
                               "print the design record as JSON (the default without --sheet)");
     app.add_option("--batch", options.batch,
@@ -180,6 +204,7 @@ int RunDesignCommand(int argc, char** argv) {
         ->excludes(tapping)
         ->excludes(sheet)
         ->excludes(model)
+        ->excludes(rules)
         ->excludes(json);
 
     try {

@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "engine/core_steel_catalogue.h"
 #include "engine/design_record_fields.h"
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
@@ -188,6 +189,39 @@ TEST_F(DesignCommandTest, InconsistentDesignStillRunsWithAWarning) {
     EXPECT_EQ(json::parse(absurd.out)["consistent"], false);
     EXPECT_EQ(absurd.err.rfind("Warning: \nThe entered values are not consistent!\n", 0), 0u)
         << absurd.err;
+}
+
+TEST_F(DesignCommandTest, RulesRunTheEngineByThemAndAreRefusedBeforeARun) {
+    const CommandRun run = Command(
+        "--kva 100 --primary 11000 --secondary 433 --rules "
+        "coreFluxDensity=1.6,steel=hib-023,parallelStrips=2,windowRatio=3.25");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json parsed = json::parse(run.out);
+    DesignRules rules = FixedDesignRules(100.0);
+    rules.coreFluxDensity = 1.6;
+    rules.steel = "hib-023";
+    rules.parallelStrips = 2;
+    rules.windowRatio = 3.25;
+    const LoadedCoreSteels steels = LoadCoreSteels(KESTRAVA_STEELS_FILE);
+    ASSERT_NE(steels.catalogue.Find("hib-023"), nullptr);
+    LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
+    InMemoryConductorTable table(std::move(loaded.rows));
+    const DesignResult expected = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table,
+                                                    rules, *steels.catalogue.Find("hib-023"));
+    ASSERT_TRUE(std::holds_alternative<DesignRecord>(expected));
+    ForEachDoubleField(std::get<DesignRecord>(expected), [&](std::string_view name, double value) {
+        EXPECT_EQ(parsed.at(std::string(name)).get<double>(), value) << name;
+    });
+    EXPECT_EQ(parsed["rules"]["windowRatio"], 3.25);
+    EXPECT_EQ(parsed["rules"]["steel"], "hib-023");
+
+    for (const char* refused : {"coreFluxDensity=1.5", "steel=unobtainium", "parallelStrips=0"}) {
+        const CommandRun bad =
+            Command(std::string("--kva 100 --primary 11000 --secondary 433 --rules ") + refused);
+        EXPECT_EQ(bad.status, 2) << refused;
+        EXPECT_EQ(bad.out, "") << refused;
+        EXPECT_NE(bad.err.find("--rules: "), std::string::npos) << bad.err;
+    }
 }
 
 TEST_F(DesignCommandTest, BatchRunsGoodAndBadLines) {

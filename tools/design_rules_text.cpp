@@ -1,0 +1,98 @@
+#include "tools/design_rules_text.h"
+
+#include <charconv>
+#include <set>
+
+#include "tools/design_record_json.h"
+
+namespace kestrava {
+namespace {
+
+bool ReadWholeText(std::string_view text, double& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+bool ReadWholeText(std::string_view text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// Sets the rule 'name' from 'value'; returns the refusal, or nothing.
+std::string SetRule(std::string_view name, std::string_view value, DesignRules& rules) {
+    const std::pair<std::string_view, double*> numbers[] = {
+        {"outputConstant", &rules.outputConstant},
+        {"coreFluxDensity", &rules.coreFluxDensity},
+        {"spaceFactorNumerator", &rules.spaceFactorNumerator},
+        {"currentDensity", &rules.currentDensity},
+        {"windowRatio", &rules.windowRatio}};
+    for (const auto& [known, field] : numbers) {
+        if (name != known) continue;
+        if (!ReadWholeText(value, *field)) return std::string(name) + " needs a number";
+        return {};
+    }
+    if (name == "parallelStrips") {
+        if (!ReadWholeText(value, rules.parallelStrips)) {
+            return "parallelStrips needs a whole number";
+        }
+        return {};
+    }
+    if (name == "steel") {
+        if (value.empty()) return "steel needs a name";
+        rules.steel = value;
+        return {};
+    }
+    return "unknown rule \"" + std::string(name) + '"';
+}
+
+void AppendNumber(std::string& out, double value) {
+    char text[32];
+    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+}  // namespace
+
+std::string ReadDesignRulesText(std::string_view text, DesignRules& rules) {
+    if (text.empty()) return "no rules given";
+    std::set<std::string_view> seen;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        const std::string_view item = text.substr(0, comma);
+        const std::size_t equals = item.find('=');
+        if (equals == std::string_view::npos) {
+            return "\"" + std::string(item) + "\" is not NAME=VALUE";
+        }
+        const std::string_view name = item.substr(0, equals);
+        if (!seen.insert(name).second) return std::string(name) + " is given twice";
+        if (std::string problem = SetRule(name, item.substr(equals + 1), rules); !problem.empty()) {
+            return problem;
+        }
+        if (comma == std::string_view::npos) return {};
+        text.remove_prefix(comma + 1);
+    }
+}
+
+void AppendRulesMember(std::string& json, const DesignRules& rules) {
+    json.pop_back();  // the object's closing brace
+    const std::pair<const char*, double> numbers[] = {
+        {"outputConstant", rules.outputConstant},
+        {"coreFluxDensity", rules.coreFluxDensity},
+        {"spaceFactorNumerator", rules.spaceFactorNumerator},
+        {"currentDensity", rules.currentDensity},
+        {"windowRatio", rules.windowRatio}};
+    json += ",\"rules\":{";
+    for (const auto& [name, value] : numbers) {
+        json += '"';
+        json += name;
+        json += "\":";
+        AppendNumber(json, value);
+        json += ',';
+    }
+    json += "\"parallelStrips\":";
+    json += std::to_string(rules.parallelStrips);
+    json += ",\"steel\":";
+    AppendJsonString(json, rules.steel);
+    json += "}}";
+}
+
+}  // namespace kestrava
