@@ -8,6 +8,7 @@
 
 #include "app/pics/artwork.h"
 #include "ui/bgr_color.h"
+#include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
 #include "ui/twips.h"
@@ -108,6 +109,7 @@ OptionWindow::OptionWindow(ui::MessageBoxes& boxes, QString appTitle, QWidget* p
     command1->setIcon(QPixmap::fromImage(DrawExitIcon(QSize(30, 30))));
     command1->setIconSize(QSize(30, 30));
     connect(command1, &QPushButton::clicked, this, &OptionWindow::ConfirmExit);
+    ui::EnterPressesButton::InstallIn(this);
 
     // Load: capture the button column, set the caption, lay the previews over each other.
     const QRect transformerTwips = ui::TwipsGeometry(machineButtons_[0]);

@@ -16,9 +16,11 @@
 #include "engine/design_transformer.h"
 #include "engine/number_text.h"
 #include "records/param_record_store.h"
+#include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
 #include "ui/select_on_focus.h"
+#include "ui/wheel_needs_focus.h"
 #include "ui/window_placement.h"
 
 namespace kestrava {
@@ -47,6 +49,7 @@ QComboBox* NewList(const char* name, const QStringList& items, QWidget* parent) 
     list->addItems(items);
     // Clicking a list must not take the focus first, so that a pending leave check can veto it.
     list->setFocusPolicy(Qt::TabFocus);
+    ui::WheelNeedsFocus::Install(list);
     return list;
 }
 
@@ -184,6 +187,7 @@ void TransformerCalcWindow::BuildControls() {
     }
     for (QPushButton* button : {cmdBack_, cmdNext_}) button->setMinimumSize(96, 32);
     for (QComboBox* list : {cboConnType_, cboFile_}) list->installEventFilter(this);
+    ui::EnterPressesButton::InstallIn(this);
     buttons->addWidget(cmdExit_);
     buttons->addStretch(1);
     buttons->addWidget(cmdBack_);
@@ -280,6 +284,13 @@ void TransformerCalcWindow::Warn(const QString& text) {
 }
 
 void TransformerCalcWindow::Next() {
+    // Enter presses Next without leaving the box, so the leave check has not run yet.
+    for (QLineEdit* box : {txtKVARating_, txtPrmVolt_, txtSecondVolt_}) {
+        if (!PassesLeaveCheck(box)) {
+            box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     record_.engineError = false;
     record_.tableFound = false;
     for (QLineEdit* box :

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <memory>
 
 #include "app/transformer_calc_window.h"
@@ -89,6 +90,14 @@ struct Harness {
     ScriptedMessageBoxes boxes;
     std::unique_ptr<TransformerCalcWindow> window;
 };
+
+// Turns the mouse wheel one notch down over 'widget', as the pointer passing over it would.
+void WheelDown(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
 
 void ExecuteSql(const std::filesystem::path& file, const char* sql) {
     sqlite3* db = nullptr;
@@ -431,6 +440,92 @@ class TransformerCalcWindowTest : public QObject {
 
         QTest::keyClick(primary, Qt::Key_Backspace);
         QCOMPARE(window.defaultButton(), h.Button("cmdExit"));
+    }
+
+    void keysOnAFocusedButtonPressThatButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return on Back") << "cmdBack" << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter on Back") << "cmdBack" << int(Qt::Key_Enter);
+        QTest::newRow("Space on Back") << "cmdBack" << int(Qt::Key_Space);
+        QTest::newRow("Return on Exit") << "cmdExit" << int(Qt::Key_Return);
+        QTest::newRow("Space on Exit") << "cmdExit" << int(Qt::Key_Space);
+        QTest::newRow("Return on Next") << "cmdNext" << int(Qt::Key_Return);
+    }
+    void keysOnAFocusedButtonPressThatButton() {
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        h.Fill("100", "11000", "433", "50", "0");
+        QCOMPARE(window.defaultButton(), h.Button("cmdNext"));
+        QSignalSpy back(&window, &TransformerCalcWindow::backRequested);
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        QPushButton* focused = h.Button(button.toLatin1().constData());
+        focused->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(focused->hasFocus());
+        QTest::keyClick(focused, Qt::Key(key));
+        QCOMPARE(back.count(), button == "cmdBack" ? 1 : 0);
+        QCOMPARE(ready.count(), button == "cmdNext" ? 1 : 0);
+        QCOMPARE(h.ShownTexts(),
+                 button == "cmdExit" ? QStringList{"Do you want to exit ?"} : QStringList{});
+    }
+
+    void nextRefusesANonNumericBoxHoweverItIsReached_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("bad");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Enter in kVA") << "txtKVARating"
+                                      << "txtKVARating"
+                                      << "11,000";
+        QTest::newRow("Enter in secondary") << "txtSecondVolt"
+                                            << "txtSecondVolt"
+                                            << "abc";
+        QTest::newRow("Enter elsewhere") << "txtTapping"
+                                         << "txtPrmVolt"
+                                         << "11kV";
+    }
+    void nextRefusesANonNumericBoxHoweverItIsReached() {
+        QFETCH(QString, focused);
+        QFETCH(QString, bad);
+        QFETCH(QString, text);
+        Harness h;
+        TransformerCalcWindow& window = h.OpenShown();
+        QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
+        h.Fill("100", "11000", "433", "50", "0");
+        QLineEdit* focusedBox = h.Box(focused.toLatin1().constData());
+        focusedBox->setFocus();
+        QTRY_VERIFY(focusedBox->hasFocus());
+        h.Box(bad.toLatin1().constData())->setText(text);
+        QTest::keyClick(focusedBox, Qt::Key_Return);
+        QCOMPARE(h.ShownTexts(), QStringList{"Enter numerical value!"});
+        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(ready.count(), 0);
+        QCOMPARE(h.record.kvaRating, 0.0);
+        QCOMPARE(h.Box(bad.toLatin1().constData())->text(), QString());
+        QTRY_COMPARE(QApplication::focusWidget()->objectName(), bad);
+    }
+
+    void wheelActsOnlyOnAFocusedList() {
+        Harness h;
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", 1});
+        h.OpenShown();
+        QLineEdit* kva = h.Box("txtKVARating");
+        kva->setFocus();
+        QTRY_VERIFY(kva->hasFocus());
+        kva->setText("777");
+        for (const char* name : {"cboFile", "cboConnType"}) {
+            WheelDown(h.List(name));
+            QCOMPARE(h.List(name)->currentIndex(), name == QString("cboFile") ? 0 : 1);
+        }
+        QCOMPARE(kva->text(), QString("777"));
+
+        h.List("cboFile")->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(h.List("cboFile")->hasFocus());
+        WheelDown(h.List("cboFile"));
+        QCOMPARE(h.List("cboFile")->currentIndex(), 1);
+        QCOMPARE(kva->text(), QString("100"));
     }
 
     void exitAndFrameClose_data() {

@@ -15,6 +15,7 @@
 #include "cad/ui/report_cad_error.h"
 #include "cad/ui/single_instance_guard.h"
 #include "cad/ui/step_views.h"
+#include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
 #include "ui/window_placement.h"
 
@@ -73,6 +74,7 @@ DrawingWindow::DrawingWindow(kestrava::ui::MessageBoxes& boxes, CadLauncher& lau
     layout->addWidget(BuildToolGroup());
     layout->addWidget(BuildNavigationRow());
     setMinimumSize(620, 640);
+    kestrava::ui::EnterPressesButton::InstallIn(this);
     kestrava::ui::CenterOnScreen(this);
 
     SetToolButtons(false);

@@ -23,6 +23,7 @@
 #include "sheet/ui/hover_tool_tip.h"
 #include "sheet/ui/mounted_volumes.h"
 #include "sheet/ui/select_path_dialog.h"
+#include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
 #include "ui/select_on_focus.h"
@@ -199,6 +200,7 @@ void DesignSheetWindow::BuildControls() {
     layout->addWidget(MakeLine(QStringLiteral("Line4"), this));
     layout->addLayout(navigation);
     setFixedSize(sizeHint().expandedTo(QSize(620, 0)));
+    ui::EnterPressesButton::InstallIn(this);
     ui::CenterOnScreen(this);
 
     connect(txtPath_, &QLineEdit::textChanged, this, [this] { MakeDefault(cmdDsgnSheet_); });
