@@ -360,11 +360,17 @@ void TransformerCalcWindow::RefillRecordList() {
 
 void TransformerCalcWindow::FillRecordList() {
     const ParamList list = store_.FillParamList();
-    if (list.noCurrentRecord)
-        boxes_.Show(FromUtf8(list.notice), ui::MessageIcon::None, ui::MessageButtons::Ok,
-                    QString());
+    if (list.noCurrentRecord && !emptyStoreNoticed_) {
+        emptyStoreNoticed_ = true;
+        boxes_.Show(QStringLiteral("No ratings have been saved yet."), ui::MessageIcon::Information,
+                    ui::MessageButtons::Ok, appTitle_);
+    }
     for (const std::string& name : list.namesNewestFirst) cboFile_->addItem(FromUtf8(name));
-    if (cboFile_->count() == 0) return;
+    // A store that failed while listing is no source to load from: the fields stay as typed.
+    if (list.error || cboFile_->count() == 0) {
+        cboFile_->setCurrentIndex(-1);
+        return;
+    }
     cboFile_->setCurrentIndex(0);
     LoadSelectedRecord();
 }

@@ -68,7 +68,8 @@ class TransformerCalcWindow final : public QWidget {
     DesignRecord& record_;
     QString appTitle_;
     QPushButton* defaultButton_ = nullptr;
-    bool checking_ = false;  // a leave check is showing its message
+    bool checking_ = false;           // a leave check is showing its message
+    bool emptyStoreNoticed_ = false;  // the user has been told that nothing is saved yet
 
     QLineEdit* txtPrmVolt_ = nullptr;
     QLineEdit* txtKVARating_ = nullptr;

@@ -12,10 +12,6 @@ namespace {
 // Long enough for another running copy to finish its append.
 constexpr int kBusyTimeoutMs = 5000;
 
-constexpr const char* kNoCurrentRecordNotice =
-    "Either BOF or EOF is True, or the current record has been deleted. Requested operation "
-    "requires a current record.";
-
 constexpr const char* kCreateTable =
     "CREATE TABLE TransValAsgn (id INTEGER PRIMARY KEY, File_Name TEXT, Prm_Volt TEXT, "
     "KVA_Rate TEXT, Secon_Volt TEXT, Frequency TEXT, Conn_Type INTEGER)";
@@ -39,6 +35,11 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
     const std::string reason = db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code);
     throw StoreFailure{{code, reason + " (" + file.string() + ")"}};
 }
+
+// Reads open the file writable too: a journal left by an interrupted append can then be rolled
+// back, where a read-only connection fails on it until the next append. SQLite still opens a
+// write-protected file read-only.
+constexpr int kReadFlags = SQLITE_OPEN_READWRITE;
 
 Database Open(const std::filesystem::path& file, int flags) {
     sqlite3* raw = nullptr;
@@ -152,7 +153,7 @@ std::optional<StoreError> ParamRecordStore::AddParamRecord(const std::string& sh
 ParamList ParamRecordStore::FillParamList() const {
     ParamList list;
     try {
-        const Database db = Open(databaseFile_, SQLITE_OPEN_READONLY);
+        const Database db = Open(databaseFile_, kReadFlags);
         const Statement select =
             Prepare(db.get(), "SELECT File_Name FROM TransValAsgn ORDER BY id DESC", databaseFile_);
         while (Step(db.get(), select.get(), databaseFile_)) {
@@ -162,17 +163,14 @@ ParamList ParamRecordStore::FillParamList() const {
         list.error = failure.error;
         return list;
     }
-    if (list.namesNewestFirst.empty()) {
-        list.noCurrentRecord = true;
-        list.notice = kNoCurrentRecordNotice;
-    }
+    list.noCurrentRecord = list.namesNewestFirst.empty();
     return list;
 }
 
 ParamRecordStore::Loaded ParamRecordStore::LoadParamRecord(const std::string& fileName) const {
     Loaded loaded;
     try {
-        const Database db = Open(databaseFile_, SQLITE_OPEN_READONLY);
+        const Database db = Open(databaseFile_, kReadFlags);
         const Statement select = Prepare(db.get(),
                                          "SELECT Prm_Volt, KVA_Rate, Secon_Volt, Frequency, "
                                          "Conn_Type FROM TransValAsgn WHERE File_Name = ?1 "

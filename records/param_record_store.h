@@ -32,9 +32,8 @@ struct StoreError {
 // What FillParamList found: names newest first, or why there are none.
 struct ParamList {
     std::vector<std::string> namesNewestFirst;
-    bool noCurrentRecord = false;     // the table is empty: show 'notice' in a plain box
-    std::string notice;               // the data layer's no-current-record text
-    std::optional<StoreError> error;  // any other failure: silent, list as far as it got
+    bool noCurrentRecord = false;     // the table is empty
+    std::optional<StoreError> error;  // the listing failed: the names as far as it got
 };
 
 // The ratings of saved design sheets in Database/TransValAsgn.sqlite, table TransValAsgn.
