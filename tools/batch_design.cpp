@@ -38,7 +38,7 @@ std::size_t SplitFields(std::string_view line, std::array<std::string_view, kFie
 
 // Designs one rating line into 'out'; returns false when it became an error line.
 bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSource& table,
-                DesignInputs& inputs, std::string& out) {
+                const AssessmentRequest* assessment, DesignInputs& inputs, std::string& out) {
     std::array<std::string_view, kFieldCount> fields;
     const std::size_t count = SplitFields(line, fields);
     if (count != kFieldCount) {
@@ -59,7 +59,9 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
         AppendBatchErrorJson(out, lineNumber, failure->message);
         return false;
     }
-    AppendDesignRecordJson(out, std::get<DesignRecord>(result));
+    const auto& record = std::get<DesignRecord>(result);
+    AppendDesignRecordJson(out, record);
+    if (assessment != nullptr) AppendAssessmentMember(out, record, *assessment);
     return true;
 }
 
@@ -85,16 +87,20 @@ bool ReadChunk(std::istream& input, std::size_t& lineNumber, Chunk& chunk) {
 
 // One thread's share of each chunk, with its own table and output buffer.
 struct Worker {
-    explicit Worker(const std::vector<ConductorStrip>& rows) : table(rows) {}
+    Worker(const std::vector<ConductorStrip>& rows, const AssessmentRequest* request)
+        : table(rows), assessment(request) {}
 
     void Design(const Chunk& chunk, std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
-            if (!DesignLine(chunk.lines[i], chunk.numbers[i], table, inputs, out)) ++failed;
+            if (!DesignLine(chunk.lines[i], chunk.numbers[i], table, assessment, inputs, out)) {
+                ++failed;
+            }
             out += '\n';
         }
     }
 
     InMemoryConductorTable table;
+    const AssessmentRequest* assessment;
     DesignInputs inputs;
     std::string out;
     std::size_t failed = 0;
@@ -103,7 +109,8 @@ struct Worker {
 }  // namespace
 
 BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
-                            const std::vector<ConductorStrip>& rows, unsigned threads) {
+                            const std::vector<ConductorStrip>& rows, unsigned threads,
+                            const AssessmentRequest* assessment) {
     BatchOutcome outcome;
     std::string header;
     if (!std::getline(input, header)) {
@@ -122,7 +129,7 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
         return outcome;
     }
 
-    std::vector<Worker> workers(std::max(threads, 1u), Worker(rows));
+    std::vector<Worker> workers(std::max(threads, 1u), Worker(rows, assessment));
     // The previous chunk's output is written while the next chunk is designed.
     std::vector<std::string> written(workers.size());
     std::thread writer;

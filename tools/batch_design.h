@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/conductor_table.h"
+#include "tools/assessment_request.h"
 
 namespace kestrava {
 
@@ -22,8 +23,10 @@ struct BatchOutcome {
 
 // Designs every rating line of the CSV 'input' with the strip table 'rows' on 'threads'
 // threads and writes one JSON line per rating to 'output' in input order: the record, or
-// {"line":N,"error":"..."} with N the line number in the file.
+// {"line":N,"error":"..."} with N the line number in the file. With 'assessment' each record
+// carries its assessment.
 BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
-                            const std::vector<ConductorStrip>& rows, unsigned threads);
+                            const std::vector<ConductorStrip>& rows, unsigned threads,
+                            const AssessmentRequest* assessment = nullptr);
 
 }  // namespace kestrava

@@ -19,6 +19,7 @@
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
 #include "sheet/design_sheet_writer.h"
+#include "tools/assessment_request.h"
 #include "tools/batch_design.h"
 #include "tools/chosen_rules.h"
 #include "tools/design_record_json.h"
@@ -48,6 +49,9 @@ struct CommandOptions {
     std::string model;
     std::string rules;
     bool json = false;
+    bool assess = false;
+    std::string regime;
+    std::string settings;
 };
 
 // The folder of this executable (never the working directory), or nothing when unknown.
@@ -72,14 +76,15 @@ unsigned BatchThreads() {
     return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
 }
 
-int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& rows) {
+int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& rows,
+             const AssessmentRequest* assessment) {
     std::ifstream input(options.batch, std::ios::binary);
     if (!input) {
         std::cerr << "kestrava-design: cannot open the batch file \"" << options.batch
                   << "\": " << std::strerror(errno) << '\n';
         return kExitUsage;
     }
-    const BatchOutcome outcome = RunDesignBatch(input, std::cout, rows, BatchThreads());
+    const BatchOutcome outcome = RunDesignBatch(input, std::cout, rows, BatchThreads(), assessment);
     if (!outcome.error.empty()) {
         std::cerr << "kestrava-design: " << outcome.error << '\n';
         return kExitUsage;
@@ -91,7 +96,8 @@ int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& r
     return kExitDesigned;
 }
 
-int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows) {
+int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
+              const AssessmentRequest* assessment) {
     DesignInputs inputs;
     const RatingTexts texts{options.kva,       options.primary,    options.secondary,
                             options.frequency, options.connection, options.tapping};
@@ -138,10 +144,15 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows) {
             return kExitUsage;
         }
     }
-    if (options.json || options.sheet.empty()) {
+    if (options.json || options.assess || options.sheet.empty()) {
         std::string json;
         AppendDesignRecordJson(json, record);
         if (chosen) AppendRulesMember(json, chosen->rules);
+        if (assessment != nullptr) {
+            AssessmentRequest priced = *assessment;
+            if (chosen) priced.settings.prices.coreSteel = chosen->steel.pricePerKg;
+            AppendAssessmentMember(json, record, priced);
+        }
         std::cout << json << '\n';
     }
     std::cout.flush();
@@ -158,8 +169,9 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
     }
     if (app.count("--sheet") > 0 && options.sheet.empty()) return "--sheet needs a file name or -";
     if (app.count("--rules") > 0 && options.rules.empty()) return "--rules needs NAME=VALUE,...";
-    if (options.sheet == "-" && options.json) {
-        return "--sheet - and --json both write to standard output; choose one";
+    if (options.sheet == "-" && (options.json || options.assess)) {
+        return "--sheet - and the JSON record (--json, --assess) both write to standard output; "
+               "choose one";
     }
     return {};
 }
@@ -194,6 +206,15 @@ int RunDesignCommand(int argc, char** argv) {
         "parallelStrips, steel from Standards/core_steels.json)");
     auto* json = app.add_flag("--json", options.json,
                               "print the design record as JSON (the default without --sheet)");
+    auto* assess = app.add_flag("--assess", options.assess,
+                                "add the assessment to the JSON record (implies --json)");
+    app.add_option("--regime", options.regime,
+                   "assess against a loss regime: a name in Standards/ beside the program, or "
+                   "FILE.json")
+        ->needs(assess);
+    app.add_option("--settings", options.settings,
+                   "prices, capitalisation and tank wall thickness for the assessment (JSON)")
+        ->needs(assess);
     app.add_option("--batch", options.batch,
                    "design every rating of a CSV file, one JSON line per rating")
         ->excludes(kva)
@@ -234,8 +255,20 @@ int RunDesignCommand(int argc, char** argv) {
                   << "\": " << loaded.error << '\n';
         return kExitUsage;
     }
-    return app.count("--batch") > 0 ? RunBatch(options, loaded.rows)
-                                    : RunSingle(options, std::move(loaded.rows));
+    std::optional<AssessmentRequest> assessment;
+    if (options.assess) {
+        const std::optional<fs::path> folder = InstallationFolder();
+        auto request = LoadAssessmentRequest(options.regime, options.settings,
+                                             folder.value_or(fs::path()) / "Standards");
+        if (const auto* problem = std::get_if<std::string>(&request)) {
+            std::cerr << "kestrava-design: " << *problem << '\n';
+            return kExitUsage;
+        }
+        assessment = std::get<AssessmentRequest>(std::move(request));
+    }
+    const AssessmentRequest* request = assessment ? &*assessment : nullptr;
+    return app.count("--batch") > 0 ? RunBatch(options, loaded.rows, request)
+                                    : RunSingle(options, std::move(loaded.rows), request);
 }
 
 }  // namespace kestrava

@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "assess/assessment.h"
 #include "engine/core_steel_catalogue.h"
 #include "engine/design_record_fields.h"
 #include "engine/design_transformer.h"
@@ -145,7 +146,16 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"TwoOutputsOnStdout",
                   "--kva 100 --primary 11000 --secondary 433 --sheet - --json", "--json"},
         UsageCase{"UnknownOption", "--kva 100 --primary 11000 --secondary 433 --colour red",
-                  "--colour"}),
+                  "--colour"},
+        UsageCase{"RegimeWithoutAssess",
+                  "--kva 100 --primary 11000 --secondary 433 --regime us-doe-2016", "--assess"},
+        UsageCase{"UnknownRegime",
+                  "--kva 100 --primary 11000 --secondary 433 --assess --regime eu-2030",
+                  "--regime: no regime named \"eu-2030\"; known: eu-2014-548-tier1"},
+        UsageCase{"MissingSettings", "--batch /tmp/x.csv --assess --settings /nonexistent/s.json",
+                  "--settings: cannot read \"/nonexistent/s.json\""},
+        UsageCase{"AssessmentAndSheetOnStdout",
+                  "--kva 100 --primary 11000 --secondary 433 --sheet - --assess", "--assess"}),
     [](const testing::TestParamInfo<UsageCase>& param) { return param.param.name; });
 
 TEST_F(DesignCommandTest, UnwritableSheetIsReportedWithItsPath) {
@@ -243,6 +253,66 @@ TEST_F(DesignCommandTest, BatchRunsGoodAndBadLines) {
     ASSERT_TRUE(std::getline(lines, line));
     EXPECT_EQ(json::parse(line)["connectionType"], "Star-Star");
     EXPECT_FALSE(std::getline(lines, line));
+}
+
+TEST_F(DesignCommandTest, AssessUsesTheSettingsAndRegimeForSingleRatingsAndBatches) {
+    const fs::path settings = folder_ / "settings.json";
+    std::ofstream(settings) << R"({"prices":{"copper":20},"tankWallThickness":0.005})";
+    const fs::path regime = folder_ / "mine.json";
+    std::ofstream(regime)
+        << R"({"name":"Mine","source":"s","scope":{"description":"d"},)"
+           R"("rows":[{"kva":50,"maxNoLoadLossW":600},{"kva":150,"maxNoLoadLossW":400}]})";
+    const CommandRun run =
+        Command("--kva 100 --primary 11000 --secondary 433 --assess --settings '" +
+                settings.string() + "' --regime '" + regime.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json parsed = json::parse(run.out);
+    EXPECT_EQ(parsed["kvaRating"], 100);
+    const json& assessment = parsed.at("assessment");
+    const json& compliance = assessment["compliance"];
+    EXPECT_EQ(compliance["regime"], "Mine");
+    EXPECT_EQ(compliance["limits"][0]["limit"], 500.0);
+    EXPECT_EQ(compliance["pass"], false);  // 500.13 W over 500 W
+
+    assess::AssessmentSettings expected;
+    expected.prices.copper = 20;
+    expected.tankWallThickness = 0.005;
+    const assess::Assessment here =
+        assess::Assess(DesignHere({100, 11000, 433, 50, "Delta-Star", 5}), expected, nullptr);
+    EXPECT_EQ(assessment["cost"]["material"].get<double>(), here.cost.material);
+    EXPECT_EQ(assessment["masses"]["tankSteel"].get<double>(), here.masses.tankSteel);
+
+    // A steel chosen by --rules brings its own price.
+    const CommandRun steel = Command(
+        "--kva 100 --primary 11000 --secondary 433 --assess --rules steel=crgo-m4-027 "
+        "--settings '" +
+        settings.string() + "'");
+    ASSERT_EQ(steel.status, 0) << steel.err;
+    const json steelCost = json::parse(steel.out)["assessment"]["cost"];
+    EXPECT_NEAR(steelCost["material"].get<double>() - here.cost.material,
+                here.masses.core * (3.0 - 2.5), 1e-9);
+
+    std::ofstream(settings) << R"({"prices":{"copper":"cheap"}})";
+    const CommandRun refused = Command(
+        "--kva 100 --primary 11000 --secondary 433 --assess "
+        "--settings '" +
+        settings.string() + "'");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("prices.copper must be a number"), std::string::npos) << refused.err;
+
+    const fs::path csv = folder_ / "ratings.csv";
+    std::ofstream(csv) << "kva,primary,secondary,frequency,connection,tapping\n"
+                          "100,11000,433,50,Delta-Star,5\n"
+                          "63,11000,433,60,Star-Star,0\n";
+    const CommandRun batch =
+        Command("--batch '" + csv.string() + "' --assess --regime us-doe-2016");
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    std::istringstream lines(batch.out);
+    std::string line;
+    for (const bool covered : {false, true}) {
+        ASSERT_TRUE(std::getline(lines, line));
+        EXPECT_EQ(json::parse(line)["assessment"]["compliance"]["covered"], covered) << line;
+    }
 }
 
 }  // namespace

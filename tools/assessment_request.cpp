@@ -1,0 +1,38 @@
+#include "tools/assessment_request.h"
+
+#include "assess/assessment.h"
+#include "assess/assessment_json.h"
+
+namespace kestrava {
+
+std::variant<AssessmentRequest, std::string> LoadAssessmentRequest(
+    std::string_view regime, const std::string& settingsFile,
+    const std::filesystem::path& standardsFolder) {
+    AssessmentRequest request;
+    if (!settingsFile.empty()) {
+        assess::SettingsOutcome settings = assess::ReadSettingsFile(settingsFile);
+        if (const auto* problem = std::get_if<assess::SettingsProblem>(&settings)) {
+            return "--settings: " + *problem;
+        }
+        request.settings = std::get<assess::AssessmentSettings>(settings);
+    }
+    if (!regime.empty()) {
+        assess::RegimeOutcome found = assess::FindRegime(regime, standardsFolder);
+        if (const auto* problem = std::get_if<std::string>(&found)) return "--regime: " + *problem;
+        request.regime = std::get<assess::Regime>(std::move(found));
+    }
+    return request;
+}
+
+void AppendAssessmentMember(std::string& out, const DesignRecord& record,
+                            const AssessmentRequest& request) {
+    const assess::Regime* regime = request.regime ? &*request.regime : nullptr;
+    const auto assessment =
+        assess::AssessmentJson(assess::Assess(record, request.settings, regime));
+    out.pop_back();  // the object's closing brace
+    out += ",\"assessment\":";
+    out += assessment.dump();
+    out += '}';
+}
+
+}  // namespace kestrava

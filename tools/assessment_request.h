@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "assess/assessment_settings.h"
+#include "assess/regime.h"
+#include "engine/design_record.h"
+
+namespace kestrava {
+
+// What every record of a run is assessed with.
+struct AssessmentRequest {
+    assess::AssessmentSettings settings;
+    std::optional<assess::Regime> regime;
+};
+
+// Reads the settings file and the regime (a name in 'standardsFolder' or a .json file); an
+// empty text leaves the defaults or no regime. The error text names what was refused.
+std::variant<AssessmentRequest, std::string> LoadAssessmentRequest(
+    std::string_view regime, const std::string& settingsFile,
+    const std::filesystem::path& standardsFolder);
+
+// Appends the assessment of 'record' as the member "assessment" of the JSON object that ends
+// 'json'.
+void AppendAssessmentMember(std::string& json, const DesignRecord& record,
+                            const AssessmentRequest& request);
+
+}  // namespace kestrava
