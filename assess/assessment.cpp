@@ -50,6 +50,17 @@ Volumes ComputeVolumes(const DesignRecord& r, const Masses& m) {
     return v;
 }
 
+// Every mass, the oil's from the volumes, which land in 'volumes' when asked for.
+Masses MassesOf(const DesignRecord& r, const AssessmentSettings& settings,
+                Volumes* volumes = nullptr) {
+    Masses m = ComputeMasses(r, settings.tankWallThickness);
+    const Volumes v = ComputeVolumes(r, m);
+    m.oil = v.oil * kOilDensity;
+    m.total = m.core + m.copper + m.oil + m.tankSteel;
+    if (volumes != nullptr) *volumes = v;
+    return m;
+}
+
 Costs ComputeCosts(const Masses& m, const AssessmentSettings& s, double p0, double pk) {
     Costs c;
     const Prices& price = s.prices;
@@ -95,6 +106,42 @@ std::vector<ClearanceProblem> ClearanceProblems(const DesignRecord& r) {
     return problems;
 }
 
+bool IsInScope(const DesignRecord& r, const RegimeScope& scope) {
+    const auto& frequencies = scope.frequencies;
+    const bool frequencyCovered =
+        frequencies.empty() ||
+        std::find(frequencies.begin(), frequencies.end(), r.frequency) != frequencies.end();
+    if (!frequencyCovered) return false;
+    if (!scope.maxPrimaryLineVoltage) return true;
+    // The record holds the phase voltage; dividing the limit the way the engine divided the
+    // line voltage keeps a rating at exactly the limit inside.
+    const double maxPhase = IsHvStar(r.connectionType)
+                                ? *scope.maxPrimaryLineVoltage / std::sqrt(3.0)
+                                : *scope.maxPrimaryLineVoltage;
+    return r.primaryVoltage <= maxPhase;
+}
+
+Compliance CheckCompliance(const DesignRecord& r, const Regime& regime, double efficiency50) {
+    Compliance compliance;
+    compliance.regime = regime.name;
+    compliance.covered = IsCovered(r, regime);
+    bool allPass = true;
+    for (const RegimeLimit& column : regime.limits) {
+        LimitCheck check{column.kind, LimitedValue(r, column.kind, efficiency50), {}, {}};
+        if (compliance.covered) {
+            const double limit = LimitAt(regime, column, r.kvaRating).value_or(0);
+            check.limit = limit;
+            check.pass = IsMinimum(column.kind) ? check.value >= limit : check.value <= limit;
+            allPass = allPass && *check.pass;
+        }
+        compliance.limits.push_back(check);
+    }
+    if (compliance.covered) compliance.pass = allPass;
+    return compliance;
+}
+
+}  // namespace
+
 // Minimum impedance by rating band; none above the last band.
 ImpedanceCheck CheckImpedance(const DesignRecord& r) {
     ImpedanceCheck check;
@@ -123,21 +170,6 @@ ShortCircuitCheck CheckShortCircuit(std::string_view winding, double phaseCurren
     return check;
 }
 
-bool IsInScope(const DesignRecord& r, const RegimeScope& scope) {
-    const auto& frequencies = scope.frequencies;
-    const bool frequencyCovered =
-        frequencies.empty() ||
-        std::find(frequencies.begin(), frequencies.end(), r.frequency) != frequencies.end();
-    if (!frequencyCovered) return false;
-    if (!scope.maxPrimaryLineVoltage) return true;
-    // The record holds the phase voltage; dividing the limit the way the engine divided the
-    // line voltage keeps a rating at exactly the limit inside.
-    const double maxPhase = IsHvStar(r.connectionType)
-                                ? *scope.maxPrimaryLineVoltage / std::sqrt(3.0)
-                                : *scope.maxPrimaryLineVoltage;
-    return r.primaryVoltage <= maxPhase;
-}
-
 double LimitedValue(const DesignRecord& r, LimitKind kind, double efficiency50) {
     switch (kind) {
         case LimitKind::MaxNoLoadLossW:
@@ -150,26 +182,13 @@ double LimitedValue(const DesignRecord& r, LimitKind kind, double efficiency50) 
     return 0;
 }
 
-Compliance CheckCompliance(const DesignRecord& r, const Regime& regime, double efficiency50) {
-    Compliance compliance;
-    compliance.regime = regime.name;
-    compliance.covered = IsInScope(r, regime.scope) && IsInKvaRange(regime, r.kvaRating);
-    bool allPass = true;
-    for (const RegimeLimit& column : regime.limits) {
-        LimitCheck check{column.kind, LimitedValue(r, column.kind, efficiency50), {}, {}};
-        if (compliance.covered) {
-            const double limit = LimitAt(regime, column, r.kvaRating).value_or(0);
-            check.limit = limit;
-            check.pass = IsMinimum(column.kind) ? check.value >= limit : check.value <= limit;
-            allPass = allPass && *check.pass;
-        }
-        compliance.limits.push_back(check);
-    }
-    if (compliance.covered) compliance.pass = allPass;
-    return compliance;
+bool IsCovered(const DesignRecord& r, const Regime& regime) {
+    return IsInScope(r, regime.scope) && IsInKvaRange(regime, r.kvaRating);
 }
 
-}  // namespace
+Costs CostsOf(const DesignRecord& r, const AssessmentSettings& settings) {
+    return ComputeCosts(MassesOf(r, settings), settings, r.totalCoreLoss, r.totalCopperLoss);
+}
 
 double EfficiencyPercent(double kva, double p0, double pk, double load, double powerFactor) {
     const double output = load * kva * 1000 * powerFactor;
@@ -180,10 +199,7 @@ Assessment Assess(const DesignRecord& r, const AssessmentSettings& settings, con
     Assessment a;
     const double p0 = r.totalCoreLoss;
     const double pk = r.totalCopperLoss;
-    a.masses = ComputeMasses(r, settings.tankWallThickness);
-    a.volumes = ComputeVolumes(r, a.masses);
-    a.masses.oil = a.volumes.oil * kOilDensity;
-    a.masses.total = a.masses.core + a.masses.copper + a.masses.oil + a.masses.tankSteel;
+    a.masses = MassesOf(r, settings, &a.volumes);
     a.cost = ComputeCosts(a.masses, settings, p0, pk);
 
     std::size_t i = 0;

@@ -95,6 +95,17 @@ struct Assessment {
 // Efficiency in % of a transformer of 'kva' with losses p0 and pk at 'load' and 'powerFactor'.
 double EfficiencyPercent(double kva, double p0, double pk, double load, double powerFactor);
 
+// The parts of the assessment a design search needs per candidate; none allocates.
+Costs CostsOf(const DesignRecord& record, const AssessmentSettings& settings);
+ImpedanceCheck CheckImpedance(const DesignRecord& record);
+// The thermal withstand of one winding ("hv" or "lv") of 'conductorArea' mm² at 'phaseCurrent'.
+ShortCircuitCheck CheckShortCircuit(std::string_view winding, double phaseCurrent,
+                                    double conductorArea, double puImpedance);
+// True when the rating lies inside the regime's scope and kVA range.
+bool IsCovered(const DesignRecord& record, const Regime& regime);
+// The record's value of what 'kind' limits; 'efficiency50' is the efficiency at half load, pf 1.
+double LimitedValue(const DesignRecord& record, LimitKind kind, double efficiency50);
+
 // What the finished design 'record' weighs, costs and meets, against 'regime' when given.
 Assessment Assess(const DesignRecord& record, const AssessmentSettings& settings,
                   const Regime* regime = nullptr);
