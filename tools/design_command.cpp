@@ -25,6 +25,7 @@
 #include "tools/design_record_json.h"
 #include "tools/design_rules_text.h"
 #include "tools/rating_texts.h"
+#include "tools/search_command.h"
 
 namespace kestrava {
 namespace {
@@ -52,6 +53,10 @@ struct CommandOptions {
     bool assess = false;
     std::string regime;
     std::string settings;
+    bool search = false;
+    std::string objective = "toc";
+    std::string pareto;
+    std::optional<double> targetImpedance;
 };
 
 // The folder of this executable (never the working directory), or nothing when unknown.
@@ -159,6 +164,23 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     return std::cout ? kExitDesigned : kExitUsage;
 }
 
+int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
+              const AssessmentRequest& assessment) {
+    SearchCommandOptions search;
+    const RatingTexts texts{options.kva,       options.primary,    options.secondary,
+                            options.frequency, options.connection, options.tapping};
+    if (const auto refusal = ReadRatingTexts(texts, search.inputs)) {
+        std::cerr << "kestrava-design: --" << refusal->field << ": " << refusal->reason << '\n';
+        return kExitUsage;
+    }
+    search.objective = options.objective;
+    search.pareto = options.pareto;
+    search.targetImpedancePercent = options.targetImpedance;
+    const std::optional<fs::path> folder = InstallationFolder();
+    return RunSearchCommand(search, assessment, std::move(rows), folder.value_or(fs::path()),
+                            std::cout, std::cerr);
+}
+
 // Checks what CLI11 cannot express; returns the usage problem, if any.
 std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
     if (app.count("--batch") > 0) {
@@ -169,6 +191,13 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
     }
     if (app.count("--sheet") > 0 && options.sheet.empty()) return "--sheet needs a file name or -";
     if (app.count("--rules") > 0 && options.rules.empty()) return "--rules needs NAME=VALUE,...";
+    if ((app.count("--regime") > 0 || app.count("--settings") > 0) && !options.assess &&
+        !options.search) {
+        return "--regime and --settings need --assess or --search";
+    }
+    if (options.targetImpedance && !(*options.targetImpedance > 0.0)) {
+        return "--target-impedance must be a positive percentage";
+    }
     if (options.sheet == "-" && (options.json || options.assess)) {
         return "--sheet - and the JSON record (--json, --assess) both write to standard output; "
                "choose one";
@@ -210,11 +239,25 @@ int RunDesignCommand(int argc, char** argv) {
                                 "add the assessment to the JSON record (implies --json)");
     app.add_option("--regime", options.regime,
                    "assess against a loss regime: a name in Standards/ beside the program, or "
-                   "FILE.json")
-        ->needs(assess);
+                   "FILE.json");
     app.add_option("--settings", options.settings,
-                   "prices, capitalisation and tank wall thickness for the assessment (JSON)")
-        ->needs(assess);
+                   "prices, capitalisation and tank wall thickness for the assessment (JSON)");
+    auto* search = app.add_flag(
+        "--search", options.search,
+        "search the rule grid for the feasible design of lowest cost; prints its record with "
+        "rules and assessment, or exits 1 with the nearest miss");
+    auto* objective =
+        app.add_option("--objective", options.objective, "what --search minimises: toc or material")
+            ->check(CLI::IsMember({"toc", "material"}))
+            ->needs(search)
+            ->capture_default_str();
+    auto* pareto = app.add_option("--pareto", options.pareto,
+                                  "write the Pareto front of the search to FILE.csv")
+                       ->needs(search);
+    auto* target = app.add_option("--target-impedance", options.targetImpedance,
+                                  "impedance the search must meet within ±10 %, in %")
+                       ->needs(search);
+    search->excludes(sheet)->excludes(model)->excludes(rules)->excludes(json)->excludes(assess);
     app.add_option("--batch", options.batch,
                    "design every rating of a CSV file, one JSON line per rating")
         ->excludes(kva)
@@ -226,7 +269,11 @@ int RunDesignCommand(int argc, char** argv) {
         ->excludes(sheet)
         ->excludes(model)
         ->excludes(rules)
-        ->excludes(json);
+        ->excludes(json)
+        ->excludes(search)
+        ->excludes(objective)
+        ->excludes(pareto)
+        ->excludes(target);
 
     try {
         app.parse(argc, argv);
@@ -256,7 +303,7 @@ int RunDesignCommand(int argc, char** argv) {
         return kExitUsage;
     }
     std::optional<AssessmentRequest> assessment;
-    if (options.assess) {
+    if (options.assess || options.search) {
         const std::optional<fs::path> folder = InstallationFolder();
         auto request = LoadAssessmentRequest(options.regime, options.settings,
                                              folder.value_or(fs::path()) / "Standards");
@@ -266,6 +313,7 @@ int RunDesignCommand(int argc, char** argv) {
         }
         assessment = std::get<AssessmentRequest>(std::move(request));
     }
+    if (options.search) return RunSearch(options, std::move(loaded.rows), *assessment);
     const AssessmentRequest* request = assessment ? &*assessment : nullptr;
     return app.count("--batch") > 0 ? RunBatch(options, loaded.rows, request)
                                     : RunSingle(options, std::move(loaded.rows), request);

@@ -234,6 +234,60 @@ TEST_F(DesignCommandTest, RulesRunTheEngineByThemAndAreRefusedBeforeARun) {
     }
 }
 
+// At 160 kVA, 433 V the fixed rules find no strip; the search finds a design, and the Pareto
+// file holds a sorted front without a dominated row.
+TEST_F(DesignCommandTest, SearchFindsADesignWhereTheFixedRulesFail) {
+    EXPECT_EQ(Command("--kva 160 --primary 11000 --secondary 433").status, 1);
+    const fs::path csv = folder_ / "front.csv";
+    const CommandRun run = Command("--kva 160 --primary 11000 --secondary 433 --search --pareto '" +
+                                   csv.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json parsed = json::parse(run.out);
+    EXPECT_EQ(parsed["evaluated"], 869364);
+    EXPECT_GT(parsed["feasible"].get<int>(), 0);
+    const json& best = parsed["best"];
+    EXPECT_EQ(best["consistent"], true);
+    EXPECT_EQ(best["assessment"]["impedance"]["pass"], true);
+    EXPECT_EQ(best["rules"].size(), 7u);
+
+    std::istringstream lines(ReadBytes(csv));
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line.rfind("materialCost,lossCapitalisation,totalOwningCost,outputConstant,", 0), 0u);
+    double lastMaterial = 0.0;
+    double lastLosses = 1e300;
+    double lowestOwning = 1e300;
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        double material = 0.0;
+        double losses = 0.0;
+        double owning = 0.0;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%lf,%lf,%lf", &material, &losses, &owning), 3);
+        EXPECT_GT(material, lastMaterial) << line;
+        EXPECT_LT(losses, lastLosses) << line;
+        lastMaterial = material;
+        lastLosses = losses;
+        lowestOwning = std::min(lowestOwning, owning);
+        ++rows;
+    }
+    EXPECT_GT(rows, 1);
+    EXPECT_EQ(lowestOwning, best["assessment"]["cost"]["totalOwning"].get<double>());
+}
+
+TEST_F(DesignCommandTest, SearchWithoutAFeasibleDesignNamesTheNearestMiss) {
+    const CommandRun run =
+        Command("--kva 100 --primary 11000 --secondary 433 --search --regime eu-2014-548-tier2");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("No design meets the constraints\nNearest miss: outputConstant=", 0),
+              0u)
+        << run.err;
+    const json parsed = json::parse(run.out);
+    EXPECT_TRUE(parsed["best"].is_null());
+    EXPECT_EQ(parsed["feasible"], 0);
+    EXPECT_FALSE(parsed["nearestMiss"]["broken"].empty());
+    EXPECT_EQ(parsed["nearestMiss"]["design"]["assessment"]["compliance"]["pass"], false);
+}
+
 TEST_F(DesignCommandTest, BatchRunsGoodAndBadLines) {
     const fs::path csv = folder_ / "ratings.csv";
     std::ofstream(csv) << "kva,primary,secondary,frequency,connection,tapping\n"

@@ -1,0 +1,141 @@
+#include "tools/search_command.h"
+
+#include <charconv>
+#include <fstream>
+#include <ostream>
+#include <variant>
+
+#include "engine/core_steel_catalogue.h"
+#include "engine/design_transformer.h"
+#include "search/design_search.h"
+#include "tools/design_command.h"
+#include "tools/design_record_json.h"
+#include "tools/design_rules_text.h"
+
+namespace kestrava {
+namespace {
+
+void AppendNumber(std::string& out, double value) {
+    char text[32];
+    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+// The record of 'candidate' by the ordinary engine run, with its rules and assessment.
+std::string CandidateJson(const search::SearchRequest& request,
+                          const search::SearchCandidate& candidate,
+                          const CoreSteelCatalogue& steels, const std::vector<ConductorStrip>& rows,
+                          AssessmentRequest assessment) {
+    const DesignRules rules = search::RulesOf(request, candidate.point);
+    const CoreSteel& steel = *steels.Find(rules.steel);
+    InMemoryConductorTable table(rows);
+    const DesignResult result = DesignTransformer(request.inputs, table, rules, steel);
+    std::string json;
+    AppendDesignRecordJson(json, std::get<DesignRecord>(result));
+    AppendRulesMember(json, rules);
+    assessment.settings.prices.coreSteel = steel.pricePerKg;
+    AppendAssessmentMember(json, std::get<DesignRecord>(result), assessment);
+    return json;
+}
+
+std::string BrokenList(search::ConstraintSet broken, const char* separator, bool quoted) {
+    std::string list;
+    for (int i = 0; i < search::kConstraintCount; ++i) {
+        const auto constraint = static_cast<search::Constraint>(i);
+        if ((broken & search::Bit(constraint)) == 0) continue;
+        if (!list.empty()) list += separator;
+        if (quoted) list += '"';
+        list += search::ConstraintName(constraint);
+        if (quoted) list += '"';
+    }
+    return list;
+}
+
+std::string RulesText(const DesignRules& rules) {
+    std::string text = "outputConstant=";
+    AppendNumber(text, rules.outputConstant);
+    text += ",coreFluxDensity=";
+    AppendNumber(text, rules.coreFluxDensity);
+    text += ",currentDensity=";
+    AppendNumber(text, rules.currentDensity);
+    text += ",windowRatio=";
+    AppendNumber(text, rules.windowRatio);
+    text += ",parallelStrips=" + std::to_string(rules.parallelStrips) + ",steel=" + rules.steel;
+    return text;
+}
+
+std::string ParetoCsv(const search::SearchRequest& request, const search::SearchOutcome& outcome) {
+    std::string csv =
+        "materialCost,lossCapitalisation,totalOwningCost,outputConstant,coreFluxDensity,"
+        "spaceFactorNumerator,currentDensity,windowRatio,parallelStrips,steel\n";
+    for (const search::SearchCandidate& point : outcome.front) {
+        const DesignRules rules = search::RulesOf(request, point.point);
+        for (const double value :
+             {point.score.material, point.score.lossCapitalisation, point.score.totalOwning,
+              rules.outputConstant, rules.coreFluxDensity, rules.spaceFactorNumerator,
+              rules.currentDensity, rules.windowRatio}) {
+            AppendNumber(csv, value);
+            csv += ',';
+        }
+        csv += std::to_string(rules.parallelStrips) + ',' + rules.steel + '\n';
+    }
+    return csv;
+}
+
+}  // namespace
+
+int RunSearchCommand(const SearchCommandOptions& options, const AssessmentRequest& assessment,
+                     std::vector<ConductorStrip> rows, const std::filesystem::path& folder,
+                     std::ostream& out, std::ostream& err) {
+    if (options.objective != "toc" && options.objective != "material") {
+        err << "kestrava-design: --objective must be toc or material\n";
+        return kExitUsage;
+    }
+    const LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(folder));
+    if (!steels.error.empty()) {
+        err << "kestrava-design: cannot read the core steels: " << steels.error << '\n';
+        return kExitUsage;
+    }
+    search::SearchRequest request;
+    request.inputs = options.inputs;
+    request.settings = assessment.settings;
+    request.limits.regime = assessment.regime ? &*assessment.regime : nullptr;
+    request.limits.targetImpedancePercent = options.targetImpedancePercent;
+    request.objective = options.objective == "material" ? search::Objective::Material
+                                                        : search::Objective::TotalOwning;
+    const search::SearchOutcome outcome = search::RunDesignSearch(request, rows, steels.catalogue);
+    if (!outcome.error.empty()) {
+        err << "kestrava-design: " << outcome.error << '\n';
+        return kExitUsage;
+    }
+    if (!options.pareto.empty()) {
+        std::ofstream csv(options.pareto, std::ios::binary | std::ios::trunc);
+        csv << ParetoCsv(request, outcome);
+        if (!csv.flush()) {
+            err << "kestrava-design: cannot write the Pareto front \"" << options.pareto << "\"\n";
+            return kExitUsage;
+        }
+    }
+    const std::string counts = ",\"evaluated\":" + std::to_string(outcome.evaluated) +
+                               ",\"feasible\":" + std::to_string(outcome.feasible) + '}';
+    if (!outcome.best.empty()) {
+        out << "{\"best\":"
+            << CandidateJson(request, outcome.best.front(), steels.catalogue, rows, assessment)
+            << counts << '\n';
+        return out.flush() ? kExitDesigned : kExitUsage;
+    }
+    err << "No design meets the constraints\n";
+    if (!outcome.nearestMiss) {
+        err << "No candidate of the grid could be designed.\n";
+        out << "{\"best\":null,\"nearestMiss\":null" << counts << '\n';
+        return kExitDesignFailed;
+    }
+    const search::SearchCandidate& miss = *outcome.nearestMiss;
+    err << "Nearest miss: " << RulesText(search::RulesOf(request, miss.point)) << " breaks "
+        << BrokenList(miss.broken, ", ", false) << '\n';
+    out << "{\"best\":null,\"nearestMiss\":{\"broken\":[" << BrokenList(miss.broken, ",", true)
+        << "],\"design\":" << CandidateJson(request, miss, steels.catalogue, rows, assessment)
+        << '}' << counts << '\n';
+    return kExitDesignFailed;
+}
+
+}  // namespace kestrava
