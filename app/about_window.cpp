@@ -27,7 +27,7 @@ QString CreditsText() {
 
 AboutWindow::AboutWindow(ui::MessageBoxes& boxes, QString appTitle, SystemInfoTools tools,
                          QWidget* parent)
-    : QDialog(parent), boxes_(boxes), tools_(std::move(tools)) {
+    : QDialog(parent), boxes_(boxes, this), tools_(std::move(tools)) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + appTitle);
     setFixedSize(ui::TwipsToPixels(7200), ui::TwipsToPixels(5040));

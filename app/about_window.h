@@ -3,11 +3,9 @@
 #include <QDialog>
 
 #include "app/system_info_launcher.h"
+#include "ui/message_boxes.h"
 
 namespace kestrava {
-namespace ui {
-class MessageBoxes;
-}
 
 // The credits box text: headings and names, lines separated by CR LF.
 QString CreditsText();
@@ -22,7 +20,7 @@ class AboutWindow final : public QDialog {
   private:
     void StartSystemInfo();
 
-    ui::MessageBoxes& boxes_;
+    ui::WindowMessageBoxes boxes_;
     SystemInfoTools tools_;
 };
 

@@ -101,6 +101,7 @@ void KestravaApplication::ShowDrawingWindow() {
                 &QWidget::show);
         connect(drawing_.get(), &cad::ui::DrawingWindow::exitConfirmed, this,
                 &KestravaApplication::quitRequested);
+        cadLauncher_.KeepClearOf(drawing_.get());
     }
     drawing_->OpenForDesign(record_);
 }

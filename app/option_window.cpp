@@ -32,7 +32,7 @@ std::size_t Index(OptionPicture picture) {
 }  // namespace
 
 OptionWindow::OptionWindow(ui::MessageBoxes& boxes, QString appTitle, QWidget* parent)
-    : QWidget(parent), boxes_(boxes), appTitle_(std::move(appTitle)) {
+    : QWidget(parent), boxes_(boxes, this), appTitle_(std::move(appTitle)) {
     setObjectName(QStringLiteral("frmOption"));
     setWindowTitle(QStringLiteral("Choose Option..."));
     setFixedSize(ui::TwipsToPixels(9375), ui::TwipsToPixels(7800));

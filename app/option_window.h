@@ -4,13 +4,12 @@
 #include <QWidget>
 #include <array>
 
+#include "ui/message_boxes.h"
+
 class QLabel;
 class QPushButton;
 
 namespace kestrava {
-namespace ui {
-class MessageBoxes;
-}
 
 // The pictures of the main option window that start-up loads from the Pics folder.
 enum class OptionPicture { ButtBack, AllTime, Transformer, Motor, Generator, Others };
@@ -52,7 +51,7 @@ class OptionWindow final : public QWidget {
     void ShowContact();
     void ConfirmExit();
 
-    ui::MessageBoxes& boxes_;
+    ui::WindowMessageBoxes boxes_;
     QString appTitle_;
     std::array<QPushButton*, 4> machineButtons_{};  // Transformer, Motor, Generator, Others
     std::array<QLabel*, 6> pictures_{};             // indexed by OptionPicture

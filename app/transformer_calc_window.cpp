@@ -77,7 +77,7 @@ TransformerCalcWindow::TransformerCalcWindow(ui::MessageBoxes& boxes, const Para
                                              ConductorTableSource& table, DesignRecord& record,
                                              QString appTitle, QWidget* parent)
     : QWidget(parent),
-      boxes_(boxes),
+      boxes_(boxes, this),
       store_(store),
       table_(table),
       record_(record),

@@ -5,6 +5,7 @@
 
 #include "engine/design_record.h"
 #include "records/parameter_texts.h"
+#include "ui/message_boxes.h"
 
 class QComboBox;
 class QLineEdit;
@@ -14,9 +15,6 @@ namespace kestrava {
 
 class ConductorTableSource;
 class ParamRecordStore;
-namespace ui {
-class MessageBoxes;
-}
 
 // The consistency warning: four lines joined by CR LF.
 QString InconsistentDesignWarning();
@@ -62,7 +60,7 @@ class TransformerCalcWindow final : public QWidget {
     void LoadSelectedRecord();
     void Warn(const QString& text);
 
-    ui::MessageBoxes& boxes_;
+    ui::WindowMessageBoxes boxes_;
     const ParamRecordStore& store_;
     ConductorTableSource& table_;
     DesignRecord& record_;

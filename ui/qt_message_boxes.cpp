@@ -23,11 +23,24 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The window a box appears over: the raiser's while it is shown; else one the user can see, as a
+// box over a hidden window may itself stay out of sight.
+QWidget* OwnerFor(QWidget* raiser) {
+    if (raiser != nullptr && raiser->window()->isVisible()) return raiser->window();
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active->isVisible()) return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog)) return window;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 MessageAnswer QtMessageBoxes::Show(const QString& text, MessageIcon icon, MessageButtons buttons,
-                                   const QString& title) {
-    QMessageBox box(QApplication::activeWindow());
+                                   const QString& title, QWidget* raiser) {
+    QMessageBox box(OwnerFor(raiser));
     box.setIcon(ToQtIcon(icon));
     box.setText(text);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);

@@ -4,11 +4,12 @@
 
 namespace kestrava::ui {
 
-// Message boxes shown with QMessageBox over the active window.
+// Message boxes shown with QMessageBox over the window that raises them.
 class QtMessageBoxes final : public MessageBoxes {
   public:
+    using MessageBoxes::Show;
     MessageAnswer Show(const QString& text, MessageIcon icon, MessageButtons buttons,
-                       const QString& title) override;
+                       const QString& title, QWidget* raiser) override;
 };
 
 }  // namespace kestrava::ui

@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "ui/window_placement.h"
+
 namespace kestrava::cad::ui {
 namespace {
 
@@ -17,7 +19,7 @@ QString FromUtf8(std::string_view text) {
 DrawingProgressWindow::DrawingProgressWindow(kestrava::ui::MessageBoxes& boxes, QString appTitle,
                                              QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
-      boxes_(boxes),
+      boxes_(boxes, this),
       appTitle_(std::move(appTitle)),
       message_(new QLabel(QStringLiteral("Drawing..."), this)),
       progress_(new QProgressBar(this)) {
@@ -43,6 +45,7 @@ DrawingProgressWindow::DrawingProgressWindow(kestrava::ui::MessageBoxes& boxes, 
 }
 
 void DrawingProgressWindow::ShowProgressWindow() {
+    if (parentWidget() != nullptr) kestrava::ui::PlaceClearOfButtons(this, parentWidget());
     show();
     raise();
     // A new window is mapped through the event queue; let it appear (but take no user input)

@@ -10,7 +10,8 @@
 namespace kestrava::cad::ui {
 
 // frmDrawingPB: the small window that keeps the user informed while the model is built. The build
-// blocks the event loop, so every change is painted at once.
+// blocks the event loop, so every change is painted at once. Given a parent, it opens where it
+// covers none of the parent's buttons.
 class DrawingProgressWindow : public QWidget, public BuildFeedback {
     Q_OBJECT
 
@@ -27,7 +28,7 @@ class DrawingProgressWindow : public QWidget, public BuildFeedback {
     void ShowClosingMessage(std::string_view text) override;
 
   private:
-    kestrava::ui::MessageBoxes& boxes_;
+    kestrava::ui::WindowMessageBoxes boxes_;
     QString appTitle_;
     QLabel* message_;
     QProgressBar* progress_;

@@ -61,7 +61,7 @@ QGroupBox* Group(const QString& caption, QWidget* parent) {
 DrawingWindow::DrawingWindow(kestrava::ui::MessageBoxes& boxes, CadLauncher& launcher,
                              QString installFolder, QString appTitle, QWidget* parent)
     : QWidget(parent),
-      boxes_(boxes),
+      boxes_(boxes, this),
       launcher_(launcher),
       installFolder_(std::move(installFolder)),
       appTitle_(std::move(appTitle)) {
@@ -183,7 +183,7 @@ void DrawingWindow::OpenForDesign(const DesignRecord& record) {
 
 void DrawingWindow::Draw() {
     {
-        DrawingProgressWindow progress(boxes_, appTitle_);
+        DrawingProgressWindow progress(boxes_, appTitle_, this);
         model_ = BuildTransformerModel(record_, launcher_, progress,
                                        std::filesystem::path(installFolder_.toStdString()));
     }

@@ -53,7 +53,7 @@ class DrawingWindow : public QWidget {
     void ResetLostInstance();
     void Report(const CadError& error);
 
-    kestrava::ui::MessageBoxes& boxes_;
+    kestrava::ui::WindowMessageBoxes boxes_;
     CadLauncher& launcher_;
     QString installFolder_;
     QString appTitle_;

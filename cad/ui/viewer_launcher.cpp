@@ -20,6 +20,7 @@ CadResult<ApplicationHandle> ViewerLauncher::Create(std::string_view programmati
     auto workspace = std::make_shared<ModelWorkspace>(host);
     auto* window = new WorkspaceWindow(workspace->SharedDocument());
     host->SetWindow(window);
+    host->KeepClearOf(companion_);
     windows_.emplace_back(window);
     return ApplicationHandle(workspace);
 }

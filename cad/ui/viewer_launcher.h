@@ -20,12 +20,15 @@ class ViewerLauncher : public CadLauncher {
     ~ViewerLauncher() override;
 
     CadResult<ApplicationHandle> Create(std::string_view programmaticId) override;
+    // Workspaces started from now on open beside 'companion' rather than over it.
+    void KeepClearOf(QWidget* companion) { companion_ = companion; }
 
     // The window of the latest workspace, or null once it is closed or if none was started.
     WorkspaceWindow* LatestWindow() const;
 
   private:
     std::vector<QPointer<WorkspaceWindow>> windows_;
+    QPointer<QWidget> companion_;
 };
 
 }  // namespace kestrava::cad::ui

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <utility>
 
+#include "ui/window_placement.h"
+
 namespace kestrava::cad::ui {
 namespace {
 
@@ -38,7 +40,11 @@ void WorkspaceWindowHost::SetWindowState(int state) {
     WorkspaceWindow* window = OpenWindow();
     if (window == nullptr) return;
     Qt::WindowStates states = Qt::WindowNoState;
-    if (state == kStateMaximised) states = Qt::WindowMaximized;
+    if (state == kStateMaximised && companion_ != nullptr && companion_->isVisible()) {
+        kestrava::ui::FillBeside(window, companion_);
+    } else if (state == kStateMaximised) {
+        states = Qt::WindowMaximized;
+    }
     if (state == kStateMinimised) states = Qt::WindowMinimized;
     // A hidden window keeps the state and takes it when it is shown.
     window->setWindowState(states);

@@ -35,6 +35,8 @@ class WorkspaceWindowHost : public WorkspaceHost {
   public:
     // 'window' may be set after the workspace exists, since the window needs its document.
     void SetWindow(WorkspaceWindow* window) { window_ = window; }
+    // While 'companion' is shown, maximising fills the screen beside it instead of covering it.
+    void KeepClearOf(QWidget* companion) { companion_ = companion; }
 
     bool IsOpen() const override;
     void SetWindowState(int state) override;
@@ -48,6 +50,7 @@ class WorkspaceWindowHost : public WorkspaceHost {
     WorkspaceWindow* OpenWindow() const;
 
     QPointer<WorkspaceWindow> window_;
+    QPointer<QWidget> companion_;
 };
 
 }  // namespace kestrava::cad::ui

@@ -95,7 +95,7 @@ std::optional<QString> OpenWithDesktop(const QString& path) {
 DesignSheetWindow::DesignSheetWindow(ui::MessageBoxes& boxes, const ParamRecordStore& store,
                                      QString installFolder, QString appTitle, QWidget* parent)
     : QWidget(parent),
-      boxes_(boxes),
+      boxes_(boxes, this),
       store_(store),
       installFolder_(std::move(installFolder)),
       appTitle_(std::move(appTitle)),

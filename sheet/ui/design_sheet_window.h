@@ -7,6 +7,7 @@
 
 #include "engine/design_record.h"
 #include "records/parameter_texts.h"
+#include "ui/message_boxes.h"
 
 class QLineEdit;
 class QPushButton;
@@ -14,9 +15,6 @@ class QPushButton;
 namespace kestrava {
 
 class ParamRecordStore;
-namespace ui {
-class MessageBoxes;
-}
 
 // Opens a saved file in the desktop's editor without waiting; returns the system's reason on
 // failure.
@@ -68,7 +66,7 @@ class DesignSheetWindow : public QWidget {
     void MakeDefault(QPushButton* button);
     void ShowCritical(const QString& text);
 
-    ui::MessageBoxes& boxes_;
+    ui::WindowMessageBoxes boxes_;
     const ParamRecordStore& store_;
     QString installFolder_;
     QString appTitle_;

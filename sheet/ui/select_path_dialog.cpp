@@ -32,7 +32,7 @@ SelectPathDialog::SelectPathDialog(ui::MessageBoxes& boxes, QLineEdit& ownerBox,
                                    const QString& dialogName, QString appTitle,
                                    std::vector<Volume> volumes, QWidget* parent)
     : QDialog(parent),
-      boxes_(boxes),
+      boxes_(boxes, this),
       ownerBox_(ownerBox),
       appTitle_(std::move(appTitle)),
       volumes_(std::move(volumes)) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sheet/ui/mounted_volumes.h"
+#include "ui/message_boxes.h"
 
 class QComboBox;
 class QFileSystemModel;
@@ -13,10 +14,6 @@ class QPushButton;
 class QTreeView;
 
 namespace kestrava {
-
-namespace ui {
-class MessageBoxes;
-}
 
 // The design sheet file proposed in 'folder' of the volume rooted at 'volumeRoot'.
 QString SheetPathInFolder(const QString& volumeRoot, const QString& folder);
@@ -42,7 +39,7 @@ class SelectPathDialog : public QDialog {
     void OpenFolder(const QString& folder);
     void AcceptPath();
 
-    ui::MessageBoxes& boxes_;
+    ui::WindowMessageBoxes boxes_;
     QLineEdit& ownerBox_;
     QString appTitle_;
     std::vector<Volume> volumes_;

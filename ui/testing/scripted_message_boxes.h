@@ -15,14 +15,16 @@ class ScriptedMessageBoxes final : public MessageBoxes {
         MessageIcon icon;
         MessageButtons buttons;
         QString title;
+        QWidget* raiser;
     };
 
     // Queues the answer for the next Yes/No box; unscripted Yes/No boxes are answered No.
     void Answer(MessageAnswer answer) { answers_.push_back(answer); }
 
+    using MessageBoxes::Show;
     MessageAnswer Show(const QString& text, MessageIcon icon, MessageButtons buttons,
-                       const QString& title) override {
-        shown_.push_back({text, icon, buttons, title});
+                       const QString& title, QWidget* raiser) override {
+        shown_.push_back({text, icon, buttons, title, raiser});
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers_.empty()) return MessageAnswer::No;
         const MessageAnswer answer = answers_.front();

@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -11,8 +13,35 @@
 #include "ui/select_on_focus.h"
 #include "ui/testing/scripted_message_boxes.h"
 #include "ui/twips.h"
+#include "ui/window_placement.h"
 
 using namespace kestrava::ui;
+
+namespace {
+
+// A window of 620 x 560 with a column of buttons down its right side and a row along its foot,
+// laid out like the drawing window.
+struct ButtonedWindow {
+    QWidget window;
+    ButtonedWindow() {
+        auto* grid = new QGridLayout(&window);
+        for (int row = 0; row < 8; ++row) {
+            grid->addWidget(new QLineEdit(&window), row, 0);
+            grid->addWidget(new QPushButton("View", &window), row, 1);
+        }
+        grid->addWidget(new QPushButton("Back", &window), 8, 0, Qt::AlignLeft);
+        grid->addWidget(new QPushButton("Exit", &window), 8, 1);
+        window.resize(620, 560);
+    }
+    bool Covers(const QRect& frame) const {
+        for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+            if (frame.intersects(QRect(button->mapToGlobal(QPoint()), button->size()))) return true;
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 class UiHelpersTest : public QObject {
     Q_OBJECT
@@ -118,6 +147,60 @@ class UiHelpersTest : public QObject {
         QCOMPARE(seenTitle, shownTitle);
         QCOMPARE(seenIcon, qtIcon);
         QVERIFY(answer == (yesNo ? MessageAnswer::Yes : MessageAnswer::Ok));
+    }
+
+    void messageBoxAppearsOverTheRaisingWindowOrAShownOne_data() {
+        QTest::addColumn<bool>("raiserShown");
+        QTest::newRow("raiser shown, another active") << true;
+        QTest::newRow("raiser hidden") << false;
+    }
+    void messageBoxAppearsOverTheRaisingWindowOrAShownOne() {
+        QFETCH(bool, raiserShown);
+        QWidget raiser;
+        QWidget other;
+        raiser.show();
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&raiser));
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        if (!raiserShown) raiser.hide();
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            owner = box->parentWidget();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QtMessageBoxes boxes;
+        WindowMessageBoxes(boxes, &raiser)
+            .Show("text", MessageIcon::Information, MessageButtons::Ok, "T");
+        QCOMPARE(owner, raiserShown ? &raiser : &other);
+    }
+
+    void placedWindowsCoverNoButtonOfTheirAnchor() {
+        const QRect area = QApplication::primaryScreen()->availableGeometry();
+        ButtonedWindow anchor;
+        anchor.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&anchor.window));
+        // Centred, the anchor leaves too little room beside it for either window.
+        QVERIFY(area.width() - anchor.window.frameGeometry().width() < 2 * 420);
+        CenterOnScreen(&anchor.window);
+
+        QWidget progress;
+        progress.resize(420, 150);
+        PlaceClearOfButtons(&progress, &anchor.window);
+        QVERIFY(area.contains(progress.frameGeometry()));
+        QVERIFY(!anchor.Covers(progress.frameGeometry()));
+
+        QWidget viewer;
+        viewer.resize(1024, 720);
+        FillBeside(&viewer, &anchor.window);
+        QVERIFY(area.contains(viewer.frameGeometry()));
+        QVERIFY(area.contains(anchor.window.frameGeometry()));
+        QVERIFY(!viewer.frameGeometry().intersects(anchor.window.frameGeometry()));
+        QCOMPARE(viewer.frameGeometry().height(), area.height());
+        QCOMPARE(viewer.frameGeometry().width(),
+                 area.width() - anchor.window.frameGeometry().width());
     }
 
     void focusSelectsTheWholeText() {

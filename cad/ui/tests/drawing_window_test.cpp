@@ -1,7 +1,9 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLockFile>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,8 +21,8 @@
 using kestrava::cad::InteractiveCommand;
 using kestrava::cad::ModelDocument;
 using kestrava::cad::ui::DrawingWindow;
-using kestrava::cad::ui::testing::RecordingLauncher;
 using kestrava::cad::ui::testing::EdgeCaseDesign;
+using kestrava::cad::ui::testing::RecordingLauncher;
 using kestrava::ui::MessageAnswer;
 using kestrava::ui::MessageButtons;
 using kestrava::ui::MessageIcon;
@@ -177,6 +179,33 @@ class DrawingWindowTest : public QObject {
                                    "step .\r\n\r\nCAUTION: Don't close or minimize the AutoCAD "
                                    "window, otherwise this application will not run properly."),
                     MessageIcon::Information, kAppTitle);
+    }
+
+    void progressWindowOpensClearOfTheButtons() {
+        Fixture f;
+        f.window->OpenForDesign(EdgeCaseDesign());
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        // In the screen's far corner, where nothing placed by default would be near it.
+        const QRect area = f.window->screen()->availableGeometry();
+        QRect frame = f.window->frameGeometry();
+        frame.moveBottomRight(area.bottomRight());
+        f.window->move(frame.topLeft());
+        QRect progress;
+        f.launcher.onCreate = [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == "frmDrawingPB" && window->isVisible())
+                    progress = window->frameGeometry();
+            }
+        };
+        f.Press("cmdDrawCAD");
+        QVERIFY(progress.isValid());
+        QVERIFY(area.contains(progress));
+        // Over or beside the drawing window, not somewhere else on the screen.
+        QVERIFY(progress.adjusted(-1, -1, 1, 1).intersects(f.window->frameGeometry()));
+        for (const QPushButton* button : f.window->findChildren<QPushButton*>()) {
+            const QRect place(button->mapToGlobal(QPoint()), button->size());
+            QVERIFY2(!progress.intersects(place), qPrintable(button->objectName()));
+        }
     }
 
     void stepViewsShowTheirGroupsWhateverTheOrder_data() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@ namespace kestrava::cad::ui::testing {
 class RecordingLauncher : public CadLauncher {
   public:
     CadResult<ApplicationHandle> Create(std::string_view programmaticId) override {
+        if (onCreate) onCreate();
         if (refuse) return CadError{kUnknownProgrammaticId, "No workspace could be started"};
         CadResult<ApplicationHandle> created = headless_.Create(programmaticId);
         if (created.ok()) {
@@ -28,6 +30,7 @@ class RecordingLauncher : public CadLauncher {
     HeadlessHost& LatestHost() { return dynamic_cast<HeadlessHost&>(workspaces.back()->Host()); }
 
     bool refuse = false;
+    std::function<void()> onCreate;  // runs at each start, while the build is under way
     std::vector<std::shared_ptr<ModelWorkspace>> workspaces;
 
   private:
