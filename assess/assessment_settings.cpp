@@ -107,7 +107,7 @@ SettingsOutcome ReadSettingsFile(const std::filesystem::path& path,
     if (!document.error.empty()) return document.error;
     SettingsOutcome settings = ReadSettings(document.value, base);
     if (auto* problem = std::get_if<SettingsProblem>(&settings)) {
-        *problem = "\"" + path.string() + "\": " + *problem;
+        *problem = PrefixedByPath(path, *problem);
     }
     return settings;
 }

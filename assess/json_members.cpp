@@ -40,6 +40,12 @@ JsonDocument ParseJson(std::string_view text) {
     return document;
 }
 
+std::string PrefixedByPath(const std::filesystem::path& path, std::string_view problem) {
+    std::string text(1, '"');
+    text.append(path.string()).append("\": ").append(problem);
+    return text;
+}
+
 JsonDocument ReadJsonFile(const std::filesystem::path& path) {
     const auto unreadable = [&](const char* reason) {
         JsonDocument failed;
@@ -56,7 +62,7 @@ JsonDocument ReadJsonFile(const std::filesystem::path& path) {
     bytes << in.rdbuf();
     if (in.bad()) return unreadable("read failure");
     JsonDocument document = ParseJson(bytes.str());
-    if (!document.error.empty()) document.error = "\"" + path.string() + "\": " + document.error;
+    if (!document.error.empty()) document.error = PrefixedByPath(path, document.error);
     return document;
 }
 

@@ -26,6 +26,9 @@ struct JsonDocument {
 
 JsonDocument ParseJson(std::string_view text);
 
+// '"path": problem'. Built by appending: GCC 12 at -O3 misreads a prefixed temporary string.
+std::string PrefixedByPath(const std::filesystem::path& path, std::string_view problem);
+
 // Reads and parses the file at 'path'; the error names the path.
 JsonDocument ReadJsonFile(const std::filesystem::path& path);
 

@@ -150,7 +150,7 @@ RegimeOutcome ReadRegimeFile(const std::filesystem::path& path) {
     if (!document.error.empty()) return document.error;
     RegimeOutcome regime = ReadRegime(document.value);
     if (auto* problem = std::get_if<std::string>(&regime)) {
-        *problem = "\"" + path.string() + "\": " + *problem;
+        *problem = PrefixedByPath(path, *problem);
     }
     return regime;
 }

@@ -60,7 +60,8 @@ std::string ReadDesignRulesText(std::string_view text, DesignRules& rules) {
         const std::string_view item = text.substr(0, comma);
         const std::size_t equals = item.find('=');
         if (equals == std::string_view::npos) {
-            return "\"" + std::string(item) + "\" is not NAME=VALUE";
+            std::string refusal(1, '"');
+            return refusal.append(item).append("\" is not NAME=VALUE");
         }
         const std::string_view name = item.substr(0, equals);
         if (!seen.insert(name).second) return std::string(name) + " is given twice";
