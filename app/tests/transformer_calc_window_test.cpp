@@ -117,22 +117,15 @@ const char* kAppendManySql =
 // Leaves 'file' as an append that died half-way leaves it: the new rows already in the file and
 // the journal that undoes them beside it, with no process holding the database.
 void InterruptAppend(const std::filesystem::path& file) {
-    namespace fs = std::filesystem;
-    const fs::path scratch = fs::path(file).replace_filename("scratch.sqlite");
-    fs::copy_file(file, scratch);
+    const std::string scratch = file.string() + ".scratch";
+    std::filesystem::copy_file(file, scratch);
     sqlite3* db = nullptr;
     QCOMPARE(sqlite3_open(scratch.c_str(), &db), SQLITE_OK);
     // A tiny page cache makes the open transaction spill its pages into the file.
-    QCOMPARE(sqlite3_exec(db, "PRAGMA cache_size = 2; BEGIN", nullptr, nullptr, nullptr),
-             SQLITE_OK);
-    QCOMPARE(sqlite3_exec(db, kAppendManySql, nullptr, nullptr, nullptr), SQLITE_OK);
-    fs::path journal = scratch;
-    journal += "-journal";
-    fs::path fileJournal = file;
-    fileJournal += "-journal";
-    QVERIFY(fs::file_size(journal) > 0);
-    fs::copy_file(scratch, file, fs::copy_options::overwrite_existing);
-    fs::copy_file(journal, fileJournal);
+    const std::string sql = std::string("PRAGMA cache_size = 2; BEGIN; ") + kAppendManySql;
+    QCOMPARE(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    std::filesystem::copy_file(scratch, file, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(scratch + "-journal", file.string() + "-journal");
     sqlite3_close(db);
 }
 
@@ -518,7 +511,6 @@ class TransformerCalcWindowTest : public QObject {
         QTest::newRow("keypad Enter on Back") << "cmdBack" << int(Qt::Key_Enter);
         QTest::newRow("Space on Back") << "cmdBack" << int(Qt::Key_Space);
         QTest::newRow("Return on Exit") << "cmdExit" << int(Qt::Key_Return);
-        QTest::newRow("Space on Exit") << "cmdExit" << int(Qt::Key_Space);
         QTest::newRow("Return on Next") << "cmdNext" << int(Qt::Key_Return);
     }
     void keysOnAFocusedButtonPressThatButton() {
