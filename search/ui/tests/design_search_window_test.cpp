@@ -1,0 +1,120 @@
+#include "search/ui/design_search_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <variant>
+
+#include "engine/design_transformer.h"
+#include "records/conductor_table_database.h"
+
+namespace kestrava::search::ui {
+namespace {
+
+const DesignInputs kWorkedRating{100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
+
+SearchGrid CoarseGrid() {
+    SearchGrid grid;
+    grid.outputConstant = {0.35, 0.75, 0.05};
+    grid.currentDensity = {1.6, 3.4, 0.3};
+    grid.windowRatio = {2.0, 4.0, 0.5};
+    return grid;
+}
+
+}  // namespace
+
+class DesignSearchWindowTest : public QObject {
+    Q_OBJECT
+  private:
+    std::vector<ConductorStrip> rows_ = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows;
+
+    std::unique_ptr<DesignSearchWindow> NewWindow() {
+        LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
+        auto window = std::make_unique<DesignSearchWindow>(rows_, steels.catalogue,
+                                                           std::vector<assess::Regime>{});
+        window->SetRating(kWorkedRating);
+        window->show();
+        return window;
+    }
+
+    static void RunToTheEnd(DesignSearchWindow& window) {
+        QSignalSpy finished(&window, &DesignSearchWindow::searchFinished);
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdRun")), Qt::LeftButton);
+        QVERIFY(finished.wait(120000));
+    }
+
+  private slots:
+    // The table lists the best designs in order, the chart shows the front and both marks, and
+    // both Use buttons hand on the engine's own record of the chosen rules.
+    void RunShowsTheBestAndUsesTheChosenDesign() {
+        auto window = NewWindow();
+        window->SetGrid(CoarseGrid());
+        RunToTheEnd(*window);
+        const SearchOutcome& outcome = *window->Outcome();
+        QVERIFY(outcome.feasible > 2);
+        auto* table = window->findChild<QTableWidget*>(QStringLiteral("bestDesigns"));
+        QCOMPARE(static_cast<std::size_t>(table->rowCount()), outcome.best.size());
+        QCOMPARE(table->item(0, 0)->text(),
+                 QString::number(outcome.best.front().score.totalOwning, 'f', 2));
+        const auto series =
+            window->findChild<QChartView*>(QStringLiteral("paretoChart"))->chart()->series();
+        QCOMPARE(series.size(), 3);
+        QCOMPARE(static_cast<std::size_t>(static_cast<QScatterSeries*>(series[0])->count()),
+                 outcome.front.size());
+        QCOMPARE(static_cast<QScatterSeries*>(series[1])->count(), 1);  // best
+        QCOMPARE(static_cast<QScatterSeries*>(series[2])->count(), 1);  // fixed rules
+
+        SearchRequest request;
+        request.inputs = kWorkedRating;
+        request.grid = CoarseGrid();
+        QSignalSpy chosen(window.get(), &DesignSearchWindow::designChosen);
+        table->selectRow(2);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdUseDesign")),
+                          Qt::LeftButton);
+        QCOMPARE(chosen.size(), 1);
+        const auto record = chosen[0][0].value<DesignRecord>();
+        const auto rules = chosen[0][1].value<DesignRules>();
+        const DesignRules expected = RulesOf(request, outcome.best[2].point);
+        QCOMPARE(rules.outputConstant, expected.outputConstant);
+        QCOMPARE(rules.steel, expected.steel);
+        QCOMPARE(record.coreFluxDensity, expected.coreFluxDensity);
+
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdUseFixed")),
+                          Qt::LeftButton);
+        QCOMPARE(chosen.size(), 2);
+        InMemoryConductorTable table2(rows_);
+        const DesignRecord fixed = std::get<DesignRecord>(DesignTransformer(kWorkedRating, table2));
+        QCOMPARE(chosen[1][0].value<DesignRecord>().totalCoreLoss, fixed.totalCoreLoss);
+        QCOMPARE(chosen[1][0].value<DesignRecord>().windowHeight, fixed.windowHeight);
+    }
+
+    // A cancelled search ends early, the window stays usable and the next run completes.
+    void CancelLeavesTheWindowUsable() {
+        auto window = NewWindow();
+        QSignalSpy finished(window.get(), &DesignSearchWindow::searchFinished);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdRun")),
+                          Qt::LeftButton);
+        auto* cancel = window->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+        QVERIFY(cancel->isEnabled());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QVERIFY(finished.wait(120000));
+        QVERIFY(window->Outcome()->cancelled);
+        QVERIFY(window->Outcome()->evaluated < CandidateCount(SearchGrid()));
+        QVERIFY(window->findChild<QPushButton*>(QStringLiteral("cmdRun"))->isEnabled());
+        QVERIFY(!cancel->isEnabled());
+
+        window->SetGrid(CoarseGrid());
+        RunToTheEnd(*window);
+        QVERIFY(!window->Outcome()->cancelled);
+        QVERIFY(window->Outcome()->feasible > 0);
+    }
+};
+
+}  // namespace kestrava::search::ui
+
+QTEST_MAIN(kestrava::search::ui::DesignSearchWindowTest)
+#include "design_search_window_test.moc"
