@@ -1,0 +1,25 @@
+#include "assess/ui/verdict_style.h"
+
+#include <QLabel>
+
+namespace kestrava::assess::ui {
+
+QString VerdictWord(Verdict verdict) {
+    if (!verdict) return QStringLiteral("NOT COVERED");
+    return *verdict ? QStringLiteral("PASS") : QStringLiteral("FAIL");
+}
+
+QColor VerdictColour(Verdict verdict) {
+    if (!verdict) return QColor(0x6d, 0x6d, 0x6d);
+    return *verdict ? QColor(0x2e, 0x7d, 0x32) : QColor(0xc6, 0x28, 0x28);
+}
+
+void ShowVerdict(QLabel& label, Verdict verdict) {
+    label.setText(VerdictWord(verdict));
+    label.setAlignment(Qt::AlignCenter);
+    label.setStyleSheet(QStringLiteral("QLabel { color: white; background: %1; font-weight: bold; "
+                                       "padding: 2px 8px; border-radius: 3px; }")
+                            .arg(VerdictColour(verdict).name()));
+}
+
+}  // namespace kestrava::assess::ui
