@@ -39,7 +39,8 @@ endif()
 add_library(kestrava_app ${CMAKE_CURRENT_LIST_DIR}/kestrava_application.cpp)
 set_target_properties(kestrava_app PROPERTIES AUTOMOC ON)
 target_link_libraries(kestrava_app
-    PUBLIC kestrava_app_windows kestrava_conductor_db kestrava_sheet_ui kestrava_cad_ui)
+    PUBLIC kestrava_app_windows kestrava_conductor_db kestrava_sheet_ui kestrava_cad_ui
+           kestrava_assess_ui)
 kestrava_target_defaults(kestrava_app)
 
 add_executable(kestrava ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
@@ -47,7 +48,7 @@ target_link_libraries(kestrava PRIVATE kestrava_app)
 kestrava_target_defaults(kestrava)
 # The installation folder's data comes with the program (the data targets are defined later).
 add_dependencies(kestrava kestrava_pics kestrava_param_record_database
-    kestrava_conductor_database kestrava_output_folders)
+    kestrava_conductor_database kestrava_output_folders kestrava_standards)
 
 add_executable(kestrava_app_tests ${KESTRAVA_APP_TEST_DIR}/kestrava_application_test.cpp)
 target_link_libraries(kestrava_app_tests PRIVATE kestrava_app)

@@ -8,6 +8,7 @@
 #include "app/splash_window.h"
 #include "app/startup_procedure.h"
 #include "app/transformer_calc_window.h"
+#include "assess/ui/results_window.h"
 #include "cad/ui/drawing_window.h"
 #include "sheet/ui/design_sheet_window.h"
 
@@ -89,6 +90,8 @@ void KestravaApplication::ShowDesignSheet() {
                 &KestravaApplication::ShowDrawingWindow);
         connect(designSheet_.get(), &DesignSheetWindow::exitConfirmed, this,
                 &KestravaApplication::quitRequested);
+        connect(designSheet_.get(), &DesignSheetWindow::resultsRequested, this,
+                &KestravaApplication::ShowResults);
     }
     designSheet_->ShowDesign(record_, transformer_->CurrentTexts());
 }
@@ -106,7 +109,17 @@ void KestravaApplication::ShowDrawingWindow() {
     drawing_->OpenForDesign(record_);
 }
 
+void KestravaApplication::ShowResults() {
+    if (!results_) {
+        results_ = std::make_unique<assess::ui::ResultsWindow>(
+            boxes_, resultsSettings_, installFolder_ + QStringLiteral("/Standards"), AppTitle());
+    }
+    results_->ShowDesign(record_);
+}
+
 void KestravaApplication::ReturnToParameters() {
+    // The next design overwrites the record the Results window shows.
+    if (results_) results_->hide();
     if (!transformer_) {
         ShowTransformerWindow();
         return;

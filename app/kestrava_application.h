@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSettings>
 #include <QString>
 #include <memory>
 
@@ -13,6 +14,9 @@
 namespace kestrava {
 
 class DesignSheetWindow;
+namespace assess::ui {
+class ResultsWindow;
+}
 namespace cad::ui {
 class DrawingWindow;
 }
@@ -41,6 +45,8 @@ class KestravaApplication final : public QObject {
     DesignSheetWindow* designSheetWindow() const { return designSheet_.get(); }
     // The drawing window, or null before the first View Transformer.
     cad::ui::DrawingWindow* drawingWindow() const { return drawing_.get(); }
+    // The Results window, or null before the first Results press.
+    assess::ui::ResultsWindow* resultsWindow() const { return results_.get(); }
     const DesignRecord& record() const { return record_; }
 
   signals:
@@ -55,6 +61,7 @@ class KestravaApplication final : public QObject {
     void ReturnToParameters();
     void CloseTransformerWindow();
     void ShowDrawingWindow();
+    void ShowResults();
 
     ui::MessageBoxes& boxes_;
     QString installFolder_;
@@ -67,6 +74,9 @@ class KestravaApplication final : public QObject {
     std::unique_ptr<DesignSheetWindow> designSheet_;
     cad::ui::ViewerLauncher cadLauncher_;  // outlives the drawing window that uses it
     std::unique_ptr<cad::ui::DrawingWindow> drawing_;
+    // Prices, capitalisation and regime of the Results window, kept between runs.
+    QSettings resultsSettings_{QStringLiteral("Kestrava"), QStringLiteral("Kestrava")};
+    std::unique_ptr<assess::ui::ResultsWindow> results_;
 };
 
 }  // namespace kestrava

@@ -10,6 +10,7 @@
 #include "app/kestrava_application.h"
 #include "app/option_window.h"
 #include "app/transformer_calc_window.h"
+#include "assess/ui/results_window.h"
 #include "records/param_record_store.h"
 #include "sheet/ui/design_sheet_window.h"
 #include "ui/testing/scripted_message_boxes.h"
@@ -133,6 +134,10 @@ class KestravaApplicationTest : public QObject {
         QCOMPARE(app.record().kvaRating, 100.0);
         QVERIFY(app.designSheetWindow() != nullptr && app.designSheetWindow()->isVisible());
         QVERIFY(!parameters->isVisible());
+        Child<QPushButton>(app.designSheetWindow(), "cmdResults")->click();
+        QVERIFY(app.resultsWindow() != nullptr && app.resultsWindow()->isVisible());
+        QCOMPARE(app.resultsWindow()->record(), &app.record());
+        QCOMPARE(app.resultsWindow()->assessment().masses.coreYoke, app.record().yokeWeight);
 
         // A sheet saved meanwhile is listed first when the user comes back.
         const ParamRecordStore store(install.RecordDatabase());
@@ -141,6 +146,7 @@ class KestravaApplicationTest : public QObject {
         boxes.Answer(MessageAnswer::Yes);
         Child<QPushButton>(app.designSheetWindow(), "cmdCancel")->click();
         QVERIFY(parameters->isVisible());
+        QVERIFY(!app.resultsWindow()->isVisible());
         QCOMPARE(app.transformerWindow(), parameters);
         QCOMPARE(Child<QComboBox>(parameters, "cboFile")->itemText(0), QString("T1.txt"));
         QCOMPARE(Child<QLineEdit>(parameters, "txtKVARating")->text(), QString("250"));

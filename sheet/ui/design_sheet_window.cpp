@@ -151,6 +151,10 @@ void DesignSheetWindow::BuildControls() {
         MakeButton(QString(), QStringLiteral("cmdExit"), QStringLiteral("Click to exit"), this);
     cmdExit_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     cmdExit_->setIconSize(QSize(24, 24));
+    cmdResults_ = MakeButton(QStringLiteral("Res&ults..."), QStringLiteral("cmdResults"),
+                             QStringLiteral("Click to see what the design weighs and costs and "
+                                            "whether it meets the loss regulations"),
+                             this);
 
     for (QPushButton* button : {cmdBrowse4Calc_, cmdCalcDetail_, cmdBrowse_, cmdDsgnSheet_}) {
         button->setMinimumWidth(96);
@@ -186,6 +190,8 @@ void DesignSheetWindow::BuildControls() {
 
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(cmdCancel_);
+    // In the free middle of the bottom row, so that every other control keeps its place.
+    navigation->addWidget(cmdResults_);
     navigation->addStretch();
     navigation->addWidget(cmdExit_);
 
@@ -228,6 +234,8 @@ void DesignSheetWindow::BuildControls() {
     });
     connect(cmdCancel_, &QPushButton::clicked, this, &DesignSheetWindow::ConfirmBack);
     connect(cmdExit_, &QPushButton::clicked, this, [this] { ConfirmExit(); });
+    setTabOrder(cmdExit_, cmdResults_);
+    connect(cmdResults_, &QPushButton::clicked, this, &DesignSheetWindow::resultsRequested);
 }
 
 void DesignSheetWindow::ShowDesign(const DesignRecord& record, const ParameterTexts& texts) {

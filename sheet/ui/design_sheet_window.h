@@ -44,6 +44,7 @@ class DesignSheetWindow : public QWidget {
   signals:
     void backConfirmed();             // Back answered Yes: refill the record list, show parameters
     void viewTransformerRequested();  // cmdVwTrans: the window has hidden itself
+    void resultsRequested();          // cmdResults: show the Results window for this design
     void exitConfirmed();             // Exit or close answered Yes: the program ends
 
   protected:
@@ -87,6 +88,7 @@ class DesignSheetWindow : public QWidget {
     QPushButton* cmdVwTrans_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
+    QPushButton* cmdResults_ = nullptr;
 };
 
 }  // namespace kestrava

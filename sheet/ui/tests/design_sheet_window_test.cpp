@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -76,6 +77,7 @@ class DesignSheetWindowTest : public QObject {
     void exitAsksFirst_data();
     void exitAsksFirst();
     void viewTransformerHandsOver();
+    void resultsButtonComesLastAndMovesNothing();
     void browseFillsThePathBoxOnlyOnOk_data();
     void browseFillsThePathBoxOnlyOnOk();
 
@@ -420,6 +422,27 @@ void DesignSheetWindowTest::viewTransformerHandsOver() {
     QCOMPARE(view.count(), 1);
     QVERIFY(!window_->isVisible());
     QVERIFY(boxes_->shown().empty());
+}
+
+void DesignSheetWindowTest::resultsButtonComesLastAndMovesNothing() {
+    auto* results = Child<QPushButton>("cmdResults");
+    QCOMPARE(Child<QPushButton>("cmdExit")->nextInFocusChain(), results);
+    QSignalSpy requested(window_.get(), &DesignSheetWindow::resultsRequested);
+    results->click();
+    QCOMPARE(requested.count(), 1);
+    QVERIFY(window_->isVisible());
+
+    // Every other control stands where it stands without the button.
+    QMap<QString, QRect> withButton;
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+        if (control != results) withButton[control->objectName()] = control->geometry();
+    }
+    results->hide();
+    window_->layout()->activate();
+    for (QWidget* control : window_->findChildren<QWidget*>()) {
+        if (control == results || control->objectName().isEmpty()) continue;
+        QCOMPARE(control->geometry(), withButton.value(control->objectName()));
+    }
 }
 
 void DesignSheetWindowTest::browseFillsThePathBoxOnlyOnOk_data() {
