@@ -29,6 +29,12 @@ char ToWindows1252(char32_t codePoint) {
 
 }  // namespace
 
+char32_t FromWindows1252(unsigned char byte) {
+    if (byte < 0x80 || byte >= 0xA0) return byte;
+    const char32_t codePoint = kHighControlRange[byte - 0x80u];
+    return codePoint != 0 ? codePoint : char32_t{0xFFFD};
+}
+
 void AppendAsWindows1252(std::string& out, std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {

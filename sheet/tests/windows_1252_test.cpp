@@ -37,5 +37,32 @@ INSTANTIATE_TEST_SUITE_P(
                     ConversionCase{"Surrogate", "\xED\xA0\x80", "???"}),
     [](const testing::TestParamInfo<ConversionCase>& param) { return param.param.name; });
 
+// Every byte with a character comes back from the character it stands for.
+TEST(Windows1252Test, DecodingEveryByteRoundTrips) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const char32_t codePoint = FromWindows1252(static_cast<unsigned char>(byte));
+        if (codePoint == 0xFFFD) {
+            EXPECT_TRUE(byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 ||
+                        byte == 0x9D)
+                << byte;
+            continue;
+        }
+        std::string utf8;
+        if (codePoint < 0x80) {
+            utf8 += static_cast<char>(codePoint);
+        } else if (codePoint < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (codePoint >> 6));
+            utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (codePoint >> 12));
+            utf8 += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
+        }
+        std::string back;
+        AppendAsWindows1252(back, utf8);
+        EXPECT_EQ(back, std::string(1, static_cast<char>(byte))) << byte;
+    }
+}
+
 }  // namespace
 }  // namespace kestrava
