@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include "assess/assessment.h"
+#include "engine/design_record.h"
+#include "engine/design_rules.h"
+#include "sheet/design_sheet_writer.h"
+
+namespace kestrava::report {
+
+// Everything a design report states about one finished design.
+struct ReportDesign {
+    DesignRecord record;
+    SheetTexts texts;  // the rating's voltages and connection as typed
+    assess::AssessmentSettings settings;
+    assess::Assessment assessment;  // made with 'settings' and the chosen regime, if any
+    DesignRules rules;              // the rules the design was made by
+    bool searched = false;          // the rules came from a design search
+    QString date;                   // ISO 8601
+};
+
+// "100 kVA, 11000 V / 433 V, Delta-Star, 50 Hz, tapping 5 %".
+QString RatingText(const ReportDesign& design);
+
+}  // namespace kestrava::report
