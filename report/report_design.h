@@ -9,6 +9,9 @@
 
 namespace kestrava::report {
 
+// Where the rules of a design came from.
+enum class RulesOrigin { Fixed, Chosen, Searched };
+
 // Everything a design report states about one finished design.
 struct ReportDesign {
     DesignRecord record;
@@ -16,9 +19,12 @@ struct ReportDesign {
     assess::AssessmentSettings settings;
     assess::Assessment assessment;  // made with 'settings' and the chosen regime, if any
     DesignRules rules;              // the rules the design was made by
-    bool searched = false;          // the rules came from a design search
-    QString date;                   // ISO 8601
+    RulesOrigin origin = RulesOrigin::Fixed;
+    QString date;  // ISO 8601
 };
+
+// "the fixed rules", "rules chosen by hand" or "found by a design search".
+QString RulesOriginText(RulesOrigin origin);
 
 // "100 kVA, 11000 V / 433 V, Delta-Star, 50 Hz, tapping 5 %".
 QString RatingText(const ReportDesign& design);

@@ -153,6 +153,18 @@ QString RatingText(const ReportDesign& design) {
              QString::number(r.tapping));
 }
 
+QString RulesOriginText(RulesOrigin origin) {
+    switch (origin) {
+        case RulesOrigin::Chosen:
+            return QStringLiteral("rules chosen by hand");
+        case RulesOrigin::Searched:
+            return QStringLiteral("found by a design search");
+        case RulesOrigin::Fixed:
+            break;
+    }
+    return QStringLiteral("the fixed rules");
+}
+
 QString VerdictWord(Verdict verdict) {
     switch (verdict) {
         case Verdict::Pass:
@@ -225,9 +237,7 @@ ReportTable BillOfMaterials(const ReportDesign& design) {
 
 ReportSection RulesSection(const ReportDesign& design) {
     const DesignRules& rules = design.rules;
-    ReportSection s{design.searched ? QStringLiteral("Design rules: found by a design search")
-                                    : QStringLiteral("Design rules: the fixed rules"),
-                    {}};
+    ReportSection s{QStringLiteral("Design rules: ") + RulesOriginText(design.origin), {}};
     s.lines = {
         {QStringLiteral("Output constant K"), Fixed(rules.outputConstant, 3)},
         {QStringLiteral("Flux density in the limbs"), Fixed(rules.coreFluxDensity, 3) + " Wb/m²"},

@@ -23,13 +23,13 @@ std::optional<std::string> WriteWhole(const std::filesystem::path& path, const Q
 ReportDesign MakeReportDesign(const DesignRecord& record, const SheetTexts& texts,
                               const assess::AssessmentSettings& settings,
                               const assess::Regime* regime, const DesignRules& rules,
-                              bool searched) {
+                              RulesOrigin origin) {
     return {record,
             texts,
             settings,
             assess::Assess(record, settings, regime),
             rules,
-            searched,
+            origin,
             QDate::currentDate().toString(Qt::ISODate)};
 }
 

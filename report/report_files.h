@@ -15,7 +15,7 @@ namespace kestrava::report {
 ReportDesign MakeReportDesign(const DesignRecord& record, const SheetTexts& texts,
                               const assess::AssessmentSettings& settings,
                               const assess::Regime* regime, const DesignRules& rules,
-                              bool searched);
+                              RulesOrigin origin);
 
 // The title block of the design's drawing.
 DrawingTitle DrawingTitleOf(const ReportDesign& design);

@@ -149,9 +149,7 @@ class PageFlow {
 void SummaryPage(PageFlow& flow, const ReportDesign& design) {
     flow.Title(QStringLiteral("Transformer design report"));
     flow.Line({QStringLiteral("Date"), design.date});
-    flow.Line({QStringLiteral("Design rules"), design.searched
-                                                   ? QStringLiteral("found by a design search")
-                                                   : QStringLiteral("the fixed rules")});
+    flow.Line({QStringLiteral("Design rules"), RulesOriginText(design.origin)});
     for (const ReportSection& section : SummarySections(design)) flow.Section(section);
 }
 

@@ -25,6 +25,7 @@
 #include "tools/design_record_json.h"
 #include "tools/design_rules_text.h"
 #include "tools/rating_texts.h"
+#include "tools/report_command.h"
 #include "tools/search_command.h"
 
 namespace kestrava {
@@ -49,6 +50,8 @@ struct CommandOptions {
     std::string batch;
     std::string model;
     std::string rules;
+    std::string drawing;
+    std::string report;
     bool json = false;
     bool assess = false;
     std::string regime;
@@ -149,15 +152,24 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
             return kExitUsage;
         }
     }
+    AssessmentRequest priced = assessment != nullptr ? *assessment : AssessmentRequest{};
+    if (chosen) priced.settings.prices.coreSteel = chosen->steel.pricePerKg;
+    ReportRequest reports;
+    reports.drawingFile = options.drawing;
+    reports.reportFile = options.report;
+    reports.settings = priced.settings;
+    reports.regime = priced.regime ? &*priced.regime : nullptr;
+    reports.rules = chosen ? chosen->rules : FixedDesignRules(record.kvaRating);
+    reports.origin = chosen ? report::RulesOrigin::Chosen : report::RulesOrigin::Fixed;
+    if (const int status = WriteRequestedReports(record, sheetTexts, reports);
+        status != kExitDesigned) {
+        return status;
+    }
     if (options.json || options.assess || options.sheet.empty()) {
         std::string json;
         AppendDesignRecordJson(json, record);
         if (chosen) AppendRulesMember(json, chosen->rules);
-        if (assessment != nullptr) {
-            AssessmentRequest priced = *assessment;
-            if (chosen) priced.settings.prices.coreSteel = chosen->steel.pricePerKg;
-            AppendAssessmentMember(json, record, priced);
-        }
+        if (options.assess) AppendAssessmentMember(json, record, priced);
         std::cout << json << '\n';
     }
     std::cout.flush();
@@ -192,8 +204,8 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
     if (app.count("--sheet") > 0 && options.sheet.empty()) return "--sheet needs a file name or -";
     if (app.count("--rules") > 0 && options.rules.empty()) return "--rules needs NAME=VALUE,...";
     if ((app.count("--regime") > 0 || app.count("--settings") > 0) && !options.assess &&
-        !options.search) {
-        return "--regime and --settings need --assess or --search";
+        !options.search && options.report.empty()) {
+        return "--regime and --settings need --assess, --report or --search";
     }
     if (options.targetImpedance && !(*options.targetImpedance > 0.0)) {
         return "--target-impedance must be a positive percentage";
@@ -233,15 +245,22 @@ int RunDesignCommand(int argc, char** argv) {
         "replace design rules, e.g. coreFluxDensity=1.6,steel=hib-023,parallelStrips=2 "
         "(outputConstant, coreFluxDensity, spaceFactorNumerator, currentDensity, windowRatio, "
         "parallelStrips, steel from Standards/core_steels.json)");
+    auto* drawing =
+        app.add_option("--drawing", options.drawing,
+                       "write the general-arrangement drawing to FILE.svg (no display needed)");
+    auto* report = app.add_option(
+        "--report", options.report,
+        "write the design report to FILE.pdf: rating, results, verdicts, charts, drawing, sheet");
     auto* json = app.add_flag("--json", options.json,
                               "print the design record as JSON (the default without --sheet)");
     auto* assess = app.add_flag("--assess", options.assess,
                                 "add the assessment to the JSON record (implies --json)");
     app.add_option("--regime", options.regime,
                    "assess against a loss regime: a name in Standards/ beside the program, or "
-                   "FILE.json");
+                   "FILE.json (with --assess, --report or --search)");
     app.add_option("--settings", options.settings,
-                   "prices, capitalisation and tank wall thickness for the assessment (JSON)");
+                   "prices, capitalisation and tank wall thickness for the assessment (JSON; "
+                   "with --assess, --report or --search)");
     auto* search = app.add_flag(
         "--search", options.search,
         "search the rule grid for the feasible design of lowest cost; prints its record with "
@@ -257,7 +276,13 @@ int RunDesignCommand(int argc, char** argv) {
     auto* target = app.add_option("--target-impedance", options.targetImpedance,
                                   "impedance the search must meet within ±10 %, in %")
                        ->needs(search);
-    search->excludes(sheet)->excludes(model)->excludes(rules)->excludes(json)->excludes(assess);
+    search->excludes(sheet)
+        ->excludes(model)
+        ->excludes(rules)
+        ->excludes(json)
+        ->excludes(assess)
+        ->excludes(drawing)
+        ->excludes(report);
     app.add_option("--batch", options.batch,
                    "design every rating of a CSV file, one JSON line per rating")
         ->excludes(kva)
@@ -270,6 +295,8 @@ int RunDesignCommand(int argc, char** argv) {
         ->excludes(model)
         ->excludes(rules)
         ->excludes(json)
+        ->excludes(drawing)
+        ->excludes(report)
         ->excludes(search)
         ->excludes(objective)
         ->excludes(pareto)
@@ -303,7 +330,7 @@ int RunDesignCommand(int argc, char** argv) {
         return kExitUsage;
     }
     std::optional<AssessmentRequest> assessment;
-    if (options.assess || options.search) {
+    if (options.assess || options.search || !options.report.empty()) {
         const std::optional<fs::path> folder = InstallationFolder();
         auto request = LoadAssessmentRequest(options.regime, options.settings,
                                              folder.value_or(fs::path()) / "Standards");

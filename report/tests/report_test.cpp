@@ -58,10 +58,11 @@ class ReportTest : public testing::Test {
         return CommandOutput("pdftotext -enc UTF-8 '" + pdf.string() + "' -");
     }
 
-    static ReportDesign Design(const assess::Regime* regime, bool searched = false) {
+    static ReportDesign Design(const assess::Regime* regime,
+                               RulesOrigin origin = RulesOrigin::Fixed) {
         const DesignRecord record = WorkedDesign();
         return MakeReportDesign(record, {"Delta-Star", "11000", "433"}, {}, regime,
-                                FixedDesignRules(record.kvaRating), searched);
+                                FixedDesignRules(record.kvaRating), origin);
     }
 
     fs::path folder_;
@@ -104,7 +105,7 @@ TEST_F(ReportTest, FailingRegimeIsNamedWithEachLimitAndVerdict) {
 
 TEST_F(ReportTest, OutsideTheRegimesScopeIsNotCoveredAndASearchedDesignSaysSo) {
     const assess::Regime doe = LoadRegime("us-doe-2016");  // 60 Hz only
-    const std::string text = ReportText(Design(&doe, true));
+    const std::string text = ReportText(Design(&doe, RulesOrigin::Searched));
     ExpectHolds(text, "US DOE 2016");
     ExpectHolds(text, "NOT COVERED");
     ExpectHolds(text, "found by a design search");

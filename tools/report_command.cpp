@@ -1,0 +1,25 @@
+#include "tools/report_command.h"
+
+#include <iostream>
+
+#include "report/offscreen_gui.h"
+#include "report/report_files.h"
+#include "tools/design_command.h"
+
+namespace kestrava {
+
+int WriteRequestedReports(const DesignRecord& record, const SheetTexts& texts,
+                          const ReportRequest& request) {
+    if (request.drawingFile.empty() && request.reportFile.empty()) return kExitDesigned;
+    const report::OffscreenGui gui;
+    const report::ReportDesign design = report::MakeReportDesign(
+        record, texts, request.settings, request.regime, request.rules, request.origin);
+    if (const auto failure =
+            report::WriteReportFiles(design, request.drawingFile, request.reportFile)) {
+        std::cerr << "kestrava-design: " << *failure << '\n';
+        return kExitUsage;
+    }
+    return kExitDesigned;
+}
+
+}  // namespace kestrava
