@@ -8,7 +8,6 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 
 namespace kestrava::assess::ui {
 namespace {
@@ -45,11 +44,15 @@ QChart* MakeEfficiencyChart(double kva, double p0, double pk) {
     }
     auto* loadAxis = new QValueAxis;
     loadAxis->setTitleText(QStringLiteral("load, % of rating"));
-    loadAxis->setRange(0, 130);
+    loadAxis->setRange(0, 125);
+    loadAxis->setTickType(QValueAxis::TicksDynamic);
+    loadAxis->setTickAnchor(0);
+    loadAxis->setTickInterval(25);
     loadAxis->setLabelFormat(QStringLiteral("%.0f"));
     auto* efficiencyAxis = new QValueAxis;
     efficiencyAxis->setTitleText(QStringLiteral("efficiency, %"));
-    efficiencyAxis->setRange(std::floor(lowest * 2) / 2, std::ceil(highest * 2) / 2);
+    efficiencyAxis->setRange(lowest, highest);
+    efficiencyAxis->applyNiceNumbers();
     efficiencyAxis->setLabelFormat(QStringLiteral("%.1f"));
     chart->addAxis(loadAxis, Qt::AlignBottom);
     chart->addAxis(efficiencyAxis, Qt::AlignLeft);
@@ -84,7 +87,8 @@ QChart* MakeLossLimitChart(const Assessment& a, double p0, double pk) {
     categories->append({QStringLiteral("no-load loss P0"), QStringLiteral("load loss Pk")});
     auto* watts = new QValueAxis;
     watts->setTitleText(QStringLiteral("W"));
-    watts->setRange(0, highest * 1.1);
+    watts->setRange(0, highest * 1.05);
+    watts->applyNiceNumbers();
     watts->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(watts, Qt::AlignLeft);

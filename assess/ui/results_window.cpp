@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -22,7 +23,6 @@
 #include "assess/ui/results_charts.h"
 #include "assess/ui/verdict_style.h"
 #include "ui/message_boxes.h"
-#include "ui/window_placement.h"
 
 namespace kestrava::assess::ui {
 namespace {
@@ -57,7 +57,7 @@ QString LimitTitle(LimitKind kind) {
         case LimitKind::MaxLoadLossW:
             return QStringLiteral("Load loss Pk, W");
         case LimitKind::MinEfficiency50:
-            return QStringLiteral("Efficiency at 50 % load, %");
+            return QStringLiteral("Efficiency, 50 % load");
     }
     return {};
 }
@@ -83,6 +83,7 @@ QTableWidget* MakeTable(const QString& name, const QStringList& headers) {
     table->setObjectName(name);
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(24);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
@@ -143,7 +144,6 @@ ResultsWindow::ResultsWindow(kestrava::ui::MessageBoxes& boxes, QSettings& store
     layout->addWidget(consistency_);
     layout->addLayout(columns, 1);
     layout->addLayout(actions_);
-    resize(1500, 940);
 
     connect(exportJson_, &QPushButton::clicked, this, &ResultsWindow::ExportJson);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -278,7 +278,7 @@ QWidget* ResultsWindow::BuildEfficiency() {
     efficiencyChart_ = new QChartView;
     efficiencyChart_->setObjectName(QStringLiteral("efficiencyChart"));
     efficiencyChart_->setRenderHint(QPainter::Antialiasing);
-    efficiencyChart_->setMinimumHeight(280);
+    efficiencyChart_->setMinimumSize(380, 280);
     layout->addWidget(efficiencyTable_);
     layout->addWidget(efficiencyChart_, 1);
     return box;
@@ -295,7 +295,7 @@ QWidget* ResultsWindow::BuildCompliance() {
     complianceTable_ = MakeTable(QStringLiteral("complianceTable"),
                                  {QStringLiteral("Limit"), QStringLiteral("Design"),
                                   QStringLiteral("Limit value"), QStringLiteral("Verdict")});
-    complianceTable_->setMaximumHeight(120);
+    complianceTable_->setFixedHeight(104);  // the header and three limits
     lossChart_ = new QChartView;
     lossChart_->setObjectName(QStringLiteral("lossChart"));
     lossChart_->setRenderHint(QPainter::Antialiasing);
@@ -338,10 +338,21 @@ QWidget* ResultsWindow::BuildChecks() {
 void ResultsWindow::ShowDesign(const DesignRecord& record) {
     record_ = &record;
     Refresh();
-    if (!isVisible()) kestrava::ui::CenterOnScreen(this);
+    if (!isVisible()) PlaceOnScreen();
     show();
     raise();
     activateWindow();
+}
+
+void ResultsWindow::PlaceOnScreen() {
+    // Large enough for both charts side by side with their tables, yet never beyond the screen.
+    const QScreen* shown = screen();
+    if (shown == nullptr) return;
+    const QRect area = shown->availableGeometry();
+    resize(QSize(1500, 940).boundedTo(area.size()));
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
 }
 
 void ResultsWindow::SetExportPathChooser(ExportPathChooser chooser) {
@@ -447,7 +458,7 @@ void ResultsWindow::RefreshEfficiency() {
     const MaximumEfficiency& best = assessment_.maximumEfficiency;
     const int last = static_cast<int>(loads);
     efficiencyTable_->setItem(last, 0,
-                              Cell(QStringLiteral("max. at %1 %").arg(Number(best.load * 100, 0))));
+                              Cell(QStringLiteral("%1 % (max.)").arg(Number(best.load * 100, 0))));
     efficiencyTable_->setItem(last, 1, Cell(Number(best.percent, 3)));
     efficiencyTable_->setItem(last, 2, Cell(QString()));
     ReplaceChart(*efficiencyChart_, MakeEfficiencyChart(record_->kvaRating, record_->totalCoreLoss,

@@ -61,6 +61,7 @@ class ResultsWindow : public QWidget {
     QWidget* BuildCompliance();
     QWidget* BuildChecks();
     void FillRegimes();
+    void PlaceOnScreen();
     // Reads the edited settings, keeps them and shows the figures they give.
     void SettingsChanged();
     void Refresh();
