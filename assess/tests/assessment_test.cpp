@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "assess/assessment_fields.h"
 #include "assess/assessment_json.h"
 #include "assess/tests/assess_test_support.h"
 
@@ -149,6 +151,37 @@ TEST(AssessmentTest, JsonHasExactlyTheNamedMembers) {
     EXPECT_EQ(compliance["limits"][0]["name"], "minEfficiency50");
     EXPECT_TRUE(compliance["limits"][0]["limit"].is_null());
     EXPECT_TRUE(AssessmentJson(Assess(record, {}, nullptr))["compliance"].is_null());
+}
+
+TEST(AssessmentTest, EachNamedFieldIsTheValueAtItsPathInTheJson) {
+    const DesignRecord record = DesignOnInstalledTable(kWorkedExample);
+    const Regime tier1 = ShippedRegime("eu-2014-548-tier1");
+    DesignRecord large = record;
+    large.kvaRating = 2000;  // no impedance minimum, outside the regime's rows
+    using Case = std::pair<const DesignRecord*, const Regime*>;
+    for (const auto& [design, regime] :
+         {Case{&record, &tier1}, Case{&record, nullptr}, Case{&large, &tier1}}) {
+        const Assessment a = Assess(*design, {}, regime);
+        const nlohmann::json json = nlohmann::json::parse(AssessmentJson(a).dump());
+        for (const AssessmentField& field : AssessmentFields()) {
+            std::string pointer(field.name.substr(std::string_view("assessment").size()));
+            std::replace(pointer.begin(), pointer.end(), '.', '/');
+            const nlohmann::json expected =
+                json.contains(nlohmann::json::json_pointer(pointer))
+                    ? json.at(nlohmann::json::json_pointer(pointer))
+                    : nlohmann::json(nullptr);  // under a null compliance
+            const FieldValue value = field.value(a);
+            if (const auto* number = std::get_if<double>(&value)) {
+                EXPECT_EQ(expected.get<double>(), *number) << field.name;
+            } else if (const auto* verdict = std::get_if<bool>(&value)) {
+                EXPECT_EQ(expected.get<bool>(), *verdict) << field.name;
+            } else {
+                EXPECT_TRUE(expected.is_null()) << field.name;
+            }
+            EXPECT_EQ(FindAssessmentField(field.name), &field);
+        }
+    }
+    EXPECT_EQ(FindAssessmentField("assessment.cost"), nullptr);
 }
 
 }  // namespace
