@@ -3,17 +3,16 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
 #include <filesystem>
 
 #include "assess/ui/results_window.h"
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
+#include "ui/testing/save_screenshot.h"
 #include "ui/testing/scripted_message_boxes.h"
 
 namespace {
@@ -31,15 +30,6 @@ DesignRecord Design(const kestrava::DesignInputs& inputs) {
     kestrava::InMemoryConductorTable table(
         kestrava::LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows);
     return std::get<DesignRecord>(kestrava::DesignTransformer(inputs, table));
-}
-
-bool Save(QWidget& window, const QString& file) {
-    QEventLoop loop;
-    QTimer::singleShot(700, &loop, &QEventLoop::quit);
-    loop.exec();
-    if (window.grab().save(file)) return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-    return false;
 }
 
 }  // namespace
@@ -66,9 +56,12 @@ int main(int argc, char** argv) {
     const DesignRecord consistent = Design({25, 11000, 415, 50, "Delta-Star", 0});
     const DesignRecord worked = Design({100, 11000, 433, 50, "Delta-Star", 5});
     window.ShowDesign(consistent);
-    bool saved = Save(window, out.filePath(QStringLiteral("results-consistent.png")));
+    bool saved = kestrava::ui::testing::SaveScreenshot(
+        window, out.filePath(QStringLiteral("results-consistent.png")));
     window.ShowDesign(worked);
-    saved = Save(window, out.filePath(QStringLiteral("results-inconsistent.png"))) && saved;
+    saved = kestrava::ui::testing::SaveScreenshot(
+                window, out.filePath(QStringLiteral("results-inconsistent.png"))) &&
+            saved;
     const struct {
         const DesignRecord& design;
         const char* regime;
@@ -79,7 +72,9 @@ int main(int argc, char** argv) {
     for (const auto& shot : verdicts) {
         regime->setCurrentIndex(regime->findText(QLatin1String(shot.regime)));
         window.ShowDesign(shot.design);
-        saved = Save(window, out.filePath(QLatin1String(shot.file))) && saved;
+        saved =
+            kestrava::ui::testing::SaveScreenshot(window, out.filePath(QLatin1String(shot.file))) &&
+            saved;
     }
     return saved ? 0 : 1;
 }

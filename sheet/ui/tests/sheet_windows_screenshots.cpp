@@ -3,31 +3,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QTimer>
 #include <cstdio>
 
 #include "records/param_record_store.h"
 #include "sheet/ui/design_sheet_window.h"
 #include "sheet/ui/select_path_dialog.h"
+#include "ui/testing/save_screenshot.h"
 #include "ui/testing/scripted_message_boxes.h"
-
-namespace {
-
-// Lets queued layout and folder-listing work finish before grabbing.
-void Settle(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool Save(QWidget& widget, const QString& file) {
-    Settle(600);
-    if (widget.grab().save(file)) return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-    return false;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -42,13 +24,16 @@ int main(int argc, char** argv) {
     kestrava::DesignSheetWindow window(boxes, store, QStringLiteral("/opt/kestrava"),
                                        QStringLiteral("Kestrava"));
     window.ShowDesign(record, kestrava::ParameterTexts{});
-    bool saved = Save(window, out.filePath(QStringLiteral("design-sheet-window.png")));
+    bool saved = kestrava::ui::testing::SaveScreenshot(
+        window, out.filePath(QStringLiteral("design-sheet-window.png")));
 
     auto* owner = window.findChild<QLineEdit*>(QStringLiteral("txtPath"));
     kestrava::SelectPathDialog dialog(boxes, *owner, QStringLiteral("frmSave"),
                                       QStringLiteral("Kestrava"), kestrava::MountedVolumes(),
                                       &window);
     dialog.show();
-    saved = Save(dialog, out.filePath(QStringLiteral("select-path.png"))) && saved;
+    saved = kestrava::ui::testing::SaveScreenshot(
+                dialog, out.filePath(QStringLiteral("select-path.png"))) &&
+            saved;
     return saved ? 0 : 1;
 }
