@@ -1,0 +1,58 @@
+#include <benchmark/benchmark.h>
+
+#include <variant>
+
+#include "assess/assessment.h"
+#include "assess/assessment_json.h"
+#include "engine/design_transformer.h"
+#include "records/conductor_table_database.h"
+
+namespace kestrava::assess {
+namespace {
+
+// The worked 100 kVA design: inconsistent, so its clearance sentence is written each time.
+DesignRecord WorkedDesign() {
+    InMemoryConductorTable table(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows);
+    return std::get<DesignRecord>(
+        DesignTransformer({100.0, 11000.0, 433.0, 50, "Delta-Star", 5}, table));
+}
+
+// Target: under 1 µs with the regime loaded.
+void BM_AssessWithRegime(benchmark::State& state) {
+    const DesignRecord record = WorkedDesign();
+    const RegimeOutcome regime = FindRegime("eu-2014-548-tier1", KESTRAVA_STANDARDS_DIR);
+    if (!std::holds_alternative<Regime>(regime)) {
+        state.SkipWithError(std::get<std::string>(regime).c_str());
+        return;
+    }
+    for (auto _ : state) {
+        Assessment assessment = Assess(record, {}, &std::get<Regime>(regime));
+        benchmark::DoNotOptimize(assessment);
+    }
+}
+BENCHMARK(BM_AssessWithRegime);
+
+void BM_AssessWithoutRegime(benchmark::State& state) {
+    const DesignRecord record = WorkedDesign();
+    for (auto _ : state) {
+        Assessment assessment = Assess(record, {}, nullptr);
+        benchmark::DoNotOptimize(assessment);
+    }
+}
+BENCHMARK(BM_AssessWithoutRegime);
+
+// What --assess adds to each JSON line besides the assessment itself.
+void BM_AssessmentJson(benchmark::State& state) {
+    const DesignRecord record = WorkedDesign();
+    const Assessment assessment = Assess(record, {}, nullptr);
+    for (auto _ : state) {
+        std::string text = AssessmentJson(assessment).dump();
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_AssessmentJson);
+
+}  // namespace
+}  // namespace kestrava::assess
+
+BENCHMARK_MAIN();
