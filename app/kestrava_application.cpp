@@ -1,6 +1,9 @@
 #include "app/kestrava_application.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QPushButton>
 
 #include "app/about_window.h"
 #include "app/app_identity.h"
@@ -8,8 +11,10 @@
 #include "app/splash_window.h"
 #include "app/startup_procedure.h"
 #include "app/transformer_calc_window.h"
+#include "assess/ui/assessment_settings_store.h"
 #include "assess/ui/results_window.h"
 #include "cad/ui/drawing_window.h"
+#include "report/ui/report_actions.h"
 #include "sheet/ui/design_sheet_window.h"
 
 namespace kestrava {
@@ -113,8 +118,41 @@ void KestravaApplication::ShowResults() {
     if (!results_) {
         results_ = std::make_unique<assess::ui::ResultsWindow>(
             boxes_, resultsSettings_, installFolder_ + QStringLiteral("/Standards"), AppTitle());
+        AddReportActions();
     }
     results_->ShowDesign(record_);
+}
+
+void KestravaApplication::AddReportActions() {
+    QPushButton* report =
+        results_->AddActionButton(QStringLiteral("&Report..."), QStringLiteral("cmdReport"));
+    QPushButton* drawing =
+        results_->AddActionButton(QStringLiteral("&Drawing..."), QStringLiteral("cmdDrawing"));
+    // Parented to the window, which deletes it.
+    new report::ui::ReportActions(
+        *results_, *report, *drawing, boxes_, AppTitle(),
+        {[this] { return ResultsReportDesign(); }, [this] { return SuggestedReportPath(); }});
+}
+
+std::optional<report::ReportDesign> KestravaApplication::ResultsReportDesign() {
+    if (!results_ || !results_->record() || !transformer_) return std::nullopt;
+    const DesignRecord& record = *results_->record();
+    const ParameterTexts texts = transformer_->CurrentTexts();
+    return report::ReportDesign{
+        record,
+        {texts.connectionType, texts.primaryVoltage, texts.secondaryVoltage},
+        assess::ui::LoadAssessmentChoice(resultsSettings_).settings,
+        results_->assessment(),
+        FixedDesignRules(record.kvaRating),
+        report::RulesOrigin::Fixed,
+        QDate::currentDate().toString(Qt::ISODate)};
+}
+
+QString KestravaApplication::SuggestedReportPath() const {
+    const QString sheet = designSheet_ ? designSheet_->sheetFileName() : QString();
+    const QString name =
+        sheet.isEmpty() ? QStringLiteral("Design Sheet") : QFileInfo(sheet).completeBaseName();
+    return installFolder_ + QStringLiteral("/Design Sheet/") + name;
 }
 
 void KestravaApplication::ReturnToParameters() {

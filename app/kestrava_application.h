@@ -4,12 +4,14 @@
 #include <QSettings>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "app/system_info_launcher.h"
 #include "cad/ui/viewer_launcher.h"
 #include "engine/design_record.h"
 #include "records/conductor_table_database.h"
 #include "records/param_record_store.h"
+#include "report/report_design.h"
 
 namespace kestrava {
 
@@ -62,6 +64,12 @@ class KestravaApplication final : public QObject {
     void CloseTransformerWindow();
     void ShowDrawingWindow();
     void ShowResults();
+    // "Report..." and "Drawing..." of the Results window.
+    void AddReportActions();
+    // The Results window's design as its report shows it, or nothing before a design.
+    std::optional<report::ReportDesign> ResultsReportDesign();
+    // Design Sheet/<the saved sheet's name, or "Design Sheet"> without an extension.
+    QString SuggestedReportPath() const;
 
     ui::MessageBoxes& boxes_;
     QString installFolder_;

@@ -138,6 +138,10 @@ class KestravaApplicationTest : public QObject {
         QVERIFY(app.resultsWindow() != nullptr && app.resultsWindow()->isVisible());
         QCOMPARE(app.resultsWindow()->record(), &app.record());
         QCOMPARE(app.resultsWindow()->assessment().masses.coreYoke, app.record().yokeWeight);
+        for (const char* action : {"cmdReport", "cmdDrawing"}) {
+            auto* button = Child<QPushButton>(app.resultsWindow(), action);
+            QVERIFY(button != nullptr && button->isVisible());
+        }
 
         // A sheet saved meanwhile is listed first when the user comes back.
         const ParamRecordStore store(install.RecordDatabase());

@@ -1,0 +1,115 @@
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cad/tests/edge_case_model.h"
+#include "report/report_files.h"
+#include "report/ui/report_actions.h"
+#include "ui/testing/scripted_message_boxes.h"
+
+namespace kestrava::report::ui {
+
+using kestrava::ui::MessageAnswer;
+using kestrava::ui::MessageButtons;
+using kestrava::ui::MessageIcon;
+using kestrava::ui::testing::ScriptedMessageBoxes;
+
+class ReportActionsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    // A window with the two buttons wired to the edge-case design; the dialog answers 'answer'.
+    struct Fixture {
+        QWidget window;
+        QPushButton* report = new QPushButton(QStringLiteral("Report..."), &window);
+        QPushButton* drawing = new QPushButton(QStringLiteral("Drawing..."), &window);
+        ScriptedMessageBoxes boxes;
+        QString suggested;
+        QString filter;
+        QStringList opened;
+        ReportActions actions;
+
+        Fixture(const QString& answer, bool hasDesign = true)
+            : actions(window, *report, *drawing, boxes, QStringLiteral("Kestrava"),
+                      {[hasDesign]() -> std::optional<ReportDesign> {
+                           if (!hasDesign) return std::nullopt;
+                           return MakeReportDesign(cad::testing::EdgeCaseDesign(),
+                                                   {"Delta-Star", "11000", "433"}, {}, nullptr, {},
+                                                   RulesOrigin::Fixed);
+                       },
+                       [] { return QStringLiteral("/sheets/Design Sheet"); }}) {
+            actions.SetSavePathChooser(
+                [this, answer](QWidget*, const QString& path, const QString& fileType) {
+                    suggested = path;
+                    filter = fileType;
+                    return answer;
+                });
+            actions.SetFileOpener([this](const QString& path) { opened << path; });
+        }
+    };
+
+    static QByteArray Head(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.read(5) : QByteArray();
+    }
+
+  private slots:
+    void ReportIsSavedAsPdfAndOpenedOnYes() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("r.pdf"));
+        Fixture f(path);
+        f.boxes.Answer(MessageAnswer::Yes);
+        QTest::mouseClick(f.report, Qt::LeftButton);
+
+        QCOMPARE(f.suggested, QStringLiteral("/sheets/Design Sheet.pdf"));
+        QVERIFY(f.filter.contains(QStringLiteral("*.pdf")));
+        QCOMPARE(Head(path), QByteArray("%PDF-"));
+        QCOMPARE(f.boxes.shown().size(), std::size_t{1});
+        QCOMPARE(f.boxes.shown()[0].buttons, MessageButtons::YesNo);
+        QVERIFY(f.boxes.shown()[0].text.contains(path));
+        QCOMPARE(f.opened, QStringList{path});
+    }
+
+    void DrawingIsSavedAsSvgAndLeftClosedOnNo() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("d.svg"));
+        Fixture f(path);
+        f.boxes.Answer(MessageAnswer::No);
+        QTest::mouseClick(f.drawing, Qt::LeftButton);
+
+        QCOMPARE(f.suggested, QStringLiteral("/sheets/Design Sheet.svg"));
+        QCOMPARE(Head(path), QByteArray("<?xml"));
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("d.pdf"))));
+        QVERIFY(f.opened.isEmpty());
+    }
+
+    void CancelledDialogOrNoDesignWritesNothing() {
+        Fixture cancelled{QString()};
+        QTest::mouseClick(cancelled.report, Qt::LeftButton);
+        QVERIFY(cancelled.boxes.shown().empty());
+
+        QTemporaryDir folder;
+        Fixture empty(folder.filePath(QStringLiteral("r.pdf")), false);
+        QTest::mouseClick(empty.report, Qt::LeftButton);
+        QVERIFY(empty.suggested.isEmpty());  // no dialog without a design
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void UnwritablePathIsReportedAndNothingOpens() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("missing/r.pdf"));
+        Fixture f(path);
+        QTest::mouseClick(f.report, Qt::LeftButton);
+        QCOMPARE(f.boxes.shown().size(), std::size_t{1});
+        QCOMPARE(f.boxes.shown()[0].icon, MessageIcon::Critical);
+        QVERIFY(f.boxes.shown()[0].text.contains(path));
+        QVERIFY(f.opened.isEmpty());
+    }
+};
+
+}  // namespace kestrava::report::ui
+
+QTEST_MAIN(kestrava::report::ui::ReportActionsTest)
+#include "report_actions_test.moc"
