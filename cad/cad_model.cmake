@@ -15,6 +15,7 @@ target_include_directories(kestrava_cad SYSTEM PUBLIC ${OpenCASCADE_INCLUDE_DIR}
 target_link_libraries(kestrava_cad PUBLIC
     TKernel TKMath TKG3d TKBRep TKTopAlgo TKPrim TKMesh TKLCAF TKCAF TKXCAF TKXSBase TKSTEP
     TKXDESTEP TKRWMesh TKService TKHLR)
+target_link_libraries(kestrava_cad PRIVATE kestrava_file_replacement)
 
 add_executable(kestrava_cad_tests
     ${CMAKE_CURRENT_LIST_DIR}/tests/aci_palette_test.cpp

@@ -1,10 +1,14 @@
 #include "cad/model_export.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <IFSelect_ReturnStatus.hxx>
+#include <Interface_EntityIterator.hxx>
+#include <Interface_Graph.hxx>
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <Message_Printer.hxx>
@@ -14,6 +18,10 @@
 #include <RWMesh_CoordinateSystem.hxx>
 #include <STEPCAFControl_Writer.hxx>
 #include <STEPControl_StepModelType.hxx>
+#include <STEPControl_Writer.hxx>
+#include <StepData_StepModel.hxx>
+#include <StepRepr_RepresentationContext.hxx>
+#include <StepVisual_MechanicalDesignGeometricPresentationRepresentation.hxx>
 #include <TColStd_IndexedDataMapOfStringString.hxx>
 #include <TDataStd_Name.hxx>
 #include <TDocStd_Document.hxx>
@@ -24,6 +32,7 @@
 
 #include "cad/aci_palette.h"
 #include "cad/model_workspace.h"
+#include "sheet/file_replacement.h"
 
 namespace kestrava::cad {
 namespace {
@@ -81,8 +90,67 @@ class XcafDocument {
     Handle(TDocStd_Document) doc_;
 };
 
+// Places entity 'entity' and, after it, every tail entity it refers to that is not placed yet.
+void PlaceWithReferences(const Interface_Graph& graph, const Handle(Standard_Transient) & entity,
+                         const Handle(StepData_StepModel) & model, Standard_Integer tailStart,
+                         std::vector<bool>& placed,
+                         std::vector<Handle(Standard_Transient)>& order) {
+    const Standard_Integer number = model->Number(entity);
+    if (number < tailStart || placed[static_cast<std::size_t>(number)]) return;
+    placed[static_cast<std::size_t>(number)] = true;
+    order.push_back(entity);
+    for (Interface_EntityIterator shared = graph.Shareds(entity); shared.More(); shared.Next()) {
+        PlaceWithReferences(graph, shared.Value(), model, tailStart, placed, order);
+    }
+}
+
+// The writer appends each solid's colour presentation in the order of a map keyed by shape
+// addresses, which differ from run to run. Re-placing the presentations in the order of the
+// solids they colour makes identical models give identical files.
+void OrderColourPresentations(const Handle(StepData_StepModel) & model) {
+    using Presentation = StepVisual_MechanicalDesignGeometricPresentationRepresentation;
+    const Standard_Integer count = model->NbEntities();
+    Standard_Integer tailStart = count + 1;
+    std::vector<Handle(Presentation)> presentations;
+    for (Standard_Integer i = 1; i <= count; ++i) {
+        const Handle(Presentation) presentation = Handle(Presentation)::DownCast(model->Value(i));
+        if (presentation.IsNull()) continue;
+        tailStart = std::min(tailStart, i);
+        presentations.push_back(presentation);
+    }
+    std::stable_sort(presentations.begin(), presentations.end(),
+                     [&model](const Handle(Presentation) & a, const Handle(Presentation) & b) {
+                         return model->Number(a->ContextOfItems()) <
+                                model->Number(b->ContextOfItems());
+                     });
+
+    const Interface_Graph graph(model);
+    std::vector<bool> placed(static_cast<std::size_t>(count) + 1, false);
+    std::vector<Handle(Standard_Transient)> order;
+    for (const Handle(Presentation) & presentation : presentations) {
+        PlaceWithReferences(graph, presentation, model, tailStart, placed, order);
+    }
+    for (Standard_Integer i = tailStart; i <= count; ++i) {
+        PlaceWithReferences(graph, model->Value(i), model, tailStart, placed, order);
+    }
+    Standard_Integer target = tailStart;
+    for (const Handle(Standard_Transient) & entity : order) {
+        const Standard_Integer current = model->Number(entity);
+        if (current != target) model->ChangeOrder(current, target);
+        ++target;
+    }
+}
+
 CadError SaveError(const std::filesystem::path& path) {
     return CadError{kSaveFailed, "Cannot write the file " + path.string()};
+}
+
+// Saves through a temporary file, so that a reader or a second writer never sees a torn file.
+CadStatus SaveReplacing(const std::filesystem::path& path, const FileContentsWriter& write) {
+    if (const auto failure = ReplaceFile(path, write)) {
+        return CadError{kSaveFailed, DescribeFileFailure(*failure, "the file", path)};
+    }
+    return std::nullopt;
 }
 
 // The writers would only fail late (glTF after meshing), so a missing folder is caught first.
@@ -104,8 +172,10 @@ CadStatus WriteStepFile(const std::vector<ModelSolid>& solids, const std::filesy
     writer.SetColorMode(Standard_True);
     writer.SetNameMode(Standard_True);
     if (!writer.Transfer(document.Get(), STEPControl_AsIs)) return SaveError(path);
-    if (writer.Write(path.string().c_str()) != IFSelect_RetDone) return SaveError(path);
-    return std::nullopt;
+    OrderColourPresentations(writer.ChangeWriter().Model());
+    return SaveReplacing(path, [&writer](int, const std::filesystem::path& file) {
+        return writer.Write(file.string().c_str()) == IFSelect_RetDone;
+    });
 }
 
 CadStatus WriteGltfFile(const std::vector<ModelSolid>& solids, const std::filesystem::path& path) {
@@ -119,15 +189,15 @@ CadStatus WriteGltfFile(const std::vector<ModelSolid>& solids, const std::filesy
         document.Add(solid);
     }
 
-    RWGltf_CafWriter writer(path.string().c_str(), Standard_True);
-    // The model is in millimetres with Z up; glTF wants metres with Y up.
-    writer.ChangeCoordinateSystemConverter().SetInputLengthUnit(0.001);
-    writer.ChangeCoordinateSystemConverter().SetInputCoordinateSystem(RWMesh_CoordinateSystem_Zup);
-    if (!writer.Perform(document.Get(), TColStd_IndexedDataMapOfStringString(),
-                        Message_ProgressRange())) {
-        return SaveError(path);
-    }
-    return std::nullopt;
+    return SaveReplacing(path, [&document](int, const std::filesystem::path& file) {
+        RWGltf_CafWriter writer(file.string().c_str(), Standard_True);
+        // The model is in millimetres with Z up; glTF wants metres with Y up.
+        writer.ChangeCoordinateSystemConverter().SetInputLengthUnit(0.001);
+        writer.ChangeCoordinateSystemConverter().SetInputCoordinateSystem(
+            RWMesh_CoordinateSystem_Zup);
+        return writer.Perform(document.Get(), TColStd_IndexedDataMapOfStringString(),
+                              Message_ProgressRange());
+    });
 }
 
 }  // namespace kestrava::cad

@@ -100,21 +100,26 @@ class ModelBuild {
     }
 
     void Check(const CadStatus& status) {
-        if (status) skipped_(*status);
+        if (status) Skip(*status);
+    }
+
+    void Skip(const CadError& error) {
+        failed_ = true;
+        skipped_(error);
     }
 
     void Connect(CadLauncher& launcher) {
         auto app = launcher.Create(kWorkspaceProgrammaticId);
-        if (!app.ok()) return skipped_(app.error());
+        if (!app.ok()) return Skip(app.error());
         model_.cadConnection.acadApp = app.value();
         auto doc = App()->ActiveDocument();
-        if (!doc.ok()) return skipped_(doc.error());
+        if (!doc.ok()) return Skip(doc.error());
         model_.cadConnection.acadDoc = doc.value();
     }
 
     SolidHandle Named(CadResult<SolidHandle> created, std::string_view name) {
         if (!created.ok()) {
-            skipped_(created.error());
+            Skip(created.error());
             return {};
         }
         Check(created.value()->SetName(name));
@@ -133,7 +138,7 @@ class ModelBuild {
     }
 
     SolidHandle Missing() {
-        skipped_(CadError{kInstanceGone, "No drawing to draw into"});
+        Skip(CadError{kInstanceGone, "No drawing to draw into"});
         return {};
     }
 
@@ -145,7 +150,7 @@ class ModelBuild {
     void CopyColour(const SolidHandle& from, const SolidHandle& to) {
         if (!from || !to) return;
         const CadResult<int> color = from->Color();
-        if (!color.ok()) return skipped_(color.error());
+        if (!color.ok()) return Skip(color.error());
         Check(to->SetColor(color.value()));
     }
 
@@ -236,7 +241,7 @@ class ModelBuild {
                 changed.viewDirection = {-1.0, -1.0, 1.0};
                 Check(Doc()->SetActiveViewport(changed));
             } else {
-                skipped_(viewport.error());
+                Skip(viewport.error());
             }
         }
         Advance();
@@ -255,15 +260,17 @@ class ModelBuild {
         }
     }
 
-    // An empty path means the build is not saved.
+    // An empty path means the build is not saved; a model with a part missing never replaces a
+    // saved one.
     void Save(const std::filesystem::path& path) {
-        if (Doc() && !path.empty()) Check(Doc()->SaveAs(path));
+        if (Doc() && !path.empty() && !failed_) Check(Doc()->SaveAs(path));
     }
 
     ModelDimensions dim_;
     BuildFeedback& feedback_;
     SkipSink skipped_;
     TransformerModel model_;
+    bool failed_ = false;
 };
 
 }  // namespace

@@ -81,13 +81,15 @@ inline constexpr std::string_view kModelStepFileName = "Trans1.step";
 inline constexpr std::string_view kModelGltfFileName = "Trans1.glb";
 
 // Starts a new workspace through 'launcher', builds, colours, shades and saves the 21 solids of
-// 'record' and shows the closing message. Any failing operation is skipped, never reported.
+// 'record' and shows the closing message. Any failing operation is skipped, never reported; a
+// build in which one failed saves nothing, so an earlier model stays whole.
 TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& launcher,
                                        BuildFeedback& feedback,
                                        const std::filesystem::path& installFolder);
 
 // Builds the model of 'record' without a window and saves it as 'stepFile' and, beside it, as
-// binary glTF with the extension .glb. Returns the first failure.
+// binary glTF with the extension .glb; a build in which anything failed saves nothing. Returns
+// the first failure.
 CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile);
 
 // Builds the 21 solids of 'record' without a window or a file, in build order, named, coloured

@@ -1,16 +1,10 @@
 #include "sheet/design_sheet_writer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <string_view>
 
 #include "engine/number_text.h"
+#include "sheet/file_replacement.h"
 #include "sheet/number_format.h"
 #include "sheet/windows_1252.h"
 
@@ -234,34 +228,6 @@ void WriteInsulationTankAndLosses(std::string& out, const DesignRecord& r) {
     Line(out, "Efficiency at full load & u.p.f\t\t\t", Round4{r.efficiency}, " %");
 }
 
-std::string SystemFailure(const std::filesystem::path& path, std::string_view action, int error) {
-    std::string message = "Cannot ";
-    message.append(action).append(" the design sheet \"").append(path.string());
-    message.append("\": ").append(std::strerror(error));
-    return message;
-}
-
-// A name in the target's folder that no other writer is using at this moment.
-std::filesystem::path TemporaryNameFor(const std::filesystem::path& target, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
-    std::string name = ".";
-    name.append(target.filename().string()).append(".tmp-").append(std::to_string(getpid()));
-    name.append("-").append(std::to_string(counter++)).append("-").append(std::to_string(attempt));
-    return target.parent_path() / name;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& texts) {
@@ -277,36 +243,8 @@ std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& text
 
 std::optional<std::string> WriteDesignSheet(const std::filesystem::path& path,
                                             const DesignRecord& record, const SheetTexts& texts) {
-    const std::string sheet = FormatDesignSheet(record, texts);
-
-    constexpr unsigned kAttempts = 100;
-    std::filesystem::path temporary;
-    int fd = -1;
-    for (unsigned attempt = 0; fd < 0 && attempt < kAttempts; ++attempt) {
-        temporary = TemporaryNameFor(path, attempt);
-        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return SystemFailure(path, "create", errno);
-
-    // A replaced sheet keeps the permissions its owner gave it.
-    struct stat existing {};
-    if (stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        fchmod(fd, existing.st_mode & 07777);
-    }
-
-    const bool written = WriteAll(fd, sheet);
-    const int writeError = errno;
-    const bool closed = close(fd) == 0;
-    const int closeError = errno;
-    if (!written || !closed) {
-        unlink(temporary.c_str());
-        return SystemFailure(path, "write", written ? closeError : writeError);
-    }
-    if (rename(temporary.c_str(), path.c_str()) != 0) {
-        const int renameError = errno;
-        unlink(temporary.c_str());
-        return SystemFailure(path, "replace", renameError);
+    if (const auto failure = ReplaceFileBytes(path, FormatDesignSheet(record, texts))) {
+        return DescribeFileFailure(*failure, "the design sheet", path);
     }
     return std::nullopt;
 }

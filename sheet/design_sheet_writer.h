@@ -18,8 +18,7 @@ struct SheetTexts {
 // The bytes of the design sheet: Windows-1252, CR LF after every line.
 std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& texts);
 
-// Replaces 'path' whole with the design sheet (via a temporary file in the same folder).
-// Returns nothing on success, else a message naming the path and the system's reason.
+// Replaces 'path' whole with the design sheet, as ReplaceFile does. Returns nothing on success, else a message naming the path and the system's reason.
 std::optional<std::string> WriteDesignSheet(const std::filesystem::path& path,
                                             const DesignRecord& record, const SheetTexts& texts);
 

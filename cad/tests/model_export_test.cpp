@@ -149,6 +149,32 @@ TEST_F(ModelExportTest, GlbIsABinaryGltfOfTheVisibleSolidsInMetresWithYUp) {
     EXPECT_NEAR(highest, 0.74, 1e-6);
 }
 
+// The file's one varying line is the header's time stamp.
+std::string StepWithoutTimeStamp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("FILE_NAME(", 0) != 0) text.append(line).push_back('\n');
+    }
+    return text;
+}
+
+TEST_F(ModelExportTest, IdenticalModelsGiveIdenticalStepFiles) {
+    ASSERT_FALSE(workspace_->Document().SaveStep(folder_ / "first.step"));
+    for (int build = 0; build < 3; ++build) {
+        HeadlessLauncher launcher;
+        RecordingFeedback feedback;
+        const TransformerModel again =
+            BuildTransformerModel(EdgeCaseDesign(), launcher, feedback, "/nowhere");
+        const auto workspace =
+            std::dynamic_pointer_cast<ModelWorkspace>(again.cadConnection.acadApp);
+        ASSERT_FALSE(workspace->Document().SaveStep(folder_ / "again.step"));
+        EXPECT_TRUE(StepWithoutTimeStamp(folder_ / "again.step") ==
+                    StepWithoutTimeStamp(folder_ / "first.step"))
+            << "build " << build;
+    }
+}
+
 TEST_F(ModelExportTest, SavingIntoAMissingFolderFailsWithoutCreatingIt) {
     const std::filesystem::path missing = folder_ / "AutoCAD Files";
     for (const CadStatus& status : {workspace_->Document().SaveStep(missing / "Trans1.step"),

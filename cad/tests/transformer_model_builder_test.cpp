@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cad/model_workspace.h"
@@ -84,6 +85,13 @@ std::vector<SolidHandle> InDrawingOrder(const ModelSolids& s) {
     all.insert(all.end(), s.coreInsulations.begin(), s.coreInsulations.end());
     all.insert(all.end(), s.lvHvInsulations.begin(), s.lvHvInsulations.end());
     return all;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 class TempFolder {
@@ -310,12 +318,20 @@ TEST(WriteTransformerModelTest, WritesStepAndGlbBesideIt) {
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "model.glb"));
 }
 
-TEST(WriteTransformerModelTest, ReportsTheFirstFailure) {
+TEST(WriteTransformerModelTest, ReportsTheFirstFailureAndLeavesTheSavedModelWhole) {
     TempFolder folder;
-    DesignRecord empty;  // every size zero: no solid can be drawn
-    const CadStatus status = WriteTransformerModel(empty, folder.Path() / "model.step");
+    const std::filesystem::path step = folder.Path() / "model.step";
+    ASSERT_FALSE(WriteTransformerModel(EdgeCaseDesign(), step));
+    const std::string goodStep = ReadFile(step);
+    const std::string goodGlb = ReadFile(folder.Path() / "model.glb");
+
+    DesignRecord broken = EdgeCaseDesign();
+    broken.tankWidth = 0.0;  // the tank cannot be drawn; every other solid can
+    const CadStatus status = WriteTransformerModel(broken, step);
     ASSERT_TRUE(status);
     EXPECT_EQ(status->number, kInvalidInput);
+    EXPECT_EQ(ReadFile(step), goodStep);
+    EXPECT_EQ(ReadFile(folder.Path() / "model.glb"), goodGlb);
 
     const CadStatus unwritable =
         WriteTransformerModel(EdgeCaseDesign(), folder.Path() / "missing" / "model.step");
