@@ -1,6 +1,11 @@
 #include "engine/design_transformer.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "engine/core_design.h"
@@ -23,6 +28,32 @@ void RequireFiniteFields(const DesignRecord& record, const char* description) {
         finite = finite && std::isfinite(value);
     });
     if (!finite) throw RunTimeError(description);
+}
+
+// A quantity at zero or below describes no transformer that can be built. The inputs are the
+// user's and the clearances may be negative: that is what the consistency warning reports.
+bool MustBePositive(std::string_view field) {
+    constexpr std::string_view kSigned[] = {"kvaRating",      "primaryVoltage", "secondaryVoltage",
+                                            "lvEndClearance", "hvEndClearance", "hvCoilClearance"};
+    return std::find(std::begin(kSigned), std::end(kSigned), field) == std::end(kSigned);
+}
+
+[[noreturn]] void RefuseImpossibleDesign(std::string_view field, double value) {
+    std::array<char, 32> text{};
+    char* end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    std::string description("Impossible design: ");
+    description.append(field).append(" = ").append(text.data(),
+                                                   static_cast<std::size_t>(end - text.data()));
+    throw RunTimeError(description);
+}
+
+// Ends the run when a quantity that must be positive is zero or negative.
+void RequirePossibleDesign(const DesignRecord& record) {
+    ForEachDoubleField(record, [](std::string_view field, double value) {
+        if (value <= 0.0 && MustBePositive(field)) RefuseImpossibleDesign(field, value);
+    });
+    if (record.hvCoilCount <= 0) RefuseImpossibleDesign("hvCoilCount", record.hvCoilCount);
+    if (record.hvLayerCount <= 0) RefuseImpossibleDesign("hvLayerCount", record.hvLayerCount);
 }
 
 }  // namespace
@@ -58,6 +89,7 @@ DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource&
         RequireFiniteFields(record, kOverflowText);
         DesignPerformance(record, steel);
         RequireFiniteFields(record, kOverflowText);
+        RequirePossibleDesign(record);
     } catch (const RunTimeError& error) {
         return DesignFailure{DesignFailure::Kind::RunTimeError,
                              kErrorPrefix + std::string(error.what())};
