@@ -11,7 +11,8 @@ namespace kestrava::ui {
 class EnterPressesButton final : public QObject {
     Q_OBJECT
   public:
-    // Installs the behaviour on every push button inside 'window'; the filter is owned by it.
+    // Installs the behaviour on every push button inside 'window', and on those later added to it
+    // directly; the filter is owned by the window.
     static void InstallIn(QWidget* window);
 
   protected:

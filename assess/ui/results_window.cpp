@@ -22,6 +22,7 @@
 #include "assess/assessment_json.h"
 #include "assess/ui/results_charts.h"
 #include "assess/ui/verdict_style.h"
+#include "ui/enter_presses_button.h"
 #include "ui/message_boxes.h"
 
 namespace kestrava::assess::ui {
@@ -101,7 +102,7 @@ QString NativeExportPath(QWidget* parent) {
 ResultsWindow::ResultsWindow(kestrava::ui::MessageBoxes& boxes, QSettings& store,
                              QString standardsFolder, QString appTitle, QWidget* parent)
     : QWidget(parent),
-      boxes_(boxes),
+      boxes_(boxes, this),
       store_(store),
       standardsFolder_(std::move(standardsFolder)),
       appTitle_(std::move(appTitle)),
@@ -147,6 +148,7 @@ ResultsWindow::ResultsWindow(kestrava::ui::MessageBoxes& boxes, QSettings& store
 
     connect(exportJson_, &QPushButton::clicked, this, &ResultsWindow::ExportJson);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    kestrava::ui::EnterPressesButton::InstallIn(this);
 }
 
 QWidget* ResultsWindow::BuildKeyFigures() {

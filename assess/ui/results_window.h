@@ -9,6 +9,7 @@
 #include "assess/assessment.h"
 #include "assess/ui/assessment_settings_store.h"
 #include "engine/design_record.h"
+#include "ui/message_boxes.h"
 
 class QChartView;
 class QComboBox;
@@ -20,10 +21,6 @@ class QPushButton;
 class QSettings;
 class QTableWidget;
 class QVBoxLayout;
-
-namespace kestrava::ui {
-class MessageBoxes;
-}
 
 namespace kestrava::assess::ui {
 
@@ -73,7 +70,7 @@ class ResultsWindow : public QWidget {
     const Regime* ChosenRegime() const;
     void ExportJson();
 
-    kestrava::ui::MessageBoxes& boxes_;
+    kestrava::ui::WindowMessageBoxes boxes_;
     QSettings& store_;
     QString standardsFolder_;
     QString appTitle_;

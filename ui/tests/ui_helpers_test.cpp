@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ui/bgr_color.h"
+#include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/select_on_focus.h"
@@ -162,6 +163,19 @@ class UiHelpersTest : public QObject {
         QVERIFY(!viewer.frameGeometry().intersects(anchor.frameGeometry()));
         QCOMPARE(viewer.frameGeometry().height(), area.height());
         QCOMPARE(viewer.frameGeometry().width() + anchor.frameGeometry().width(), area.width());
+    }
+
+    void enterPressesAButtonAddedAfterTheInstall() {
+        QWidget window;
+        EnterPressesButton::InstallIn(&window);
+        auto* later = new QPushButton("Later", &window);
+        int clicks = 0;
+        connect(later, &QPushButton::clicked, [&] { ++clicks; });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        later->setFocus();
+        QTest::keyClick(later, Qt::Key_Return);
+        QCOMPARE(clicks, 1);
     }
 
     void focusSelectsTheWholeText() {
