@@ -27,11 +27,9 @@ std::variant<AssessmentRequest, std::string> LoadAssessmentRequest(
 void AppendAssessmentMember(std::string& out, const DesignRecord& record,
                             const AssessmentRequest& request) {
     const assess::Regime* regime = request.regime ? &*request.regime : nullptr;
-    const auto assessment =
-        assess::AssessmentJson(assess::Assess(record, request.settings, regime));
     out.pop_back();  // the object's closing brace
     out += ",\"assessment\":";
-    out += assessment.dump();
+    assess::AppendAssessmentJson(out, assess::Assess(record, request.settings, regime));
     out += '}';
 }
 

@@ -151,6 +151,9 @@ TEST(AssessmentTest, JsonHasExactlyTheNamedMembers) {
     EXPECT_EQ(compliance["limits"][0]["name"], "minEfficiency50");
     EXPECT_TRUE(compliance["limits"][0]["limit"].is_null());
     EXPECT_TRUE(AssessmentJson(Assess(record, {}, nullptr))["compliance"].is_null());
+    Regime quoted = doe;  // a user's regime may name itself with any text
+    quoted.name = "Utility \"A\" \\ limits\t\x01 \xC3\xA9t\xC3\xA9";
+    EXPECT_EQ(AssessmentJson(Assess(record, {}, &quoted))["compliance"]["regime"], quoted.name);
 }
 
 TEST(AssessmentTest, EachNamedFieldIsTheValueAtItsPathInTheJson) {
