@@ -283,13 +283,14 @@ TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& 
         .Run(launcher, folder / kModelStepFileName, folder / kModelGltfFileName);
 }
 
-CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile) {
+CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile,
+                                const std::filesystem::path& gltfFile) {
     HeadlessLauncher launcher;
     SilentBuildFeedback feedback;
     CadStatus firstFailure;
     ModelBuild(record, feedback, [&](const CadError& error) {
         if (!firstFailure) firstFailure = error;
-    }).Run(launcher, stepFile, std::filesystem::path(stepFile).replace_extension(".glb"));
+    }).Run(launcher, stepFile, gltfFile);
     return firstFailure;
 }
 

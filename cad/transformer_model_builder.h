@@ -87,10 +87,11 @@ TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& 
                                        BuildFeedback& feedback,
                                        const std::filesystem::path& installFolder);
 
-// Builds the model of 'record' without a window and saves it as 'stepFile' and, beside it, as
-// binary glTF with the extension .glb; a build in which anything failed saves nothing. Returns
-// the first failure.
-CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile);
+// Builds the model of 'record' without a window and saves it as STEP in 'stepFile' and as binary
+// glTF in 'gltfFile' (an empty path skips that file); a build in which anything failed saves
+// nothing. Returns the first failure.
+CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesystem::path& stepFile,
+                                const std::filesystem::path& gltfFile);
 
 // Builds the 21 solids of 'record' without a window or a file, in build order, named, coloured
 // and with the tank hidden. Solids the kernel refused are missing.

@@ -14,7 +14,6 @@
 #include <variant>
 #include <vector>
 
-#include "cad/transformer_model_builder.h"
 #include "engine/core_steel_catalogue.h"
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
@@ -24,8 +23,10 @@
 #include "tools/chosen_rules.h"
 #include "tools/design_record_json.h"
 #include "tools/design_rules_text.h"
+#include "tools/full_program.h"
+#include "tools/heavy_outputs.h"
+#include "tools/model_files.h"
 #include "tools/rating_texts.h"
-#include "tools/report_command.h"
 #include "tools/search_command.h"
 
 namespace kestrava {
@@ -70,6 +71,13 @@ std::optional<fs::path> InstallationFolder() {
     return executable.parent_path();
 }
 
+// The system's reason for a failed write to standard output.
+std::string OutputFailure(int error) {
+    std::string message = "cannot write the results to standard output";
+    if (error != 0) message.append(": ").append(std::strerror(error));
+    return message;
+}
+
 // Engine messages end their lines the way the windows do; a terminal wants plain line feeds.
 std::string WithLineFeeds(std::string text) {
     for (std::size_t pos = text.find("\r\n"); pos != std::string::npos;
@@ -86,16 +94,28 @@ unsigned BatchThreads() {
 
 int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& rows,
              const AssessmentRequest* assessment) {
-    std::ifstream input(options.batch, std::ios::binary);
-    if (!input) {
-        std::cerr << "kestrava-design: cannot open the batch file \"" << options.batch
-                  << "\": " << std::strerror(errno) << '\n';
+    // A folder opens as a stream that reads nothing; say what it is.
+    std::error_code folderCheck;
+    const int openError = fs::is_directory(options.batch, folderCheck) ? EISDIR : 0;
+    std::ifstream input;
+    if (openError == 0) input.open(options.batch, std::ios::binary);
+    if (!input.is_open()) {
+        std::cerr << "kestrava-design: cannot open the batch file \"" << EscapedText(options.batch)
+                  << "\": " << std::strerror(openError != 0 ? openError : errno) << '\n';
         return kExitUsage;
     }
     const BatchOutcome outcome = RunDesignBatch(input, std::cout, rows, BatchThreads(), assessment);
     if (!outcome.error.empty()) {
         std::cerr << "kestrava-design: " << outcome.error << '\n';
         return kExitUsage;
+    }
+    if (outcome.failed == outcome.ratings) {
+        std::cerr << "kestrava-design: "
+                  << (outcome.ratings == 0 ? std::string("the batch file holds no ratings")
+                                           : "none of the " + std::to_string(outcome.ratings) +
+                                                 " ratings gave a design")
+                  << '\n';
+        return kExitDesignFailed;
     }
     if (outcome.failed > 0) {
         std::cerr << "kestrava-design: " << outcome.failed << " of " << outcome.ratings
@@ -105,7 +125,7 @@ int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& r
 }
 
 int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
-              const AssessmentRequest* assessment) {
+              const AssessmentRequest* assessment, const HeavyOutputs* heavy) {
     DesignInputs inputs;
     const RatingTexts texts{options.kva,       options.primary,    options.secondary,
                             options.frequency, options.connection, options.tapping};
@@ -137,6 +157,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     if (IsDesignInconsistent(record)) std::cerr << kInconsistentWarning << '\n';
 
     const SheetTexts sheetTexts{options.connection, options.primary, options.secondary};
+    errno = 0;
     if (options.sheet == "-") {
         std::cout << FormatDesignSheet(record, sheetTexts);
     } else if (!options.sheet.empty()) {
@@ -146,24 +167,27 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
         }
     }
     if (!options.model.empty()) {
-        if (const auto failure = cad::WriteTransformerModel(record, options.model)) {
-            std::cerr << "kestrava-design: cannot write the model \"" << options.model
-                      << "\": " << failure->description << '\n';
+        const ModelFiles files = ModelFilesFor(options.model).value();
+        if (const auto failure = heavy->writeModel(record, files.step, files.gltf)) {
+            std::cerr << "kestrava-design: cannot write the model \"" << EscapedText(options.model)
+                      << "\": " << *failure << '\n';
             return kExitUsage;
         }
     }
     AssessmentRequest priced = assessment != nullptr ? *assessment : AssessmentRequest{};
     if (chosen) priced.settings.prices.coreSteel = chosen->steel.pricePerKg;
-    ReportRequest reports;
-    reports.drawingFile = options.drawing;
-    reports.reportFile = options.report;
-    reports.settings = priced.settings;
-    reports.regime = priced.regime ? &*priced.regime : nullptr;
-    reports.rules = chosen ? chosen->rules : FixedDesignRules(record.kvaRating);
-    reports.origin = chosen ? report::RulesOrigin::Chosen : report::RulesOrigin::Fixed;
-    if (const int status = WriteRequestedReports(record, sheetTexts, reports);
-        status != kExitDesigned) {
-        return status;
+    if (!options.drawing.empty() || !options.report.empty()) {
+        ReportOutputs reports;
+        reports.drawingFile = options.drawing;
+        reports.reportFile = options.report;
+        reports.settings = priced.settings;
+        reports.regime = priced.regime ? &*priced.regime : nullptr;
+        reports.rules = chosen ? chosen->rules : FixedDesignRules(record.kvaRating);
+        reports.rulesChosen = chosen.has_value();
+        if (const int status = heavy->writeReports(record, sheetTexts, reports);
+            status != kExitDesigned) {
+            return status;
+        }
     }
     if (options.json || options.assess || options.sheet.empty()) {
         std::string json;
@@ -173,7 +197,11 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
         std::cout << json << '\n';
     }
     std::cout.flush();
-    return std::cout ? kExitDesigned : kExitUsage;
+    if (!std::cout) {
+        std::cerr << "kestrava-design: " << OutputFailure(errno) << '\n';
+        return kExitUsage;
+    }
+    return kExitDesigned;
 }
 
 int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
@@ -195,6 +223,7 @@ int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
 
 // Checks what CLI11 cannot express; returns the usage problem, if any.
 std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
+    if (app.count("--table") > 0 && options.table.empty()) return "--table needs a file name";
     if (app.count("--batch") > 0) {
         return options.batch.empty() ? "--batch needs a file name" : std::string();
     }
@@ -202,6 +231,9 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
         if (app.count(required) == 0) return std::string(required) + " is required (or --batch)";
     }
     if (app.count("--sheet") > 0 && options.sheet.empty()) return "--sheet needs a file name or -";
+    if (app.count("--model") > 0) {
+        if (std::string problem = ModelPathProblem(options.model); !problem.empty()) return problem;
+    }
     if (app.count("--rules") > 0 && options.rules.empty()) return "--rules needs NAME=VALUE,...";
     if ((app.count("--regime") > 0 || app.count("--settings") > 0) && !options.assess &&
         !options.search && options.report.empty()) {
@@ -219,7 +251,7 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
 
 }  // namespace
 
-int RunDesignCommand(int argc, char** argv) {
+int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     CommandOptions options;
     CLI::App app{"Designs a three-phase core-type transformer from its rating.", "kestrava-design"};
     auto* kva = app.add_option("--kva", options.kva, "kVA rating");
@@ -239,7 +271,8 @@ int RunDesignCommand(int argc, char** argv) {
         app.add_option("--sheet", options.sheet, "write the design sheet to FILE, or - for stdout");
     auto* model = app.add_option(
         "--model", options.model,
-        "write the 3-D model to FILE.step and, beside it, FILE.glb (the folder must exist)");
+        "write the 3-D model to FILE.step (or .stp) and, beside it, FILE.glb; or to FILE.glb "
+        "alone (the folder must exist)");
     auto* rules = app.add_option(
         "--rules", options.rules,
         "replace design rules, e.g. coreFluxDensity=1.6,steel=hib-023,parallelStrips=2 "
@@ -312,6 +345,7 @@ int RunDesignCommand(int argc, char** argv) {
         std::cerr << "kestrava-design: " << problem << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
+    if (heavy == nullptr && AsksForHeavyOutput(app)) return RunFullProgram(argv);
 
     fs::path tablePath = options.table;
     if (tablePath.empty()) {
@@ -343,7 +377,7 @@ int RunDesignCommand(int argc, char** argv) {
     if (options.search) return RunSearch(options, std::move(loaded.rows), *assessment);
     const AssessmentRequest* request = assessment ? &*assessment : nullptr;
     return app.count("--batch") > 0 ? RunBatch(options, loaded.rows, request)
-                                    : RunSingle(options, std::move(loaded.rows), request);
+                                    : RunSingle(options, std::move(loaded.rows), request, heavy);
 }
 
 }  // namespace kestrava

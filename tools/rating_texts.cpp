@@ -11,9 +11,18 @@ bool IsBlank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
+bool IsControl(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// A refusal echoes at most this many characters of the text.
+constexpr std::size_t kQuotedLength = 200;
+
 std::string Quoted(std::string_view text) {
     std::string quoted(1, '"');
-    quoted.append(text).push_back('"');
+    quoted.append(EscapedText(text.substr(0, kQuotedLength)));
+    if (text.size() > kQuotedLength) quoted += "...";
+    quoted.push_back('"');
     return quoted;
 }
 
@@ -43,6 +52,22 @@ std::string ConnectionChoices() {
 
 }  // namespace
 
+std::string EscapedText(std::string_view text) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        if (IsControl(c)) {
+            const auto byte = static_cast<unsigned char>(c);
+            escaped.append("\\x").push_back(kHex[byte >> 4]);
+            escaped.push_back(kHex[byte & 0xF]);
+        } else {
+            escaped.push_back(c);
+        }
+    }
+    return escaped;
+}
+
 std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInputs& inputs) {
     const std::pair<std::string_view, std::string_view> all[] = {{"kva", texts.kva},
                                                                  {"primary", texts.primary},
@@ -52,6 +77,13 @@ std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInp
                                                                  {"tapping", texts.tapping}};
     for (const auto& [field, text] : all) {
         if (IsBlank(text)) return RatingRefusal{field, "is empty"};
+    }
+    // The three texts are copied into the sheet as typed, where a control character would break
+    // its lines and columns.
+    for (const auto& [field, text] : {all[0], all[1], all[2]}) {
+        if (std::any_of(text.begin(), text.end(), IsControl)) {
+            return RatingRefusal{field, Quoted(text) + " holds a control character"};
+        }
     }
 
     std::optional<RatingRefusal> refusal = ReadStrictNumber("kva", texts.kva, inputs.kvaRating);

@@ -29,9 +29,13 @@ struct RatingRefusal {
 inline constexpr std::array<std::string_view, 4> kConnectionNames = {"Delta-Star", "Star-Delta",
                                                                      "Star-Star", "Delta-Delta"};
 
+// 'text' with every control character written as \xHH, so that a message can echo it safely.
+std::string EscapedText(std::string_view text);
+
 // Reads 'texts' the way the parameter window does into 'inputs' (reusing its string):
-// no text may be blank, kVA and both voltages must be strictly numeric, frequency and
-// tapping are rounded half to even into 16 bits, the connection must be one of the four names.
+// no text may be blank, kVA and both voltages must be strictly numeric without control characters,
+// frequency and tapping are rounded half to even into 16 bits, the connection must be one of the
+// four names.
 std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInputs& inputs);
 
 }  // namespace kestrava

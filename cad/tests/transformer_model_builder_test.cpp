@@ -313,7 +313,7 @@ TEST(TransformerModelBuilderTest, AMissingModelFolderIsNotCreatedAndTheBuildStil
 TEST(WriteTransformerModelTest, WritesStepAndGlbBesideIt) {
     TempFolder folder;
     const std::filesystem::path step = folder.Path() / "model.step";
-    EXPECT_FALSE(WriteTransformerModel(EdgeCaseDesign(), step));
+    EXPECT_FALSE(WriteTransformerModel(EdgeCaseDesign(), step, folder.Path() / "model.glb"));
     EXPECT_TRUE(std::filesystem::exists(step));
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "model.glb"));
 }
@@ -321,20 +321,20 @@ TEST(WriteTransformerModelTest, WritesStepAndGlbBesideIt) {
 TEST(WriteTransformerModelTest, ReportsTheFirstFailureAndLeavesTheSavedModelWhole) {
     TempFolder folder;
     const std::filesystem::path step = folder.Path() / "model.step";
-    ASSERT_FALSE(WriteTransformerModel(EdgeCaseDesign(), step));
+    ASSERT_FALSE(WriteTransformerModel(EdgeCaseDesign(), step, folder.Path() / "model.glb"));
     const std::string goodStep = ReadFile(step);
     const std::string goodGlb = ReadFile(folder.Path() / "model.glb");
 
     DesignRecord broken = EdgeCaseDesign();
     broken.tankWidth = 0.0;  // the tank cannot be drawn; every other solid can
-    const CadStatus status = WriteTransformerModel(broken, step);
+    const CadStatus status = WriteTransformerModel(broken, step, folder.Path() / "model.glb");
     ASSERT_TRUE(status);
     EXPECT_EQ(status->number, kInvalidInput);
     EXPECT_EQ(ReadFile(step), goodStep);
     EXPECT_EQ(ReadFile(folder.Path() / "model.glb"), goodGlb);
 
     const CadStatus unwritable =
-        WriteTransformerModel(EdgeCaseDesign(), folder.Path() / "missing" / "model.step");
+        WriteTransformerModel(EdgeCaseDesign(), folder.Path() / "missing" / "model.step", {});
     ASSERT_TRUE(unwritable);
     EXPECT_EQ(unwritable->number, kSaveFailed);
 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -118,11 +120,17 @@ struct UsageCase {
 class DesignCommandUsageTest : public DesignCommandTest,
                                public testing::WithParamInterface<UsageCase> {};
 
-TEST_P(DesignCommandUsageTest, RefusesWithStatusTwo) {
-    const CommandRun run = Command(GetParam().arguments);
+TEST_P(DesignCommandUsageTest, RefusesWithStatusTwoBeforeWritingAnything) {
+    std::string arguments = GetParam().arguments;
+    if (const auto at = arguments.find("{folder}"); at != std::string::npos) {
+        arguments.replace(at, 8, folder_.string());
+    }
+    const CommandRun run = Command(arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find(GetParam().messagePart), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << "raw control character in the message";
     EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(fs::exists(folder_ / "sheet.txt")) << "a refused run wrote its sheet";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -147,6 +155,28 @@ INSTANTIATE_TEST_SUITE_P(
                   "--kva 100 --primary 11000 --secondary 433 --sheet - --json", "--json"},
         UsageCase{"UnknownOption", "--kva 100 --primary 11000 --secondary 433 --colour red",
                   "--colour"},
+        UsageCase{"EmptyTable", "--kva 100 --primary 11000 --secondary 433 --table ''",
+                  "--table needs a file name"},
+        UsageCase{"EscapeInKva", "--kva \"$(printf '1\\0330')\" --primary 11000 --secondary 433",
+                  "--kva: \"1\\x1B0\" holds a control character"},
+        UsageCase{"LineFeedInPrimary",
+                  "--kva 100 --primary \"$(printf '11000\\nX')\" --secondary 433 --sheet "
+                  "{folder}/sheet.txt",
+                  "--primary: \"11000\\x0AX\" holds a control character"},
+        UsageCase{"EscapeInConnection",
+                  "--kva 100 --primary 11000 --secondary 433 --connection \"$(printf 'Y\\033')\"",
+                  "\"Y\\x1B\" is not one of"},
+        UsageCase{
+            "ModelOfAnotherKind",
+            "--kva 100 --primary 11000 --secondary 433 --model m.obj --sheet {folder}/sheet.txt",
+            "must end in .step, .stp or .glb"},
+        UsageCase{"ModelWithoutName", "--kva 100 --primary 11000 --secondary 433 --model ''",
+                  "--model needs a file name"},
+        UsageCase{"ModelInMissingFolder",
+                  "--kva 100 --primary 11000 --secondary 433 --sheet {folder}/sheet.txt --model "
+                  "/nonexistent/m.step",
+                  "the folder \"/nonexistent\" does not exist"},
+        UsageCase{"BatchIsAFolder", "--batch /tmp", "\"/tmp\": Is a directory"},
         UsageCase{"RegimeWithoutAssess",
                   "--kva 100 --primary 11000 --secondary 433 --regime us-doe-2016", "--assess"},
         UsageCase{"UnknownRegime",
@@ -158,25 +188,53 @@ INSTANTIATE_TEST_SUITE_P(
                   "--kva 100 --primary 11000 --secondary 433 --sheet - --assess", "--assess"}),
     [](const testing::TestParamInfo<UsageCase>& param) { return param.param.name; });
 
-TEST_F(DesignCommandTest, UnwritableSheetIsReportedWithItsPath) {
-    const CommandRun run =
+TEST_F(DesignCommandTest, UnwritableOutputIsReportedWithStatusTwo) {
+    const CommandRun sheet =
         Command("--kva 100 --primary 11000 --secondary 433 --sheet /nonexistent/s.txt");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("/nonexistent/s.txt"), std::string::npos) << run.err;
+    EXPECT_EQ(sheet.status, 2);
+    EXPECT_NE(sheet.err.find("/nonexistent/s.txt"), std::string::npos) << sheet.err;
+
+    for (const char* output : {"--json", "--sheet -"}) {
+        const CommandRun full = Command(std::string("--kva 100 --primary 11000 --secondary 433 ") +
+                                        output + " >/dev/full");
+        EXPECT_EQ(full.status, 2) << output;
+        EXPECT_TRUE(full.err.ends_with(
+            "kestrava-design: cannot write the results to standard output: No space left on "
+            "device\n"))
+            << output << ": " << full.err;
+    }
 }
 
-TEST_F(DesignCommandTest, ModelOptionWritesStepAndGlbBesideIt) {
-    const fs::path step = folder_ / "Trans1.step";
+TEST_F(DesignCommandTest, ModelOptionWritesStepWithGlbBesideItOrGlbAlone) {
+    const fs::path step = folder_ / "Trans1.stp";
     const CommandRun run =
         Command("--kva 100 --primary 11000 --secondary 433 --model '" + step.string() + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadBytes(step).rfind("ISO-10303-21;", 0), 0u);
     EXPECT_EQ(ReadBytes(folder_ / "Trans1.glb").substr(0, 4), "glTF");
 
-    const CommandRun missing =
-        Command("--kva 100 --primary 11000 --secondary 433 --model /nonexistent/m.step");
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("/nonexistent/m.step"), std::string::npos) << missing.err;
+    const fs::path glb = folder_ / "only" / "Model.glb";
+    fs::create_directory(glb.parent_path());
+    const CommandRun alone =
+        Command("--kva 100 --primary 11000 --secondary 433 --model '" + glb.string() + "'");
+    ASSERT_EQ(alone.status, 0) << alone.err;
+    EXPECT_EQ(ReadBytes(glb).substr(0, 4), "glTF");
+    EXPECT_EQ(std::distance(fs::directory_iterator(glb.parent_path()), fs::directory_iterator()),
+              1);
+}
+
+// One design must start without the modelling kernel or Qt; only --model needs them.
+TEST_F(DesignCommandTest, TheCommandLinksNeitherTheModellingKernelNorQt) {
+    FILE* pipe = popen(("ldd '" + std::string(KESTRAVA_DESIGN_EXE) + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string libraries;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        libraries.append(buffer, n);
+    ASSERT_EQ(pclose(pipe), 0);
+    EXPECT_NE(libraries.find("libsqlite3"), std::string::npos) << libraries;
+    EXPECT_EQ(libraries.find("libTK"), std::string::npos) << libraries;
+    EXPECT_EQ(libraries.find("libQt"), std::string::npos) << libraries;
 }
 
 TEST_F(DesignCommandTest, EngineFailureGivesStatusOneAndTheMessage) {
@@ -307,6 +365,17 @@ TEST_F(DesignCommandTest, BatchRunsGoodAndBadLines) {
     ASSERT_TRUE(std::getline(lines, line));
     EXPECT_EQ(json::parse(line)["connectionType"], "Star-Star");
     EXPECT_FALSE(std::getline(lines, line));
+}
+
+TEST_F(DesignCommandTest, BatchWithoutAnyDesignEndsWithStatusOne) {
+    const fs::path csv = folder_ / "ratings.csv";
+    std::ofstream(csv) << "kva,primary,secondary,frequency,connection,tapping\n"
+                          "abc,11000,433,50,Delta-Star,5\n"
+                          "100,11000,433,0,Delta-Star,5\n";
+    const CommandRun run = Command("--batch '" + csv.string() + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kestrava-design: none of the 2 ratings gave a design\n");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
 }
 
 TEST_F(DesignCommandTest, AssessUsesTheSettingsAndRegimeForSingleRatingsAndBatches) {

@@ -1,0 +1,37 @@
+#include "tools/heavy_outputs.h"
+
+#include "cad/transformer_model_builder.h"
+#include "tools/report_command.h"
+
+namespace kestrava {
+namespace {
+
+std::optional<std::string> WriteModel(const DesignRecord& record,
+                                      const std::filesystem::path& stepFile,
+                                      const std::filesystem::path& gltfFile) {
+    if (const auto failure = cad::WriteTransformerModel(record, stepFile, gltfFile)) {
+        return failure->description;
+    }
+    return std::nullopt;
+}
+
+int WriteReports(const DesignRecord& record, const SheetTexts& texts,
+                 const ReportOutputs& outputs) {
+    ReportRequest request;
+    request.drawingFile = outputs.drawingFile;
+    request.reportFile = outputs.reportFile;
+    request.settings = outputs.settings;
+    request.regime = outputs.regime;
+    request.rules = outputs.rules;
+    request.origin = outputs.rulesChosen ? report::RulesOrigin::Chosen : report::RulesOrigin::Fixed;
+    return WriteRequestedReports(record, texts, request);
+}
+
+}  // namespace
+
+const HeavyOutputs& LinkedHeavyOutputs() {
+    static const HeavyOutputs outputs{&WriteModel, &WriteReports};
+    return outputs;
+}
+
+}  // namespace kestrava

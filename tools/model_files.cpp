@@ -1,0 +1,37 @@
+#include "tools/model_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+#include "tools/rating_texts.h"
+
+namespace kestrava {
+
+namespace fs = std::filesystem;
+
+std::optional<ModelFiles> ModelFilesFor(const fs::path& model) {
+    std::string extension = model.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".step" || extension == ".stp") {
+        return ModelFiles{model, fs::path(model).replace_extension(".glb")};
+    }
+    if (extension == ".glb") return ModelFiles{{}, model};
+    return std::nullopt;
+}
+
+std::string ModelPathProblem(const std::string& model) {
+    if (model.empty()) return "--model needs a file name ending in .step, .stp or .glb";
+    const std::string quoted = "--model \"" + EscapedText(model) + "\": ";
+    const fs::path file = model;
+    if (!ModelFilesFor(file)) return quoted + "the name must end in .step, .stp or .glb";
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        return quoted + "the folder \"" + EscapedText(folder.string()) + "\" does not exist";
+    }
+    return {};
+}
+
+}  // namespace kestrava

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace kestrava {
+
+// The files that --model FILE writes: FILE.step or FILE.stp with FILE.glb beside it, or FILE.glb
+// alone; an empty path is a file that is not written.
+struct ModelFiles {
+    std::filesystem::path step;
+    std::filesystem::path gltf;
+};
+
+// The files for 'model', or nothing when its extension is none of .step, .stp and .glb.
+std::optional<ModelFiles> ModelFilesFor(const std::filesystem::path& model);
+
+// Why --model 'model' cannot be written (its name, or a folder that does not exist), or "".
+std::string ModelPathProblem(const std::string& model);
+
+}  // namespace kestrava
