@@ -124,6 +124,20 @@ int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& r
     return kExitDesigned;
 }
 
+// What --drawing and --report ask for a design made by 'rules', assessed as 'priced' says
+// (which must outlive the outputs).
+ReportOutputs RequestedReports(const CommandOptions& options, const AssessmentRequest& priced,
+                               DesignRules rules, RulesSource source) {
+    ReportOutputs reports;
+    reports.drawingFile = options.drawing;
+    reports.reportFile = options.report;
+    reports.settings = priced.settings;
+    reports.regime = priced.regime ? &*priced.regime : nullptr;
+    reports.rules = std::move(rules);
+    reports.rulesSource = source;
+    return reports;
+}
+
 int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
               const AssessmentRequest* assessment, const HeavyOutputs* heavy) {
     DesignInputs inputs;
@@ -177,13 +191,9 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     AssessmentRequest priced = assessment != nullptr ? *assessment : AssessmentRequest{};
     if (chosen) priced.settings.prices.coreSteel = chosen->steel.pricePerKg;
     if (!options.drawing.empty() || !options.report.empty()) {
-        ReportOutputs reports;
-        reports.drawingFile = options.drawing;
-        reports.reportFile = options.report;
-        reports.settings = priced.settings;
-        reports.regime = priced.regime ? &*priced.regime : nullptr;
-        reports.rules = chosen ? chosen->rules : FixedDesignRules(record.kvaRating);
-        reports.rulesChosen = chosen.has_value();
+        const ReportOutputs reports = RequestedReports(
+            options, priced, chosen ? chosen->rules : FixedDesignRules(record.kvaRating),
+            chosen ? RulesSource::Chosen : RulesSource::Fixed);
         if (const int status = heavy->writeReports(record, sheetTexts, reports);
             status != kExitDesigned) {
             return status;
@@ -205,7 +215,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
 }
 
 int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
-              const AssessmentRequest& assessment) {
+              const AssessmentRequest& assessment, const HeavyOutputs* heavy) {
     SearchCommandOptions search;
     const RatingTexts texts{options.kva,       options.primary,    options.secondary,
                             options.frequency, options.connection, options.tapping};
@@ -216,6 +226,14 @@ int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
     search.objective = options.objective;
     search.pareto = options.pareto;
     search.targetImpedancePercent = options.targetImpedance;
+    if (heavy != nullptr) {
+        search.withBest = [&](const DesignRecord& record, const DesignRules& rules,
+                              const AssessmentRequest& priced) {
+            return heavy->writeReports(
+                record, {options.connection, options.primary, options.secondary},
+                RequestedReports(options, priced, rules, RulesSource::Searched));
+        };
+    }
     const std::optional<fs::path> folder = InstallationFolder();
     return RunSearchCommand(search, assessment, std::move(rows), folder.value_or(fs::path()),
                             std::cout, std::cerr);
@@ -309,13 +327,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     auto* target = app.add_option("--target-impedance", options.targetImpedance,
                                   "impedance the search must meet within ±10 %, in %")
                        ->needs(search);
-    search->excludes(sheet)
-        ->excludes(model)
-        ->excludes(rules)
-        ->excludes(json)
-        ->excludes(assess)
-        ->excludes(drawing)
-        ->excludes(report);
+    search->excludes(sheet)->excludes(model)->excludes(rules)->excludes(json)->excludes(assess);
     app.add_option("--batch", options.batch,
                    "design every rating of a CSV file, one JSON line per rating")
         ->excludes(kva)
@@ -374,7 +386,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         }
         assessment = std::get<AssessmentRequest>(std::move(request));
     }
-    if (options.search) return RunSearch(options, std::move(loaded.rows), *assessment);
+    if (options.search) return RunSearch(options, std::move(loaded.rows), *assessment, heavy);
     const AssessmentRequest* request = assessment ? &*assessment : nullptr;
     return app.count("--batch") > 0 ? RunBatch(options, loaded.rows, request)
                                     : RunSingle(options, std::move(loaded.rows), request, heavy);

@@ -23,7 +23,17 @@ int WriteReports(const DesignRecord& record, const SheetTexts& texts,
     request.settings = outputs.settings;
     request.regime = outputs.regime;
     request.rules = outputs.rules;
-    request.origin = outputs.rulesChosen ? report::RulesOrigin::Chosen : report::RulesOrigin::Fixed;
+    switch (outputs.rulesSource) {
+        case RulesSource::Fixed:
+            request.origin = report::RulesOrigin::Fixed;
+            break;
+        case RulesSource::Chosen:
+            request.origin = report::RulesOrigin::Chosen;
+            break;
+        case RulesSource::Searched:
+            request.origin = report::RulesOrigin::Searched;
+            break;
+    }
     return WriteRequestedReports(record, texts, request);
 }
 

@@ -12,6 +12,9 @@
 
 namespace kestrava {
 
+// Where the rules of a design came from: the fixed rules, --rules, or a design search.
+enum class RulesSource { Fixed, Chosen, Searched };
+
 // What --drawing and --report ask for, with the assessment's settings and regime.
 struct ReportOutputs {
     std::string drawingFile;  // SVG; empty when not asked for
@@ -19,7 +22,7 @@ struct ReportOutputs {
     assess::AssessmentSettings settings;
     const assess::Regime* regime = nullptr;
     DesignRules rules;
-    bool rulesChosen = false;  // by --rules, else the fixed rules
+    RulesSource rulesSource = RulesSource::Fixed;
 };
 
 // The outputs of kestrava-design that need the modelling kernel or Qt. Only kestrava-design-full

@@ -20,20 +20,30 @@ void AppendNumber(std::string& out, double value) {
     out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-// The record of 'candidate' by the ordinary engine run, with its rules and assessment.
-std::string CandidateJson(const search::SearchRequest& request,
-                          const search::SearchCandidate& candidate,
-                          const CoreSteelCatalogue& steels, const std::vector<ConductorStrip>& rows,
-                          AssessmentRequest assessment) {
+// The record of 'candidate' by the ordinary engine run, with its rules, and the request's
+// assessment with the core priced as the candidate's steel.
+struct CandidateDesign {
+    DesignRecord record;
+    DesignRules rules;
+    AssessmentRequest assessment;
+};
+
+CandidateDesign Redesign(const search::SearchRequest& request,
+                         const search::SearchCandidate& candidate, const CoreSteelCatalogue& steels,
+                         const std::vector<ConductorStrip>& rows, AssessmentRequest assessment) {
     const DesignRules rules = search::RulesOf(request, candidate.point);
     const CoreSteel& steel = *steels.Find(rules.steel);
     InMemoryConductorTable table(rows);
     const DesignResult result = DesignTransformer(request.inputs, table, rules, steel);
-    std::string json;
-    AppendDesignRecordJson(json, std::get<DesignRecord>(result));
-    AppendRulesMember(json, rules);
     assessment.settings.prices.coreSteel = steel.pricePerKg;
-    AppendAssessmentMember(json, std::get<DesignRecord>(result), assessment);
+    return {std::get<DesignRecord>(result), rules, std::move(assessment)};
+}
+
+std::string CandidateJson(const CandidateDesign& design) {
+    std::string json;
+    AppendDesignRecordJson(json, design.record);
+    AppendRulesMember(json, design.rules);
+    AppendAssessmentMember(json, design.record, design.assessment);
     return json;
 }
 
@@ -118,10 +128,12 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
     const std::string counts = ",\"evaluated\":" + std::to_string(outcome.evaluated) +
                                ",\"feasible\":" + std::to_string(outcome.feasible) + '}';
     if (!outcome.best.empty()) {
-        out << "{\"best\":"
-            << CandidateJson(request, outcome.best.front(), steels.catalogue, rows, assessment)
-            << counts << '\n';
-        return out.flush() ? kExitDesigned : kExitUsage;
+        const CandidateDesign best =
+            Redesign(request, outcome.best.front(), steels.catalogue, rows, assessment);
+        out << "{\"best\":" << CandidateJson(best) << counts << '\n';
+        if (!out.flush()) return kExitUsage;
+        return options.withBest ? options.withBest(best.record, best.rules, best.assessment)
+                                : kExitDesigned;
     }
     err << "No design meets the constraints\n";
     if (!outcome.nearestMiss) {
@@ -133,8 +145,9 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
     err << "Nearest miss: " << RulesText(search::RulesOf(request, miss.point)) << " breaks "
         << BrokenList(miss.broken, ", ", false) << '\n';
     out << "{\"best\":null,\"nearestMiss\":{\"broken\":[" << BrokenList(miss.broken, ",", true)
-        << "],\"design\":" << CandidateJson(request, miss, steels.catalogue, rows, assessment)
-        << '}' << counts << '\n';
+        << "],\"design\":"
+        << CandidateJson(Redesign(request, miss, steels.catalogue, rows, assessment)) << '}'
+        << counts << '\n';
     return kExitDesignFailed;
 }
 

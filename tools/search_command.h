@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "engine/conductor_table.h"
 #include "engine/design_record.h"
+#include "engine/design_rules.h"
 #include "tools/assessment_request.h"
 
 namespace kestrava {
@@ -17,6 +19,9 @@ struct SearchCommandOptions {
     std::string objective = "toc";  // "toc" (total owning cost) or "material"
     std::string pareto;             // CSV file for the Pareto front; empty: none
     std::optional<double> targetImpedancePercent;
+    // Given the best design, its rules and what it was assessed with, once it is printed; its
+    // result becomes the exit status.
+    std::function<int(const DesignRecord&, const DesignRules&, const AssessmentRequest&)> withBest;
 };
 
 // Searches the default grid for 'options' and prints one JSON object to 'out': "best" (the

@@ -95,6 +95,20 @@ TEST_F(ReportCommandTest, FailingRegimeReportNamesTheRegimeAndLeavesTheRecordAlo
     EXPECT_EQ(json.find("assessment"), std::string::npos);
 }
 
+// 160 kVA has no design by the fixed rules; the searched one's report says where its rules came
+// from and names them.
+TEST_F(ReportCommandTest, SearchedDesignReportSaysItWasSearched) {
+    const fs::path pdf = folder_ / "s.pdf";
+    ASSERT_EQ(Design("--kva 160 --primary 11000 --secondary 433 --search --report '" +
+                     pdf.string() + "'"),
+              0)
+        << ReadBytes(folder_ / "stderr.txt");
+    const std::string text = Output("pdftotext '" + pdf.string() + "' -");
+    EXPECT_NE(text.find("Design rules: found by a design search"), std::string::npos);
+    EXPECT_NE(text.find("hib-023"), std::string::npos);
+    EXPECT_NE(text.find("160 kVA, 11000 V / 433 V"), std::string::npos);
+}
+
 TEST_F(ReportCommandTest, UnwritableReportIsStatusTwoAndNamed) {
     const fs::path pdf = folder_ / "missing" / "r.pdf";
     EXPECT_EQ(Design("--kva 100 --primary 11000 --secondary 433 --report '" + pdf.string() + "'"),
