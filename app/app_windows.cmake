@@ -40,7 +40,7 @@ add_library(kestrava_app ${CMAKE_CURRENT_LIST_DIR}/kestrava_application.cpp)
 set_target_properties(kestrava_app PROPERTIES AUTOMOC ON)
 target_link_libraries(kestrava_app
     PUBLIC kestrava_app_windows kestrava_conductor_db kestrava_sheet_ui kestrava_cad_ui
-           kestrava_assess_ui kestrava_report_ui)
+           kestrava_assess_ui kestrava_report_ui kestrava_search_ui)
 kestrava_target_defaults(kestrava_app)
 
 add_executable(kestrava ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

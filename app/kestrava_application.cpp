@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <variant>
 
 #include "app/about_window.h"
 #include "app/app_identity.h"
@@ -14,7 +16,10 @@
 #include "assess/ui/assessment_settings_store.h"
 #include "assess/ui/results_window.h"
 #include "cad/ui/drawing_window.h"
+#include "engine/core_steel_catalogue.h"
+#include "engine/number_text.h"
 #include "report/ui/report_actions.h"
+#include "search/ui/design_search_window.h"
 #include "sheet/ui/design_sheet_window.h"
 
 namespace kestrava {
@@ -98,6 +103,8 @@ void KestravaApplication::ShowDesignSheet() {
         connect(designSheet_.get(), &DesignSheetWindow::resultsRequested, this,
                 &KestravaApplication::ShowResults);
     }
+    rules_ = FixedDesignRules(record_.kvaRating);
+    rulesOrigin_ = report::RulesOrigin::Fixed;
     designSheet_->ShowDesign(record_, transformer_->CurrentTexts());
 }
 
@@ -119,8 +126,50 @@ void KestravaApplication::ShowResults() {
         results_ = std::make_unique<assess::ui::ResultsWindow>(
             boxes_, resultsSettings_, installFolder_ + QStringLiteral("/Standards"), AppTitle());
         AddReportActions();
+        connect(results_->AddActionButton(QStringLiteral("Design &search..."),
+                                          QStringLiteral("cmdDesignSearch")),
+                &QPushButton::clicked, this, &KestravaApplication::ShowDesignSearch);
     }
     results_->ShowDesign(record_);
+}
+
+void KestravaApplication::ShowDesignSearch() {
+    const QDir standards(installFolder_ + QStringLiteral("/Standards"));
+    if (!search_) {
+        std::vector<assess::Regime> regimes;
+        const QStringList files =
+            standards.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+        for (const QString& file : files) {
+            auto read = assess::ReadRegimeFile(standards.filePath(file).toStdString());
+            if (auto* regime = std::get_if<assess::Regime>(&read))
+                regimes.push_back(std::move(*regime));
+        }
+        const ConductorRows rows = conductorTable_.OpenRows();
+        search_ = std::make_unique<search::ui::DesignSearchWindow>(
+            std::vector<ConductorStrip>(rows.rows.begin(), rows.rows.end()),
+            LoadCoreSteels(CoreSteelsFile(installFolder_.toStdString())).catalogue,
+            std::move(regimes));
+        search_->setWindowTitle(AppTitle() + QStringLiteral(" - Design search"));
+        connect(search_.get(), &search::ui::DesignSearchWindow::designChosen, this,
+                &KestravaApplication::UseSearchedDesign);
+    }
+    // The record holds phase voltages; the line voltages are the texts the user typed.
+    const ParameterTexts texts = transformer_ ? transformer_->CurrentTexts() : ParameterTexts{};
+    search_->SetRating({record_.kvaRating, ReadLeadingNumber(texts.primaryVoltage),
+                        ReadLeadingNumber(texts.secondaryVoltage), record_.frequency,
+                        record_.connectionType, record_.tapping});
+    search_->SetSettings(assess::ui::LoadAssessmentChoice(resultsSettings_).settings);
+    search_->show();
+    search_->raise();
+}
+
+void KestravaApplication::UseSearchedDesign(const DesignRecord& record, const DesignRules& rules) {
+    record_ = record;
+    rules_ = rules;
+    rulesOrigin_ = report::RulesOrigin::Searched;
+    if (designSheet_ && transformer_)
+        designSheet_->ShowDesign(record_, transformer_->CurrentTexts());
+    if (results_) results_->ShowDesign(record_);
 }
 
 void KestravaApplication::AddReportActions() {
@@ -143,8 +192,8 @@ std::optional<report::ReportDesign> KestravaApplication::ResultsReportDesign() {
         {texts.connectionType, texts.primaryVoltage, texts.secondaryVoltage},
         assess::ui::LoadAssessmentChoice(resultsSettings_).settings,
         results_->assessment(),
-        FixedDesignRules(record.kvaRating),
-        report::RulesOrigin::Fixed,
+        rules_,
+        rulesOrigin_,
         QDate::currentDate().toString(Qt::ISODate)};
 }
 

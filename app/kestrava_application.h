@@ -9,6 +9,7 @@
 #include "app/system_info_launcher.h"
 #include "cad/ui/viewer_launcher.h"
 #include "engine/design_record.h"
+#include "engine/design_rules.h"
 #include "records/conductor_table_database.h"
 #include "records/param_record_store.h"
 #include "report/report_design.h"
@@ -23,6 +24,9 @@ namespace cad::ui {
 class DrawingWindow;
 }
 class OptionWindow;
+namespace search::ui {
+class DesignSearchWindow;
+}
 class TransformerCalcWindow;
 namespace ui {
 class MessageBoxes;
@@ -49,6 +53,8 @@ class KestravaApplication final : public QObject {
     cad::ui::DrawingWindow* drawingWindow() const { return drawing_.get(); }
     // The Results window, or null before the first Results press.
     assess::ui::ResultsWindow* resultsWindow() const { return results_.get(); }
+    // The design search window, or null before the first Design search press.
+    search::ui::DesignSearchWindow* designSearchWindow() const { return search_.get(); }
     const DesignRecord& record() const { return record_; }
 
   signals:
@@ -68,6 +74,9 @@ class KestravaApplication final : public QObject {
     void AddReportActions();
     // The Results window's design as its report shows it, or nothing before a design.
     std::optional<report::ReportDesign> ResultsReportDesign();
+    void ShowDesignSearch();
+    // Makes the design the search window chose the current one and shows it.
+    void UseSearchedDesign(const DesignRecord& record, const DesignRules& rules);
     // Design Sheet/<the saved sheet's name, or "Design Sheet"> without an extension.
     QString SuggestedReportPath() const;
 
@@ -75,6 +84,8 @@ class KestravaApplication final : public QObject {
     QString installFolder_;
     SystemInfoTools systemInfo_;
     DesignRecord record_;
+    DesignRules rules_;  // that gave record_
+    report::RulesOrigin rulesOrigin_ = report::RulesOrigin::Fixed;
     ParamRecordStore store_;
     SqliteConductorTable conductorTable_;
     std::unique_ptr<OptionWindow> option_;
@@ -85,6 +96,7 @@ class KestravaApplication final : public QObject {
     // Prices, capitalisation and regime of the Results window, kept between runs.
     QSettings resultsSettings_{QStringLiteral("Kestrava"), QStringLiteral("Kestrava")};
     std::unique_ptr<assess::ui::ResultsWindow> results_;
+    std::unique_ptr<search::ui::DesignSearchWindow> search_;
 };
 
 }  // namespace kestrava

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -11,7 +12,9 @@
 #include "app/option_window.h"
 #include "app/transformer_calc_window.h"
 #include "assess/ui/results_window.h"
+#include "engine/design_transformer.h"
 #include "records/param_record_store.h"
+#include "search/ui/design_search_window.h"
 #include "sheet/ui/design_sheet_window.h"
 #include "ui/testing/scripted_message_boxes.h"
 
@@ -154,6 +157,38 @@ class KestravaApplicationTest : public QObject {
         QCOMPARE(app.transformerWindow(), parameters);
         QCOMPARE(Child<QComboBox>(parameters, "cboFile")->itemText(0), QString("T1.txt"));
         QCOMPARE(Child<QLineEdit>(parameters, "txtKVARating")->text(), QString("250"));
+    }
+
+    // The search window opens on the current rating, and the design it hands on becomes the
+    // current one: the design sheet and Results windows show it.
+    void searchedDesignBecomesTheCurrentDesign() {
+        Session session;
+        auto& [install, boxes, app] = session;
+        app.Start();
+        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+        TransformerCalcWindow* parameters = app.transformerWindow();
+        Child<QLineEdit>(parameters, "txtPrmVolt")->setText("11000");
+        Child<QLineEdit>(parameters, "txtKVARating")->setText("100");
+        Child<QLineEdit>(parameters, "txtSecondVolt")->setText("433");
+        Child<QPushButton>(parameters, "cmdNext")->click();
+        Child<QPushButton>(app.designSheetWindow(), "cmdResults")->click();
+        Child<QPushButton>(app.resultsWindow(), "cmdDesignSearch")->click();
+        search::ui::DesignSearchWindow* window = app.designSearchWindow();
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(Child<QDoubleSpinBox>(window, "primary")->value(), 11000.0);
+        QCOMPARE(Child<QDoubleSpinBox>(window, "secondary")->value(), 433.0);
+
+        DesignRules rules = FixedDesignRules(100.0);
+        rules.windowRatio = 3.0;
+        SqliteConductorTable table(install.dir.filePath("Database/Appr_CSA.sqlite").toStdString());
+        const DesignResult chosen =
+            DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table, rules, LegacySteel());
+        QVERIFY(std::holds_alternative<DesignRecord>(chosen));
+        emit window->designChosen(std::get<DesignRecord>(chosen), rules);
+        QCOMPARE(app.record().windowHeight, std::get<DesignRecord>(chosen).windowHeight);
+        QVERIFY(app.designSheetWindow()->isVisible());
+        QCOMPARE(app.resultsWindow()->record(), &app.record());
+        QCOMPARE(app.resultsWindow()->assessment().masses.coreYoke, app.record().yokeWeight);
     }
 
     void exitQuestionsEndTheProgram() {
