@@ -3,12 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QPushButton>
-#include <QTimer>
 #include <cstdio>
 
 #include "records/conductor_table_database.h"
 #include "search/ui/design_search_window.h"
+#include "ui/testing/save_screenshot.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -34,12 +33,6 @@ int main(int argc, char** argv) {
                      &QEventLoop::quit);
     window.Run();
     loop.exec();
-    QTimer::singleShot(600, &loop, &QEventLoop::quit);
-    loop.exec();
     const QString file = QDir(QString::fromLocal8Bit(argv[1])).filePath("design-search-window.png");
-    if (!window.grab().save(file)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return 1;
-    }
-    return 0;
+    return ui::testing::SaveScreenshot(window, file) ? 0 : 1;
 }
