@@ -91,11 +91,11 @@ CandidateVerdict CandidateEvaluator::Judge(const DesignRules& rules, const CoreS
                                            const assess::AssessmentSettings& settings) {
     CandidateVerdict verdict;
     if (!Design(rules, steel, densityIndex, record_)) return verdict;
+    // The engine's run fails on a quantity that is not finite or not positive; so does this one.
     const SizeCheck sizes = CheckSizes(record_);
-    if (!sizes.finite) return verdict;
+    if (!sizes.finite || !sizes.positive) return verdict;
     verdict.ran = true;
     verdict.broken = BrokenConstraints(record_, limits);
-    if (!sizes.positive) verdict.broken |= Bit(Constraint::PositiveSizes);
     verdict.score = ScoreOf(record_, settings);
     return verdict;
 }

@@ -52,8 +52,9 @@ class CandidateEvaluator {
     StripChoice fallback_;
 };
 
+// What the engine's run demands of a finished record.
 struct SizeCheck {
-    bool finite = true;    // every double of the record; a run that is not fails
+    bool finite = true;    // every double of the record
     bool positive = true;  // every size (all but the three clearances), coil and layer counts
 };
 SizeCheck CheckSizes(const DesignRecord& record);

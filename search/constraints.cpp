@@ -11,9 +11,9 @@ int BrokenCount(ConstraintSet broken) {
 
 std::string_view ConstraintName(Constraint c) {
     static constexpr std::array<std::string_view, kConstraintCount> kNames = {
-        "positiveSizes",    "lvEndClearance",  "hvEndClearance", "hvCoilClearance",
-        "minimumImpedance", "targetImpedance", "hvShortCircuit", "lvShortCircuit",
-        "maxNoLoadLossW",   "maxLoadLossW",    "minEfficiency50"};
+        "lvEndClearance",  "hvEndClearance", "hvCoilClearance", "minimumImpedance",
+        "targetImpedance", "hvShortCircuit", "lvShortCircuit",  "maxNoLoadLossW",
+        "maxLoadLossW",    "minEfficiency50"};
     return kNames[static_cast<std::size_t>(c)];
 }
 

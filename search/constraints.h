@@ -7,7 +7,6 @@ namespace kestrava::search {
 
 // What a candidate whose run succeeded must meet to be feasible; one bit each.
 enum class Constraint : std::uint8_t {
-    PositiveSizes,
     LvEndClearance,
     HvEndClearance,
     HvCoilClearance,
@@ -19,7 +18,7 @@ enum class Constraint : std::uint8_t {
     MaxLoadLossW,
     MinEfficiency50,
 };
-inline constexpr int kConstraintCount = 11;
+inline constexpr int kConstraintCount = 10;
 
 using ConstraintSet = std::uint16_t;  // bit i set: Constraint i is broken
 
