@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <variant>
 
 #include "app/pics/artwork.h"
 #include "engine/design_transformer.h"
@@ -311,14 +310,14 @@ void TransformerCalcWindow::Next() {
     if (!StoreInputs(inputs)) return;
 
     DesignResult result = DesignTransformer(inputs, table_);
-    if (const auto* failure = std::get_if<DesignFailure>(&result)) {
-        boxes_.Show(FromUtf8(failure->message), ui::MessageIcon::Critical, ui::MessageButtons::Ok,
-                    appTitle_);
+    if (!result.ok()) {
+        boxes_.Show(FromUtf8(result.error().message), ui::MessageIcon::Critical,
+                    ui::MessageButtons::Ok, appTitle_);
         record_.engineError = true;
         Warn(kPleaseEnterValidData);
         return;
     }
-    record_ = std::get<DesignRecord>(std::move(result));
+    record_ = std::move(result).value();
     if (IsDesignInconsistent(record_))
         boxes_.Show(InconsistentDesignWarning(), ui::MessageIcon::Information,
                     ui::MessageButtons::Ok, appTitle_);
@@ -379,17 +378,17 @@ void TransformerCalcWindow::LoadSelectedRecord() {
     if (cboFile_->currentIndex() < 0) return;
     const QString name = cboFile_->currentText();
     const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(Utf8(name));
-    if (loaded.error) {
+    if (!loaded.ok()) {
         Warn(QStringLiteral("The values stored as \"%1\" could not be loaded.\r\n%2")
-                 .arg(name, FromUtf8(loaded.error->description)));
+                 .arg(name, FromUtf8(loaded.error().description)));
         return;
     }
-    if (!loaded.record) {
+    if (!loaded.value()) {
         Warn(QStringLiteral("No values are stored as \"%1\".").arg(name));
         return;
     }
     // The store has checked the record: every text is present and Conn_Type is a list index.
-    const ParamRecord& stored = *loaded.record;
+    const ParamRecord& stored = **loaded;
     txtPrmVolt_->setText(FromUtf8(stored.prmVolt));
     txtKVARating_->setText(FromUtf8(stored.kvaRate));
     txtSecondVolt_->setText(FromUtf8(stored.seconVolt));

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <variant>
 
 #include "cad/model_workspace.h"
 #include "cad/transformer_model_builder.h"
@@ -21,11 +20,11 @@ DesignRecord WorkedDesign() {
         {{55.94, 3.55, 16.00}, {58.14, 5.00, 11.80}, {58.50, 5.30, 11.20}});
     const auto result =
         kestrava::DesignTransformer({100.0, 11000.0, 433.0, 50, "Delta-Star", 5}, strips);
-    if (const auto* failure = std::get_if<kestrava::DesignFailure>(&result)) {
-        std::cerr << "The worked design failed: " << failure->message << "\n";
+    if (!result.ok()) {
+        std::cerr << "The worked design failed: " << result.error().message << "\n";
         std::exit(EXIT_FAILURE);
     }
-    return std::get<DesignRecord>(result);
+    return result.value();
 }
 
 std::filesystem::path BenchFolder() {

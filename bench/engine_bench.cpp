@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <variant>
-
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
 
@@ -14,8 +12,8 @@ const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
 void RunDesigns(benchmark::State& state, ConductorTableSource& table) {
     for (auto _ : state) {
         DesignResult result = DesignTransformer(kWorkedExample, table);
-        if (!std::holds_alternative<DesignRecord>(result)) {
-            state.SkipWithError(std::get<DesignFailure>(result).message.c_str());
+        if (!result.ok()) {
+            state.SkipWithError(result.error().message.c_str());
             return;
         }
         benchmark::DoNotOptimize(result);
@@ -25,11 +23,11 @@ void RunDesigns(benchmark::State& state, ConductorTableSource& table) {
 // Target: under 2 µs per run.
 void BM_DesignRunTableInMemory(benchmark::State& state) {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    if (!loaded.error.empty()) {
-        state.SkipWithError(loaded.error.c_str());
+    if (!loaded.ok()) {
+        state.SkipWithError(loaded.error().c_str());
         return;
     }
-    InMemoryConductorTable table(std::move(loaded.rows));
+    InMemoryConductorTable table(std::move(loaded).value());
     RunDesigns(state, table);
 }
 BENCHMARK(BM_DesignRunTableInMemory);

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 #include <span>
-#include <utility>
 
 #include "engine/number_text.h"
 
@@ -16,14 +15,6 @@ constexpr const char* kNoPreviousRowText =
     "No current record (the first row of the conductor table is already larger than the "
     "required area)";
 
-StripLookup Found(const ConductorStrip& strip) {
-    return {StripLookup::Outcome::Found, strip, {}};
-}
-
-StripLookup Failed(std::string description) {
-    return {StripLookup::Outcome::Error, {}, std::move(description)};
-}
-
 const ConductorStrip* FirstRowWithArea(std::span<const ConductorStrip> rows, double area) {
     for (const ConductorStrip& row : rows) {
         if (row.area == area) return &row;
@@ -34,29 +25,29 @@ const ConductorStrip* FirstRowWithArea(std::span<const ConductorStrip> rows, dou
 }  // namespace
 
 StripLookup LookupConductorStrip(double requiredArea, ConductorTableSource& table) {
-    ConductorRows opened = table.OpenRows();
-    if (!opened.error.empty()) return Failed(std::move(opened.error));
-    const std::span<const ConductorStrip> rows = opened.rows;
+    const ConductorRows opened = table.OpenRows();
+    if (!opened.ok()) return Fail(opened.error());
+    const std::span<const ConductorStrip> rows = opened.value();
 
     for (const int decimals : {2, 1}) {
         if (const ConductorStrip* row =
                 FirstRowWithArea(rows, RoundToDecimals(requiredArea, decimals))) {
-            return Found(*row);
+            return *row;
         }
     }
 
     if (rows.size() > static_cast<std::size_t>(std::numeric_limits<std::int16_t>::max())) {
-        return Failed(kTooManyRowsText);
+        return Fail(std::string(kTooManyRowsText));
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].area > requiredArea) {
-            if (i == 0) return Failed(kNoPreviousRowText);
+            if (i == 0) return Fail(std::string(kNoPreviousRowText));
             const double distanceUp = rows[i].area - requiredArea;
             const double distanceDown = requiredArea - rows[i - 1].area;
-            return Found(distanceDown < distanceUp ? rows[i - 1] : rows[i]);
+            return distanceDown < distanceUp ? rows[i - 1] : rows[i];
         }
     }
-    return {};
+    return std::optional<ConductorStrip>();
 }
 
 }  // namespace kestrava

@@ -1,18 +1,15 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/conductor_table.h"
+#include "engine/result.h"
 
 namespace kestrava {
 
-// What the strip search found.
-struct StripLookup {
-    enum class Outcome { Found, NotFound, Error };
-    Outcome outcome = Outcome::NotFound;
-    ConductorStrip strip;  // the chosen row when Found
-    std::string error;     // the failure's description when Error
-};
+// The chosen strip, nothing when no row fits, or the failure's description.
+using StripLookup = Result<std::optional<ConductorStrip>, std::string>;
 
 // Finds the strip for 'requiredArea' (mm²): the first row equal to the area rounded to two,
 // then to one decimal, else the nearer of the first row above the area and the one before it

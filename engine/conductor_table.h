@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/result.h"
+
 namespace kestrava {
 
 // One row of the copper strip table (CopStripSize).
@@ -14,10 +16,7 @@ struct ConductorStrip {
 };
 
 // The rows of the strip table in table order, or the data layer's failure description.
-struct ConductorRows {
-    std::span<const ConductorStrip> rows;
-    std::string error;  // empty when the rows were read
-};
+using ConductorRows = Result<std::span<const ConductorStrip>, std::string>;
 
 // Where the conductor lookup reads its rows; opened once per lookup.
 class ConductorTableSource {
@@ -31,7 +30,7 @@ class ConductorTableSource {
 class InMemoryConductorTable final : public ConductorTableSource {
   public:
     explicit InMemoryConductorTable(std::vector<ConductorStrip> rows) : rows_(std::move(rows)) {}
-    ConductorRows OpenRows() override { return {rows_, {}}; }
+    ConductorRows OpenRows() override { return std::span<const ConductorStrip>(rows_); }
 
   private:
     std::vector<ConductorStrip> rows_;

@@ -76,7 +76,7 @@ DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource&
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table,
                                const DesignRules& rules, const CoreSteel& steel) {
     if (auto problem = RulesProblem(rules, steel)) {
-        return DesignFailure{DesignFailure::Kind::RulesRefused, std::move(*problem)};
+        return Fail(DesignFailure{DesignFailure::Kind::RulesRefused, std::move(*problem)});
     }
     DesignRecord record = RecordFor(inputs);
     try {
@@ -84,17 +84,18 @@ DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource&
         DesignCore(record, rules);
         RequireFiniteFields(record, kOverflowText);
         if (!DesignWindings(record, table, rules.parallelStrips)) {
-            return DesignFailure{DesignFailure::Kind::ConductorNotFound, kConductorNotFoundText};
+            return Fail(
+                DesignFailure{DesignFailure::Kind::ConductorNotFound, kConductorNotFoundText});
         }
         RequireFiniteFields(record, kOverflowText);
         DesignPerformance(record, steel);
         RequireFiniteFields(record, kOverflowText);
         RequirePossibleDesign(record);
     } catch (const RunTimeError& error) {
-        return DesignFailure{DesignFailure::Kind::RunTimeError,
-                             kErrorPrefix + std::string(error.what())};
+        return Fail(DesignFailure{DesignFailure::Kind::RunTimeError,
+                                  kErrorPrefix + std::string(error.what())});
     }
-    return DesignResult{std::move(record)};
+    return record;
 }
 
 }  // namespace kestrava

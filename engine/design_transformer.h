@@ -1,12 +1,12 @@
 #pragma once
 
 #include <string>
-#include <variant>
 
 #include "engine/conductor_table.h"
 #include "engine/core_steel.h"
 #include "engine/design_record.h"
 #include "engine/design_rules.h"
+#include "engine/result.h"
 
 namespace kestrava {
 
@@ -18,7 +18,7 @@ struct DesignFailure {
     std::string message;
 };
 
-using DesignResult = std::variant<DesignRecord, DesignFailure>;
+using DesignResult = Result<DesignRecord, DesignFailure>;
 
 // The record a run starts from: the inputs, nothing computed.
 DesignRecord RecordFor(const DesignInputs& inputs);

@@ -85,9 +85,9 @@ void DesignWindingsWithStrip(DesignRecord& record, const ConductorStrip& strip,
 bool DesignWindings(DesignRecord& record, ConductorTableSource& table, int parallelStrips) {
     const StripLookup lookup =
         LookupConductorStrip(DesignLvStripArea(record, parallelStrips), table);
-    if (lookup.outcome == StripLookup::Outcome::Error) throw RunTimeError(lookup.error);
-    if (lookup.outcome == StripLookup::Outcome::NotFound) return false;
-    DesignWindingsWithStrip(record, lookup.strip, parallelStrips);
+    if (!lookup.ok()) throw RunTimeError(lookup.error());
+    if (!lookup.value()) return false;
+    DesignWindingsWithStrip(record, *lookup.value(), parallelStrips);
     return true;
 }
 

@@ -23,8 +23,9 @@ using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 constexpr std::array<std::string_view, 3> kColumnNames{"Apprx CrossSectnl Area", "Thickness",
                                                        "Width"};
 
-// Positions of the three columns in the result of 'statement'; error text when one is missing.
-std::string FindColumns(sqlite3_stmt* statement, std::array<int, 3>& positions) {
+// Positions of the three columns in the result of 'statement', or which one is missing.
+Result<std::array<int, 3>, std::string> FindColumns(sqlite3_stmt* statement) {
+    std::array<int, 3> positions{};
     positions.fill(-1);
     const int count = sqlite3_column_count(statement);
     for (int column = 0; column < count; ++column) {
@@ -34,9 +35,9 @@ std::string FindColumns(sqlite3_stmt* statement, std::array<int, 3>& positions) 
         }
     }
     for (std::size_t i = 0; i < kColumnNames.size(); ++i) {
-        if (positions[i] < 0) return "no such column: " + std::string(kColumnNames[i]);
+        if (positions[i] < 0) return Fail("no such column: " + std::string(kColumnNames[i]));
     }
-    return {};
+    return positions;
 }
 
 // The number in 'column' of the current row; false when it holds no finite number.
@@ -59,19 +60,18 @@ ConductorRows SqliteConductorTable::OpenRows() {
         sqlite3_open_v2(databaseFile_.c_str(), &rawConnection, SQLITE_OPEN_READONLY, nullptr);
     const Connection connection(rawConnection);
     if (opened != SQLITE_OK) {
-        return {{}, std::string(sqlite3_errstr(opened)) + " (" + databaseFile_.string() + ")"};
+        return Fail(std::string(sqlite3_errstr(opened)) + " (" + databaseFile_.string() + ")");
     }
 
     sqlite3_stmt* rawStatement = nullptr;
     if (sqlite3_prepare_v2(connection.get(), "SELECT * FROM CopStripSize", -1, &rawStatement,
                            nullptr) != SQLITE_OK) {
-        return {{}, sqlite3_errmsg(connection.get())};
+        return Fail(std::string(sqlite3_errmsg(connection.get())));
     }
     const Statement statement(rawStatement);
-    std::array<int, 3> columns{};
-    if (std::string missing = FindColumns(statement.get(), columns); !missing.empty()) {
-        return {{}, std::move(missing)};
-    }
+    const auto found = FindColumns(statement.get());
+    if (!found.ok()) return Fail(found.error());
+    const std::array<int, 3>& columns = found.value();
 
     int stepped = SQLITE_ROW;
     while ((stepped = sqlite3_step(statement.get())) == SQLITE_ROW) {
@@ -79,21 +79,21 @@ ConductorRows SqliteConductorTable::OpenRows() {
         double* const fields[] = {&strip.area, &strip.thickness, &strip.width};
         for (std::size_t i = 0; i < columns.size(); ++i) {
             if (!ReadNumber(statement.get(), columns[i], *fields[i])) {
-                return {{},
-                        "CopStripSize row " + std::to_string(rows_.size() + 1) +
-                            " holds no number in column \"" + std::string(kColumnNames[i]) + "\""};
+                return Fail("CopStripSize row " + std::to_string(rows_.size() + 1) +
+                            " holds no number in column \"" + std::string(kColumnNames[i]) + "\"");
             }
         }
         rows_.push_back(strip);
     }
-    if (stepped != SQLITE_DONE) return {{}, sqlite3_errmsg(connection.get())};
-    return {rows_, {}};
+    if (stepped != SQLITE_DONE) return Fail(std::string(sqlite3_errmsg(connection.get())));
+    return std::span<const ConductorStrip>(rows_);
 }
 
 LoadedConductorTable LoadConductorTable(const std::filesystem::path& databaseFile) {
     SqliteConductorTable table(databaseFile);
-    ConductorRows opened = table.OpenRows();
-    return {{opened.rows.begin(), opened.rows.end()}, std::move(opened.error)};
+    const ConductorRows opened = table.OpenRows();
+    if (!opened.ok()) return Fail(opened.error());
+    return std::vector<ConductorStrip>(opened.value().begin(), opened.value().end());
 }
 
 }  // namespace kestrava

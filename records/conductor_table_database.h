@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "engine/conductor_table.h"
+#include "engine/result.h"
 
 namespace kestrava {
 
@@ -18,11 +20,8 @@ class SqliteConductorTable final : public ConductorTableSource {
     std::vector<ConductorStrip> rows_;
 };
 
-// Reads every row of CopStripSize once (batch runs); the error text is empty on success.
-struct LoadedConductorTable {
-    std::vector<ConductorStrip> rows;
-    std::string error;
-};
+// Every row of CopStripSize read once (batch runs), or the failure's description.
+using LoadedConductorTable = Result<std::vector<ConductorStrip>, std::string>;
 LoadedConductorTable LoadConductorTable(const std::filesystem::path& databaseFile);
 
 }  // namespace kestrava

@@ -8,8 +8,8 @@ int main(int argc, char** argv) {
         std::cerr << "usage: create_param_record_database <database file>\n";
         return 2;
     }
-    if (const auto error = kestrava::CreateParamRecordDatabase(argv[1])) {
-        std::cerr << argv[1] << ": " << error->description << '\n';
+    if (const auto created = kestrava::CreateParamRecordDatabase(argv[1]); !created.ok()) {
+        std::cerr << argv[1] << ": " << created.error().description << '\n';
         return 1;
     }
     return 0;

@@ -114,13 +114,13 @@ int ConnectionIndex(sqlite3_stmt* statement, int column, const std::string& file
 ParamRecordStore::ParamRecordStore(std::filesystem::path databaseFile)
     : databaseFile_(std::move(databaseFile)) {}
 
-std::optional<StoreError> ParamRecordStore::AddParamRecord(const std::string& sheetPath,
-                                                           const ParameterTexts& texts) const {
+StoreStatus ParamRecordStore::AddParamRecord(const std::string& sheetPath,
+                                             const ParameterTexts& texts) const {
     const std::size_t separator = sheetPath.rfind('/');
     if (separator == std::string::npos) {
-        return StoreError{kSheetPathWithoutSeparator,
-                          "The design sheet path \"" + sheetPath +
-                              "\" has no \"/\" before its file name; no record was kept."};
+        return Fail(StoreError{kSheetPathWithoutSeparator,
+                               "The design sheet path \"" + sheetPath +
+                                   "\" has no \"/\" before its file name; no record was kept."});
     }
     const std::string fileName = sheetPath.substr(separator + 1);
     try {
@@ -145,9 +145,9 @@ std::optional<StoreError> ParamRecordStore::AddParamRecord(const std::string& sh
             throw;
         }
     } catch (const StoreFailure& failure) {
-        return failure.error;
+        return Fail(failure.error);
     }
-    return std::nullopt;
+    return {};
 }
 
 ParamList ParamRecordStore::FillParamList() const {
@@ -168,7 +168,7 @@ ParamList ParamRecordStore::FillParamList() const {
 }
 
 ParamRecordStore::Loaded ParamRecordStore::LoadParamRecord(const std::string& fileName) const {
-    Loaded loaded;
+    std::optional<ParamRecord> loaded;
     try {
         const Database db = Open(databaseFile_, kReadFlags);
         const Statement select = Prepare(db.get(),
@@ -185,17 +185,17 @@ ParamRecordStore::Loaded ParamRecordStore::LoadParamRecord(const std::string& fi
             record.seconVolt = RequiredText(select.get(), 2, fileName);
             record.frequency = RequiredText(select.get(), 3, fileName);
             record.connType = ConnectionIndex(select.get(), 4, fileName);
-            loaded.record = std::move(record);
+            loaded = std::move(record);
         }
     } catch (const StoreFailure& failure) {
-        loaded.error = failure.error;
+        return Fail(failure.error);
     }
     return loaded;
 }
 
-std::optional<StoreError> CreateParamRecordDatabase(const std::filesystem::path& databaseFile) {
+StoreStatus CreateParamRecordDatabase(const std::filesystem::path& databaseFile) {
     std::error_code ignored;
-    if (std::filesystem::exists(databaseFile, ignored)) return std::nullopt;
+    if (std::filesystem::exists(databaseFile, ignored)) return {};
     // Built aside and renamed into place, so an interrupted build never leaves half a database.
     std::filesystem::path partial = databaseFile;
     partial += ".partial";
@@ -209,12 +209,12 @@ std::optional<StoreError> CreateParamRecordDatabase(const std::filesystem::path&
         std::filesystem::rename(partial, databaseFile);
     } catch (const StoreFailure& failure) {
         std::filesystem::remove(partial, ignored);
-        return failure.error;
+        return Fail(failure.error);
     } catch (const std::filesystem::filesystem_error& failure) {
         std::filesystem::remove(partial, ignored);
-        return StoreError{failure.code().value(), failure.what()};
+        return Fail(StoreError{failure.code().value(), failure.what()});
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace kestrava

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/result.h"
 #include "records/parameter_texts.h"
 
 namespace kestrava {
@@ -29,6 +30,9 @@ struct StoreError {
     std::string description;
 };
 
+// The outcome of a store operation that yields nothing.
+using StoreStatus = Result<void, StoreError>;
+
 // What FillParamList found: names newest first, or why there are none.
 struct ParamList {
     std::vector<std::string> namesNewestFirst;
@@ -43,18 +47,14 @@ class ParamRecordStore {
     explicit ParamRecordStore(std::filesystem::path databaseFile);
 
     // Appends the ratings under the name after the last separator of 'sheetPath'.
-    // Returns the failure (nothing stored) or nothing on success.
-    std::optional<StoreError> AddParamRecord(const std::string& sheetPath,
-                                             const ParameterTexts& texts) const;
+    // On failure nothing is stored.
+    StoreStatus AddParamRecord(const std::string& sheetPath, const ParameterTexts& texts) const;
 
     // Lists the stored names, newest first.
     ParamList FillParamList() const;
 
     // The newest record named 'fileName', nothing when there is none, or the failure.
-    struct Loaded {
-        std::optional<ParamRecord> record;
-        std::optional<StoreError> error;
-    };
+    using Loaded = Result<std::optional<ParamRecord>, StoreError>;
     Loaded LoadParamRecord(const std::string& fileName) const;
 
     const std::filesystem::path& databaseFile() const { return databaseFile_; }
@@ -65,6 +65,6 @@ class ParamRecordStore {
 
 // Creates 'databaseFile' with an empty TransValAsgn table when no file is there; an existing file
 // is left untouched. Used by the build, never by the program.
-std::optional<StoreError> CreateParamRecordDatabase(const std::filesystem::path& databaseFile);
+StoreStatus CreateParamRecordDatabase(const std::filesystem::path& databaseFile);
 
 }  // namespace kestrava

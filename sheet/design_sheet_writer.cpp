@@ -241,12 +241,12 @@ std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& text
     return out;
 }
 
-std::optional<std::string> WriteDesignSheet(const std::filesystem::path& path,
-                                            const DesignRecord& record, const SheetTexts& texts) {
+Result<void, std::string> WriteDesignSheet(const std::filesystem::path& path,
+                                           const DesignRecord& record, const SheetTexts& texts) {
     if (const auto failure = ReplaceFileBytes(path, FormatDesignSheet(record, texts))) {
-        return DescribeFileFailure(*failure, "the design sheet", path);
+        return Fail(DescribeFileFailure(*failure, "the design sheet", path));
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace kestrava

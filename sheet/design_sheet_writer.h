@@ -1,10 +1,10 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "engine/design_record.h"
+#include "engine/result.h"
 
 namespace kestrava {
 
@@ -18,8 +18,9 @@ struct SheetTexts {
 // The bytes of the design sheet: Windows-1252, CR LF after every line.
 std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& texts);
 
-// Replaces 'path' whole with the design sheet, as ReplaceFile does. Returns nothing on success, else a message naming the path and the system's reason.
-std::optional<std::string> WriteDesignSheet(const std::filesystem::path& path,
-                                            const DesignRecord& record, const SheetTexts& texts);
+// Replaces 'path' whole with the design sheet, as ReplaceFile does; fails with a message naming
+// the path and the system's reason.
+Result<void, std::string> WriteDesignSheet(const std::filesystem::path& path,
+                                           const DesignRecord& record, const SheetTexts& texts);
 
 }  // namespace kestrava

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <variant>
 
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
@@ -14,11 +13,11 @@ namespace kestrava::test_support {
 inline DesignRecord DesignOnInstalledTable(const DesignInputs& inputs,
                                            const std::filesystem::path& database) {
     LoadedConductorTable loaded = LoadConductorTable(database);
-    EXPECT_EQ(loaded.error, "");
-    InMemoryConductorTable table(std::move(loaded.rows));
+    EXPECT_TRUE(loaded.ok());
+    InMemoryConductorTable table(std::move(loaded).value());
     DesignResult result = DesignTransformer(inputs, table);
-    EXPECT_TRUE(std::holds_alternative<DesignRecord>(result));
-    return std::get<DesignRecord>(std::move(result));
+    EXPECT_TRUE(result.ok());
+    return std::move(result).value();
 }
 
 }  // namespace kestrava::test_support

@@ -6,7 +6,6 @@
 #include <ostream>
 #include <string_view>
 #include <thread>
-#include <variant>
 
 #include "engine/design_transformer.h"
 #include "tools/design_record_json.h"
@@ -55,11 +54,11 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
         return false;
     }
     const DesignResult result = DesignTransformer(inputs, table);
-    if (const auto* failure = std::get_if<DesignFailure>(&result)) {
-        AppendBatchErrorJson(out, lineNumber, failure->message);
+    if (!result.ok()) {
+        AppendBatchErrorJson(out, lineNumber, result.error().message);
         return false;
     }
-    const auto& record = std::get<DesignRecord>(result);
+    const DesignRecord& record = result.value();
     AppendDesignRecordJson(out, record);
     if (assessment != nullptr) AppendAssessmentMember(out, record, *assessment);
     return true;
@@ -111,12 +110,10 @@ struct Worker {
 BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
                             const std::vector<ConductorStrip>& rows, unsigned threads,
                             const AssessmentRequest* assessment) {
-    BatchOutcome outcome;
     std::string header;
     if (!std::getline(input, header)) {
-        outcome.error =
-            std::string("the batch file is empty; its first line must be ").append(kBatchHeader);
-        return outcome;
+        return Fail(
+            std::string("the batch file is empty; its first line must be ").append(kBatchHeader));
     }
     RemoveCarriageReturn(header);
     std::string_view headerText = header;
@@ -124,11 +121,10 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
         headerText.remove_prefix(kUtf8Mark.size());
     }
     if (headerText != kBatchHeader) {
-        outcome.error =
-            std::string("the first line of the batch file must be ").append(kBatchHeader);
-        return outcome;
+        return Fail(std::string("the first line of the batch file must be ").append(kBatchHeader));
     }
 
+    BatchCounts counts;
     std::vector<Worker> workers(std::max(threads, 1u), Worker(rows, assessment));
     // The previous chunk's output is written while the next chunk is designed.
     std::vector<std::string> written(workers.size());
@@ -136,7 +132,7 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
     Chunk chunk;
     std::size_t lineNumber = 1;
     while (ReadChunk(input, lineNumber, chunk)) {
-        outcome.ratings += chunk.count;
+        counts.ratings += chunk.count;
         const std::size_t share = (chunk.count + workers.size() - 1) / workers.size();
         std::vector<std::thread> helpers;
         for (std::size_t w = 1; w < workers.size() && w * share < chunk.count; ++w) {
@@ -160,10 +156,10 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
     }
     if (writer.joinable()) writer.join();
     output.flush();
-    for (const Worker& worker : workers) outcome.failed += worker.failed;
-    if (input.bad()) outcome.error = "the batch file could not be read to its end";
-    if (!output) outcome.error = "the results could not be written";
-    return outcome;
+    for (const Worker& worker : workers) counts.failed += worker.failed;
+    if (!output) return Fail(std::string("the results could not be written"));
+    if (input.bad()) return Fail(std::string("the batch file could not be read to its end"));
+    return counts;
 }
 
 }  // namespace kestrava

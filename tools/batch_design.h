@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/conductor_table.h"
+#include "engine/result.h"
 #include "tools/assessment_request.h"
 
 namespace kestrava {
@@ -14,12 +15,15 @@ namespace kestrava {
 inline constexpr std::string_view kBatchHeader =
     "kva,primary,secondary,frequency,connection,tapping";
 
-// What a batch did; 'error' is set when the input could not be used (header, read failure).
-struct BatchOutcome {
-    std::size_t ratings = 0;  // rating lines read (blank lines aside)
-    std::size_t failed = 0;   // of those, the ones written as error lines
-    std::string error;
+// How many rating lines a batch read (blank lines aside) and how many of them were written
+// as error lines.
+struct BatchCounts {
+    std::size_t ratings = 0;
+    std::size_t failed = 0;
 };
+
+// What a batch did, or why its input could not be used (header, read or write failure).
+using BatchOutcome = Result<BatchCounts, std::string>;
 
 // Designs every rating line of the CSV 'input' with the strip table 'rows' on 'threads'
 // threads and writes one JSON line per rating to 'output' in input order: the record, or

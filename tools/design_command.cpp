@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <variant>
 #include <vector>
 
 #include "engine/core_steel_catalogue.h"
@@ -105,20 +104,20 @@ int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& r
         return kExitUsage;
     }
     const BatchOutcome outcome = RunDesignBatch(input, std::cout, rows, BatchThreads(), assessment);
-    if (!outcome.error.empty()) {
-        std::cerr << "kestrava-design: " << outcome.error << '\n';
+    if (!outcome.ok()) {
+        std::cerr << "kestrava-design: " << outcome.error() << '\n';
         return kExitUsage;
     }
-    if (outcome.failed == outcome.ratings) {
+    if (outcome->failed == outcome->ratings) {
         std::cerr << "kestrava-design: "
-                  << (outcome.ratings == 0 ? std::string("the batch file holds no ratings")
-                                           : "none of the " + std::to_string(outcome.ratings) +
-                                                 " ratings gave a design")
+                  << (outcome->ratings == 0 ? std::string("the batch file holds no ratings")
+                                            : "none of the " + std::to_string(outcome->ratings) +
+                                                  " ratings gave a design")
                   << '\n';
         return kExitDesignFailed;
     }
-    if (outcome.failed > 0) {
-        std::cerr << "kestrava-design: " << outcome.failed << " of " << outcome.ratings
+    if (outcome->failed > 0) {
+        std::cerr << "kestrava-design: " << outcome->failed << " of " << outcome->ratings
                   << " ratings gave no design\n";
     }
     return kExitDesigned;
@@ -163,11 +162,11 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     const DesignResult result = chosen
                                     ? DesignTransformer(inputs, table, chosen->rules, chosen->steel)
                                     : DesignTransformer(inputs, table);
-    if (const auto* failure = std::get_if<DesignFailure>(&result)) {
-        std::cerr << WithLineFeeds(failure->message) << '\n';
+    if (!result.ok()) {
+        std::cerr << WithLineFeeds(result.error().message) << '\n';
         return kExitDesignFailed;
     }
-    const auto& record = std::get<DesignRecord>(result);
+    const DesignRecord& record = result.value();
     if (IsDesignInconsistent(record)) std::cerr << kInconsistentWarning << '\n';
 
     const SheetTexts sheetTexts{options.connection, options.primary, options.secondary};
@@ -175,8 +174,9 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     if (options.sheet == "-") {
         std::cout << FormatDesignSheet(record, sheetTexts);
     } else if (!options.sheet.empty()) {
-        if (const auto failure = WriteDesignSheet(options.sheet, record, sheetTexts)) {
-            std::cerr << "kestrava-design: " << *failure << '\n';
+        if (const auto written = WriteDesignSheet(options.sheet, record, sheetTexts);
+            !written.ok()) {
+            std::cerr << "kestrava-design: " << written.error() << '\n';
             return kExitUsage;
         }
     }
@@ -370,9 +370,9 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         tablePath = *folder / "Database" / "Appr_CSA.sqlite";
     }
     LoadedConductorTable loaded = LoadConductorTable(tablePath);
-    if (!loaded.error.empty()) {
+    if (!loaded.ok()) {
         std::cerr << "kestrava-design: cannot read the conductor table \"" << tablePath.string()
-                  << "\": " << loaded.error << '\n';
+                  << "\": " << loaded.error() << '\n';
         return kExitUsage;
     }
     std::optional<AssessmentRequest> assessment;
@@ -386,10 +386,10 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         }
         assessment = std::get<AssessmentRequest>(std::move(request));
     }
-    if (options.search) return RunSearch(options, std::move(loaded.rows), *assessment, heavy);
+    if (options.search) return RunSearch(options, std::move(loaded).value(), *assessment, heavy);
     const AssessmentRequest* request = assessment ? &*assessment : nullptr;
-    return app.count("--batch") > 0 ? RunBatch(options, loaded.rows, request)
-                                    : RunSingle(options, std::move(loaded.rows), request, heavy);
+    return app.count("--batch") > 0 ? RunBatch(options, loaded.value(), request)
+                                    : RunSingle(options, std::move(loaded).value(), request, heavy);
 }
 
 }  // namespace kestrava

@@ -28,7 +28,7 @@ namespace {
 struct InstallFolder {
     InstallFolder() {
         QDir(dir.path()).mkpath("Database");
-        CreateParamRecordDatabase(RecordDatabase());
+        (void)CreateParamRecordDatabase(RecordDatabase());
         QFile::copy(KESTRAVA_TEST_CONDUCTOR_DATABASE, dir.filePath("Database/Appr_CSA.sqlite"));
     }
     std::filesystem::path RecordDatabase() const {
@@ -148,7 +148,8 @@ class KestravaApplicationTest : public QObject {
 
         // A sheet saved meanwhile is listed first when the user comes back.
         const ParamRecordStore store(install.RecordDatabase());
-        QVERIFY(!store.AddParamRecord("/sheets/T1.txt", {"6600", "250", "415", "50", "5", "", 2}));
+        QVERIFY(
+            store.AddParamRecord("/sheets/T1.txt", {"6600", "250", "415", "50", "5", "", 2}).ok());
         Child<QLineEdit>(parameters, "txtKVARating")->setText("999");
         boxes.Answer(MessageAnswer::Yes);
         Child<QPushButton>(app.designSheetWindow(), "cmdCancel")->click();

@@ -45,12 +45,12 @@ struct Harness {
     explicit Harness(Store kind = Store::Empty)
         : databaseFile(QString(dir.filePath("TransValAsgn.sqlite")).toStdString()),
           store(databaseFile) {
-        if (kind == Store::Empty) CreateParamRecordDatabase(databaseFile);
+        if (kind == Store::Empty) (void)CreateParamRecordDatabase(databaseFile);
     }
 
     void Add(const char* sheetPath, const Ratings& r) {
         ParameterTexts texts{r.primary, r.kva, r.secondary, r.frequency, "5", "", r.connection};
-        QVERIFY(!store.AddParamRecord(sheetPath, texts));
+        QVERIFY(store.AddParamRecord(sheetPath, texts).ok());
     }
 
     TransformerCalcWindow& Open() {

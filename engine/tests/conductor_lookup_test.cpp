@@ -30,12 +30,13 @@ TEST_P(LookupConductorStripTest, ChoosesTheRowOfTheFirstPassThatMatches) {
     const LookupCase& c = GetParam();
     InMemoryConductorTable table(c.rows);
     const StripLookup lookup = LookupConductorStrip(c.requiredArea, table);
+    ASSERT_TRUE(lookup.ok()) << lookup.error();
     if (c.chosenThickness == 0) {
-        EXPECT_EQ(lookup.outcome, StripLookup::Outcome::NotFound);
+        EXPECT_FALSE(lookup.value().has_value());
     } else {
-        ASSERT_EQ(lookup.outcome, StripLookup::Outcome::Found) << lookup.error;
-        EXPECT_EQ(lookup.strip.thickness, c.chosenThickness);
-        EXPECT_EQ(lookup.strip.width, 10.0);
+        ASSERT_TRUE(lookup.value().has_value());
+        EXPECT_EQ(lookup.value()->thickness, c.chosenThickness);
+        EXPECT_EQ(lookup.value()->width, 10.0);
     }
 }
 
@@ -58,33 +59,34 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LookupConductorStripErrorTest, FirstRowAboveTheAreaHasNoPreviousRow) {
     InMemoryConductorTable table(Rows({20.0, 30.0}));
     const StripLookup lookup = LookupConductorStrip(15.13, table);
-    EXPECT_EQ(lookup.outcome, StripLookup::Outcome::Error);
-    EXPECT_FALSE(lookup.error.empty());
+    ASSERT_FALSE(lookup.ok());
+    EXPECT_FALSE(lookup.error().empty());
 }
 
 TEST(LookupConductorStripErrorTest, RowCountBeyondSixteenBitsFailsTheNearestPass) {
     std::vector<ConductorStrip> rows;
     for (int i = 1; i <= 32767; ++i) rows.push_back({static_cast<double>(i), 1.0, 1.0});
     InMemoryConductorTable largest(rows);
-    EXPECT_EQ(LookupConductorStrip(100.3, largest).outcome, StripLookup::Outcome::Found);
+    const StripLookup found = LookupConductorStrip(100.3, largest);
+    EXPECT_TRUE(found.ok() && found.value().has_value());
 
     rows.push_back({32768.0, 1.0, 1.0});
     InMemoryConductorTable tooLarge(rows);
     const StripLookup lookup = LookupConductorStrip(100.3, tooLarge);
-    EXPECT_EQ(lookup.outcome, StripLookup::Outcome::Error);
-    EXPECT_NE(lookup.error.find("32767"), std::string::npos) << lookup.error;
+    ASSERT_FALSE(lookup.ok());
+    EXPECT_NE(lookup.error().find("32767"), std::string::npos) << lookup.error();
 }
 
 class FailingTable final : public ConductorTableSource {
   public:
-    ConductorRows OpenRows() override { return {{}, "unable to open database file"}; }
+    ConductorRows OpenRows() override { return Fail(std::string("unable to open database file")); }
 };
 
 TEST(LookupConductorStripErrorTest, PassesOnTheDataLayerFailure) {
     FailingTable table;
     const StripLookup lookup = LookupConductorStrip(15.0, table);
-    EXPECT_EQ(lookup.outcome, StripLookup::Outcome::Error);
-    EXPECT_EQ(lookup.error, "unable to open database file");
+    ASSERT_FALSE(lookup.ok());
+    EXPECT_EQ(lookup.error(), "unable to open database file");
 }
 
 }  // namespace

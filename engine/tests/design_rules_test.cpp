@@ -6,7 +6,6 @@
 #include <map>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "engine/conductor_lookup.h"
@@ -23,11 +22,11 @@ using testing_support::WorkedExampleInputs;
 DesignRecord RunByRules(const DesignRules& rules) {
     InMemoryConductorTable table = WideStripTable();
     DesignResult result = DesignTransformer(WorkedExampleInputs(), table, rules, LegacySteel());
-    if (const auto* failure = std::get_if<DesignFailure>(&result)) {
-        ADD_FAILURE() << failure->message;
+    if (!result.ok()) {
+        ADD_FAILURE() << result.error().message;
         return {};
     }
-    return std::get<DesignRecord>(std::move(result));
+    return std::move(result).value();
 }
 
 std::map<std::string, double> Fields(const DesignRecord& record) {
@@ -106,8 +105,8 @@ TEST_P(RefusedRulesTest, RefusedBeforeTheRun) {
     InMemoryConductorTable table = WideStripTable();
     const DesignResult result =
         DesignTransformer(WorkedExampleInputs(), table, rules, LegacySteel());
-    const auto* failure = std::get_if<DesignFailure>(&result);
-    ASSERT_NE(failure, nullptr) << GetParam().change;
+    ASSERT_FALSE(result.ok()) << GetParam().change;
+    const DesignFailure* failure = &result.error();
     EXPECT_EQ(failure->kind, DesignFailure::Kind::RulesRefused);
     EXPECT_NE(failure->message.find(GetParam().mentions), std::string::npos) << failure->message;
 }

@@ -26,11 +26,11 @@ void ExpectPrinted(const char* name, double actual, const char* printed) {
 
 DesignRecord RunExpectingRecord(const DesignInputs& inputs, ConductorTableSource& table) {
     DesignResult result = DesignTransformer(inputs, table);
-    if (const auto* failure = std::get_if<DesignFailure>(&result)) {
-        ADD_FAILURE() << "run failed: " << failure->message;
+    if (!result.ok()) {
+        ADD_FAILURE() << "run failed: " << result.error().message;
         return {};
     }
-    return std::get<DesignRecord>(std::move(result));
+    return std::move(result).value();
 }
 
 DesignRecord RunExpectingRecord(const DesignInputs& inputs) {
@@ -236,10 +236,9 @@ TEST_P(DesignFailureTest, EndsTheRunWithItsMessage) {
     const FailureCase& c = GetParam();
     InMemoryConductorTable table = WorkedExampleTable();
     const DesignResult result = DesignTransformer(c.inputs, table);
-    const auto* failure = std::get_if<DesignFailure>(&result);
-    ASSERT_NE(failure, nullptr) << "a record was returned";
-    EXPECT_EQ(failure->kind, c.kind);
-    EXPECT_EQ(failure->message, c.message);
+    ASSERT_FALSE(result.ok()) << "a record was returned";
+    EXPECT_EQ(result.error().kind, c.kind);
+    EXPECT_EQ(result.error().message, c.message);
 }
 
 using Kind = DesignFailure::Kind;
@@ -286,14 +285,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 class BrokenTable final : public ConductorTableSource {
   public:
-    ConductorRows OpenRows() override { return {{}, "no such table: CopStripSize"}; }
+    ConductorRows OpenRows() override { return Fail(std::string("no such table: CopStripSize")); }
 };
 
 TEST(DesignTransformerTest, DataLayerFailureEndsTheRun) {
     BrokenTable table;
     const DesignResult result = DesignTransformer(WorkedExampleInputs(), table);
-    ASSERT_TRUE(std::holds_alternative<DesignFailure>(result));
-    EXPECT_EQ(std::get<DesignFailure>(result).message, "Error: no such table: CopStripSize");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().message, "Error: no such table: CopStripSize");
 }
 
 }  // namespace

@@ -44,36 +44,37 @@ TEST_F(ConductorTableDatabaseTest, ReadsRowsInTableOrderByColumnName) {
         "INSERT INTO CopStripSize VALUES ('b', 16.0, 3.55, 55.94), ('a', 3, 1, 2.79),"
         "('c', 11.8, 5.0, 58.14);");
     SqliteConductorTable table(file);
-    const ConductorRows rows = table.OpenRows();
-    ASSERT_EQ(rows.error, "");
-    ASSERT_EQ(rows.rows.size(), 3u);
-    EXPECT_EQ(rows.rows[0].area, 55.94);
-    EXPECT_EQ(rows.rows[0].thickness, 3.55);
-    EXPECT_EQ(rows.rows[0].width, 16.0);
-    EXPECT_EQ(rows.rows[1].area, 2.79);
-    EXPECT_EQ(rows.rows[1].width, 3.0);
-    EXPECT_EQ(rows.rows[2].thickness, 5.0);
+    const ConductorRows opened = table.OpenRows();
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    const std::span<const ConductorStrip> rows = opened.value();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].area, 55.94);
+    EXPECT_EQ(rows[0].thickness, 3.55);
+    EXPECT_EQ(rows[0].width, 16.0);
+    EXPECT_EQ(rows[1].area, 2.79);
+    EXPECT_EQ(rows[1].width, 3.0);
+    EXPECT_EQ(rows[2].thickness, 5.0);
     // Reading again gives the same rows, not twice as many.
-    EXPECT_EQ(table.OpenRows().rows.size(), 3u);
+    EXPECT_EQ(table.OpenRows().value().size(), 3u);
 
     const LoadedConductorTable loaded = LoadConductorTable(file);
-    EXPECT_EQ(loaded.error, "");
-    ASSERT_EQ(loaded.rows.size(), 3u);
-    EXPECT_EQ(loaded.rows[2].area, 58.14);
+    ASSERT_TRUE(loaded.ok()) << loaded.error();
+    ASSERT_EQ(loaded->size(), 3u);
+    EXPECT_EQ(loaded.value()[2].area, 58.14);
 }
 
 TEST_F(ConductorTableDatabaseTest, MissingFileIsAnErrorAndIsNotCreated) {
     const fs::path file = folder_ / "Missing.sqlite";
     SqliteConductorTable table(file);
     const ConductorRows rows = table.OpenRows();
-    EXPECT_NE(rows.error.find("unable to open database file"), std::string::npos) << rows.error;
-    EXPECT_NE(rows.error.find("Missing.sqlite"), std::string::npos) << rows.error;
-    EXPECT_TRUE(rows.rows.empty());
+    ASSERT_FALSE(rows.ok());
+    EXPECT_NE(rows.error().find("unable to open database file"), std::string::npos) << rows.error();
+    EXPECT_NE(rows.error().find("Missing.sqlite"), std::string::npos) << rows.error();
     EXPECT_FALSE(fs::exists(file));
 
     const LoadedConductorTable loaded = LoadConductorTable(file);
-    EXPECT_EQ(loaded.error, rows.error);
-    EXPECT_TRUE(loaded.rows.empty());
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error(), rows.error());
 }
 
 TEST_F(ConductorTableDatabaseTest, ReportsBrokenTables) {
@@ -94,7 +95,9 @@ TEST_F(ConductorTableDatabaseTest, ReportsBrokenTables) {
     for (const auto& c : cases) {
         fs::remove(folder_ / "Appr_CSA.sqlite");
         SqliteConductorTable table(CreateDatabase(c.sql));
-        EXPECT_EQ(table.OpenRows().error, c.error) << c.sql;
+        const ConductorRows rows = table.OpenRows();
+        ASSERT_FALSE(rows.ok()) << c.sql;
+        EXPECT_EQ(rows.error(), c.error) << c.sql;
     }
 }
 
@@ -103,14 +106,16 @@ TEST_F(ConductorTableDatabaseTest, FileThatIsNoDatabaseIsAnError) {
     std::ofstream(file) << "Apprx CrossSectnl Area,Thickness,Width\n1.39,0.80,2.00\n"
                         << std::string(4096, 'x');
     SqliteConductorTable table(file);
-    EXPECT_EQ(table.OpenRows().error, "file is not a database");
+    const ConductorRows rows = table.OpenRows();
+    ASSERT_FALSE(rows.ok());
+    EXPECT_EQ(rows.error(), "file is not a database");
 }
 
 TEST_F(ConductorTableDatabaseTest, DesignRunReportsTheDatabaseFailure) {
     SqliteConductorTable table(folder_ / "Missing.sqlite");
     const DesignResult result = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table);
-    ASSERT_TRUE(std::holds_alternative<DesignFailure>(result));
-    const DesignFailure& failure = std::get<DesignFailure>(result);
+    ASSERT_FALSE(result.ok());
+    const DesignFailure& failure = result.error();
     EXPECT_EQ(failure.kind, DesignFailure::Kind::RunTimeError);
     EXPECT_TRUE(failure.message.starts_with("Error: unable to open database file"))
         << failure.message;
@@ -118,12 +123,13 @@ TEST_F(ConductorTableDatabaseTest, DesignRunReportsTheDatabaseFailure) {
 
 TEST(BuiltConductorDatabaseTest, AreasAscendAndMatchTheirTwoDecimalValue) {
     const LoadedConductorTable table = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    ASSERT_EQ(table.error, "");
-    ASSERT_GT(table.rows.size(), 100u);
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const ConductorStrip& row = table.rows[i];
+    ASSERT_TRUE(table.ok()) << table.error();
+    const std::vector<ConductorStrip>& rows = table.value();
+    ASSERT_GT(rows.size(), 100u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ConductorStrip& row = rows[i];
         if (i > 0) {
-            EXPECT_LE(table.rows[i - 1].area, row.area) << "row " << i + 1;
+            EXPECT_LE(rows[i - 1].area, row.area) << "row " << i + 1;
         }
         // The exact passes of the lookup compare with a value rounded to two decimals.
         EXPECT_EQ(RoundToDecimals(row.area, 2), row.area) << "row " << i + 1;
@@ -136,9 +142,8 @@ TEST(BuiltConductorDatabaseTest, AreasAscendAndMatchTheirTwoDecimalValue) {
 TEST(BuiltConductorDatabaseTest, WorkedExampleFindsAStrip) {
     SqliteConductorTable table(KESTRAVA_CONDUCTOR_DATABASE);
     const DesignResult result = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table);
-    ASSERT_TRUE(std::holds_alternative<DesignRecord>(result))
-        << std::get<DesignFailure>(result).message;
-    const DesignRecord& record = std::get<DesignRecord>(result);
+    ASSERT_TRUE(result.ok()) << result.error().message;
+    const DesignRecord& record = result.value();
     EXPECT_TRUE(record.tableFound);
     // 57.97 mm² are needed; the nearest row lies within the table's spacing.
     EXPECT_NEAR(record.lvConductorArea, 57.97, 3.0);

@@ -34,7 +34,7 @@ class ParamRecordStoreTest : public ::testing::Test {
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
         file_ = folder_ / "TransValAsgn.sqlite";
-        ASSERT_FALSE(CreateParamRecordDatabase(file_).has_value());
+        ASSERT_TRUE(CreateParamRecordDatabase(file_).ok());
         store_ = ParamRecordStore(file_);
     }
     void TearDown() override { fs::remove_all(folder_); }
@@ -59,9 +59,9 @@ class ParamRecordStoreTest : public ::testing::Test {
 };
 
 TEST_F(ParamRecordStoreTest, ListsNewestFirstAndLoadsTheNewestOfAName) {
-    ASSERT_FALSE(store_.AddParamRecord("/sheets/A.txt", Texts("11000", "100", 0)));
-    ASSERT_FALSE(store_.AddParamRecord("/sheets/B.txt", Texts("6600", "250", 1)));
-    ASSERT_FALSE(store_.AddParamRecord("/other/A.txt", Texts("22000", "500", 3)));
+    ASSERT_TRUE(store_.AddParamRecord("/sheets/A.txt", Texts("11000", "100", 0)).ok());
+    ASSERT_TRUE(store_.AddParamRecord("/sheets/B.txt", Texts("6600", "250", 1)).ok());
+    ASSERT_TRUE(store_.AddParamRecord("/other/A.txt", Texts("22000", "500", 3)).ok());
 
     const ParamList list = store_.FillParamList();
     EXPECT_EQ(list.namesNewestFirst, (std::vector<std::string>{"A.txt", "B.txt", "A.txt"}));
@@ -69,22 +69,23 @@ TEST_F(ParamRecordStoreTest, ListsNewestFirstAndLoadsTheNewestOfAName) {
     EXPECT_FALSE(list.error);
 
     const ParamRecordStore::Loaded a = store_.LoadParamRecord("A.txt");
-    ASSERT_FALSE(a.error);
-    ASSERT_TRUE(a.record);
-    EXPECT_EQ(a.record->prmVolt, "22000");
-    EXPECT_EQ(a.record->kvaRate, "500");
-    EXPECT_EQ(a.record->seconVolt, "433");
-    EXPECT_EQ(a.record->frequency, "50");
-    EXPECT_EQ(a.record->connType, 3);
+    ASSERT_TRUE(a.ok());
+    ASSERT_TRUE(a.value());
+    EXPECT_EQ(a.value()->prmVolt, "22000");
+    EXPECT_EQ(a.value()->kvaRate, "500");
+    EXPECT_EQ(a.value()->seconVolt, "433");
+    EXPECT_EQ(a.value()->frequency, "50");
+    EXPECT_EQ(a.value()->connType, 3);
 
     const ParamRecordStore::Loaded b = store_.LoadParamRecord("B.txt");
-    ASSERT_TRUE(b.record);
-    EXPECT_EQ(b.record->prmVolt, "6600");
-    EXPECT_EQ(b.record->connType, 1);
+    ASSERT_TRUE(b.ok() && b.value());
+    EXPECT_EQ(b.value()->prmVolt, "6600");
+    EXPECT_EQ(b.value()->connType, 1);
 
     for (const char* other : {"a.txt", "A.txt ", "A", ""}) {  // exact, case-sensitive names
-        EXPECT_FALSE(store_.LoadParamRecord(other).record) << other;
-        EXPECT_FALSE(store_.LoadParamRecord(other).error) << other;
+        const ParamRecordStore::Loaded none = store_.LoadParamRecord(other);
+        ASSERT_TRUE(none.ok()) << other;
+        EXPECT_FALSE(none.value()) << other;
     }
 }
 
@@ -95,29 +96,30 @@ TEST_F(ParamRecordStoreTest, TextsRoundTripUnchanged) {
     for (const std::string& name : names) {
         ParameterTexts texts = Texts("11 000", "  0100.50", 2);
         texts.frequency = name;  // any text, stored as typed
-        ASSERT_FALSE(store_.AddParamRecord("/sheets/" + name, texts)) << name;
+        ASSERT_TRUE(store_.AddParamRecord("/sheets/" + name, texts).ok()) << name;
         const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(name);
-        ASSERT_TRUE(loaded.record) << name;
-        EXPECT_EQ(loaded.record->fileName, name);
-        EXPECT_EQ(loaded.record->prmVolt, "11 000");
-        EXPECT_EQ(loaded.record->kvaRate, "  0100.50");
-        EXPECT_EQ(loaded.record->frequency, name);
-        EXPECT_EQ(loaded.record->connType, 2);
+        ASSERT_TRUE(loaded.ok() && loaded.value()) << name;
+        const ParamRecord& record = **loaded;
+        EXPECT_EQ(record.fileName, name);
+        EXPECT_EQ(record.prmVolt, "11 000");
+        EXPECT_EQ(record.kvaRate, "  0100.50");
+        EXPECT_EQ(record.frequency, name);
+        EXPECT_EQ(record.connType, 2);
     }
     EXPECT_EQ(Names().size(), names.size());
 }
 
 TEST_F(ParamRecordStoreTest, NameIsThePartAfterTheLastSeparatorWhichMustExist) {
     for (const char* path : {"T1.txt", "C:T1.txt", "", "back\\slash.txt"}) {
-        const std::optional<StoreError> error = store_.AddParamRecord(path, Texts("1", "2", 0));
-        ASSERT_TRUE(error) << path;
-        EXPECT_EQ(error->code, kSheetPathWithoutSeparator);
-        EXPECT_NE(error->description.find('"' + std::string(path) + '"'), std::string::npos);
+        const StoreStatus added = store_.AddParamRecord(path, Texts("1", "2", 0));
+        ASSERT_FALSE(added.ok()) << path;
+        EXPECT_EQ(added.error().code, kSheetPathWithoutSeparator);
+        EXPECT_NE(added.error().description.find('"' + std::string(path) + '"'), std::string::npos);
     }
     EXPECT_TRUE(store_.FillParamList().noCurrentRecord);
 
-    ASSERT_FALSE(store_.AddParamRecord("/home/u/Sheets/T1.txt", Texts("1", "2", 0)));
-    ASSERT_FALSE(store_.AddParamRecord("/T2", Texts("1", "2", 0)));
+    ASSERT_TRUE(store_.AddParamRecord("/home/u/Sheets/T1.txt", Texts("1", "2", 0)).ok());
+    ASSERT_TRUE(store_.AddParamRecord("/T2", Texts("1", "2", 0)).ok());
     EXPECT_EQ(Names(), (std::vector<std::string>{"T2", "T1.txt"}));
 }
 
@@ -134,8 +136,8 @@ TEST_F(ParamRecordStoreTest, MissingFileIsAFailureAndIsNotCreated) {
     ASSERT_TRUE(list.error);
     EXPECT_FALSE(list.noCurrentRecord);
     EXPECT_NE(list.error->description.find("missing.sqlite"), std::string::npos);
-    EXPECT_TRUE(store_.LoadParamRecord("A.txt").error);
-    EXPECT_TRUE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)));
+    EXPECT_FALSE(store_.LoadParamRecord("A.txt").ok());
+    EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).ok());
     EXPECT_FALSE(fs::exists(folder_ / "missing.sqlite"));
 }
 
@@ -143,16 +145,16 @@ TEST_F(ParamRecordStoreTest, FailedAppendLeavesNothing) {
     // The row goes in, then the database rejects the statement without undoing it itself.
     Sql("CREATE TRIGGER reject AFTER INSERT ON TransValAsgn BEGIN SELECT RAISE(FAIL, 'rejected'); "
         "END");
-    const std::optional<StoreError> error = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->description.find("rejected"), std::string::npos);
+    const StoreStatus added = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
+    ASSERT_FALSE(added.ok());
+    EXPECT_NE(added.error().description.find("rejected"), std::string::npos);
     Sql("DROP TRIGGER reject");
     EXPECT_TRUE(store_.FillParamList().noCurrentRecord);
 
     Sql("DROP TABLE TransValAsgn");
-    EXPECT_TRUE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)));
+    EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).ok());
     EXPECT_TRUE(store_.FillParamList().error);
-    EXPECT_TRUE(store_.LoadParamRecord("A.txt").error);
+    EXPECT_FALSE(store_.LoadParamRecord("A.txt").ok());
 }
 
 TEST_F(ParamRecordStoreTest, InvalidStoredRecordsAreReported) {
@@ -167,16 +169,15 @@ TEST_F(ParamRecordStoreTest, InvalidStoredRecordsAreReported) {
             "Secon_Volt, Frequency, Conn_Type) VALUES (" +
             row + ")");
         const ParamRecordStore::Loaded loaded = store_.LoadParamRecord("n.txt");
-        EXPECT_FALSE(loaded.record) << row;
-        ASSERT_TRUE(loaded.error) << row;
-        EXPECT_EQ(loaded.error->code, kInvalidStoredRecord) << row;
+        ASSERT_FALSE(loaded.ok()) << row;
+        EXPECT_EQ(loaded.error().code, kInvalidStoredRecord) << row;
     }
 }
 
 TEST_F(ParamRecordStoreTest, TwoStoresShareOneFile) {
     const ParamRecordStore other(file_);
-    ASSERT_FALSE(store_.AddParamRecord("/s/first.txt", Texts("1", "2", 0)));
-    ASSERT_FALSE(other.AddParamRecord("/s/second.txt", Texts("3", "4", 1)));
+    ASSERT_TRUE(store_.AddParamRecord("/s/first.txt", Texts("1", "2", 0)).ok());
+    ASSERT_TRUE(other.AddParamRecord("/s/second.txt", Texts("3", "4", 1)).ok());
     EXPECT_EQ(Names(), (std::vector<std::string>{"second.txt", "first.txt"}));
     EXPECT_EQ(other.FillParamList().namesNewestFirst, Names());
 }
@@ -189,16 +190,16 @@ TEST_F(ParamRecordStoreTest, AppendWaitsForAnotherWriter) {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         sqlite3_exec(writer, "COMMIT", nullptr, nullptr, nullptr);
     });
-    const std::optional<StoreError> error = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
+    const StoreStatus added = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
     release.join();
     sqlite3_close(writer);
-    EXPECT_FALSE(error) << error->description;
+    EXPECT_TRUE(added.ok()) << added.error().description;
     EXPECT_EQ(Names(), std::vector<std::string>{"A.txt"});
 }
 
 TEST_F(ParamRecordStoreTest, CreatingLeavesAnExistingDatabaseAlone) {
-    ASSERT_FALSE(store_.AddParamRecord("/s/kept.txt", Texts("1", "2", 0)));
-    EXPECT_FALSE(CreateParamRecordDatabase(file_));
+    ASSERT_TRUE(store_.AddParamRecord("/s/kept.txt", Texts("1", "2", 0)).ok());
+    EXPECT_TRUE(CreateParamRecordDatabase(file_).ok());
     EXPECT_EQ(Names(), std::vector<std::string>{"kept.txt"});
     EXPECT_FALSE(fs::exists(folder_ / "TransValAsgn.sqlite.partial"));
 }

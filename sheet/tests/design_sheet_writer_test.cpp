@@ -149,8 +149,8 @@ TEST_F(SheetFileTest, ReplacesALongerFileWhole) {
     WriteText(sheet, std::string(20000, 'x'));
     fs::permissions(sheet, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
-    ASSERT_EQ(WriteDesignSheet(sheet, record_, texts_), std::nullopt);
-    ASSERT_EQ(WriteDesignSheet(sheet, record_, texts_), std::nullopt);
+    ASSERT_TRUE(WriteDesignSheet(sheet, record_, texts_).ok());
+    ASSERT_TRUE(WriteDesignSheet(sheet, record_, texts_).ok());
 
     EXPECT_EQ(ReadBytes(sheet), FormatDesignSheet(record_, texts_));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Design Sheet.txt"});
@@ -160,8 +160,9 @@ TEST_F(SheetFileTest, ReplacesALongerFileWhole) {
 
 TEST_F(SheetFileTest, MissingFolderIsReportedWithPathAndReason) {
     const fs::path sheet = folder_ / "no such folder" / "sheet.txt";
-    const std::optional<std::string> failure = WriteDesignSheet(sheet, record_, texts_);
-    ASSERT_TRUE(failure.has_value());
+    const auto written = WriteDesignSheet(sheet, record_, texts_);
+    ASSERT_FALSE(written.ok());
+    const std::string* failure = &written.error();
     EXPECT_NE(failure->find(sheet.string()), std::string::npos) << *failure;
     EXPECT_NE(failure->find("No such file or directory"), std::string::npos) << *failure;
     EXPECT_TRUE(FolderEntries().empty());
@@ -172,8 +173,9 @@ TEST_F(SheetFileTest, FolderInPlaceOfTheFileIsLeftAloneAndNoTemporaryRemains) {
     fs::create_directory(sheet);
     WriteText(sheet / "inside.txt", "keep");
 
-    const std::optional<std::string> failure = WriteDesignSheet(sheet, record_, texts_);
-    ASSERT_TRUE(failure.has_value());
+    const auto written = WriteDesignSheet(sheet, record_, texts_);
+    ASSERT_FALSE(written.ok());
+    const std::string* failure = &written.error();
     EXPECT_NE(failure->find(sheet.string()), std::string::npos) << *failure;
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"taken"});
     EXPECT_EQ(ReadBytes(sheet / "inside.txt"), "keep");
@@ -187,8 +189,9 @@ TEST_F(SheetFileTest, ReadOnlyFolderLeavesTheOldSheetUntouched) {
         GTEST_SKIP() << "this user may write into read-only folders";
     }
 
-    const std::optional<std::string> failure = WriteDesignSheet(sheet, record_, texts_);
-    ASSERT_TRUE(failure.has_value());
+    const auto written = WriteDesignSheet(sheet, record_, texts_);
+    ASSERT_FALSE(written.ok());
+    const std::string* failure = &written.error();
     EXPECT_NE(failure->find(sheet.string()), std::string::npos) << *failure;
     EXPECT_NE(failure->find("Permission denied"), std::string::npos) << *failure;
     EXPECT_EQ(ReadBytes(sheet), "old sheet");

@@ -291,17 +291,18 @@ void DesignSheetWindow::SaveDesignSheet() {
     }
     const SheetTexts sheetTexts{texts_.connectionType, texts_.primaryVoltage,
                                 texts_.secondaryVoltage};
-    if (const auto failure = WriteDesignSheet(ToFsPath(path()), *record_, sheetTexts)) {
-        ShowCritical(QString::fromStdString(*failure));
+    if (const auto written = WriteDesignSheet(ToFsPath(path()), *record_, sheetTexts);
+        !written.ok()) {
+        ShowCritical(QString::fromStdString(written.error()));
         return;
     }
     boxes_.Show(path() + QStringLiteral(" - is saved."), MessageIcon::Information,
                 MessageButtons::Ok, appTitle_);
     cmdOpenTxt_->setEnabled(true);
     sheetFileName_ = FileNameOf(path());
-    if (const auto failure = store_.AddParamRecord(path().toStdString(), texts_)) {
-        boxes_.Show(QString::fromStdString(failure->description), MessageIcon::Information,
-                    MessageButtons::Ok, QString::number(failure->code));
+    if (const auto kept = store_.AddParamRecord(path().toStdString(), texts_); !kept.ok()) {
+        boxes_.Show(QString::fromStdString(kept.error().description), MessageIcon::Information,
+                    MessageButtons::Ok, QString::number(kept.error().code));
     } else {
         boxes_.Show(QStringLiteral("Record keeping done successfully."), MessageIcon::Information,
                     MessageButtons::Ok, appTitle_);

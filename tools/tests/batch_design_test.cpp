@@ -36,7 +36,7 @@ std::vector<std::string> OutputLines(const std::string& output) {
 std::string ExpectedRecordLine(const DesignInputs& inputs, ConductorTableSource& table) {
     const DesignResult result = DesignTransformer(inputs, table);
     std::string line;
-    AppendDesignRecordJson(line, std::get<DesignRecord>(result));
+    AppendDesignRecordJson(line, result.value());
     return line;
 }
 
@@ -71,9 +71,9 @@ TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
             "100,11000,433,0,Star-Star,5\n"
             "250,6600,415,50.5,Star-Delta,2.5");
 
-    EXPECT_EQ(outcome.error, "");
-    EXPECT_EQ(outcome.ratings, 6u);
-    EXPECT_EQ(outcome.failed, 4u);
+    ASSERT_TRUE(outcome.ok()) << outcome.error();
+    EXPECT_EQ(outcome->ratings, 6u);
+    EXPECT_EQ(outcome->failed, 4u);
     ASSERT_EQ(lines_.size(), 6u);
 
     EXPECT_EQ(lines_[0], ExpectedRecordLine({100, 11000, 433, 50, "Delta-Star", 5}, table_));
@@ -101,9 +101,9 @@ TEST_P(BatchThreadsTest, KeepsInputOrderAcrossChunks) {
                           : std::to_string(25 + i % 200) + ",11000,433,50,Star-Star,5\n";
     }
     const BatchOutcome outcome = Run(csv, GetParam());
-    EXPECT_EQ(outcome.error, "");
-    EXPECT_EQ(outcome.ratings, static_cast<std::size_t>(kRatings));
-    EXPECT_EQ(outcome.failed, static_cast<std::size_t>(kRatings / 3));
+    ASSERT_TRUE(outcome.ok()) << outcome.error();
+    EXPECT_EQ(outcome->ratings, static_cast<std::size_t>(kRatings));
+    EXPECT_EQ(outcome->failed, static_cast<std::size_t>(kRatings / 3));
     ASSERT_EQ(lines_.size(), static_cast<std::size_t>(kRatings));
     for (int i = 0; i < kRatings; ++i) {
         const json parsed = json::parse(lines_[static_cast<std::size_t>(i)]);
@@ -121,8 +121,8 @@ TEST_F(BatchDesignTest, RefusesInputWithoutTheHeader) {
     for (const char* csv :
          {"", "kva,primary,secondary\n100,11000,433\n", "100,11000,433,50,Delta-Star,5\n"}) {
         const BatchOutcome outcome = Run(csv);
-        EXPECT_NE(outcome.error.find(kBatchHeader), std::string::npos) << csv;
-        EXPECT_EQ(outcome.ratings, 0u);
+        ASSERT_FALSE(outcome.ok()) << csv;
+        EXPECT_NE(outcome.error().find(kBatchHeader), std::string::npos) << csv;
         EXPECT_TRUE(lines_.empty());
     }
 }

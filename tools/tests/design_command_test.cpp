@@ -9,7 +9,6 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
-#include <variant>
 
 #include "assess/assessment.h"
 #include "engine/core_steel_catalogue.h"
@@ -273,11 +272,11 @@ TEST_F(DesignCommandTest, RulesRunTheEngineByThemAndAreRefusedBeforeARun) {
     const LoadedCoreSteels steels = LoadCoreSteels(KESTRAVA_STEELS_FILE);
     ASSERT_NE(steels.catalogue.Find("hib-023"), nullptr);
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    InMemoryConductorTable table(std::move(loaded.rows));
+    InMemoryConductorTable table(std::move(loaded).value());
     const DesignResult expected = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table,
                                                     rules, *steels.catalogue.Find("hib-023"));
-    ASSERT_TRUE(std::holds_alternative<DesignRecord>(expected));
-    ForEachDoubleField(std::get<DesignRecord>(expected), [&](std::string_view name, double value) {
+    ASSERT_TRUE(expected.ok());
+    ForEachDoubleField(expected.value(), [&](std::string_view name, double value) {
         EXPECT_EQ(parsed.at(std::string(name)).get<double>(), value) << name;
     });
     EXPECT_EQ(parsed["rules"]["windowRatio"], 3.25);

@@ -1,7 +1,5 @@
 #include "cad/ui/tools/worked_design.h"
 
-#include <variant>
-
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
 
@@ -17,8 +15,8 @@ std::optional<DesignRecord> WorkedDesign(const std::filesystem::path& databaseFi
     inputs.tapping = 5;
     SqliteConductorTable table(databaseFile);
     DesignResult result = DesignTransformer(inputs, table);
-    if (auto* record = std::get_if<DesignRecord>(&result)) return *record;
-    return std::nullopt;
+    if (!result.ok()) return std::nullopt;
+    return std::move(result).value();
 }
 
 }  // namespace kestrava::cad::ui

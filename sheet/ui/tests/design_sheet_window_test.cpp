@@ -110,7 +110,7 @@ void DesignSheetWindowTest::init() {
     QVERIFY(dir_->isValid());
     const std::filesystem::path database =
         std::filesystem::path(dir_->path().toStdString()) / "Database" / "TransValAsgn.sqlite";
-    QVERIFY(!CreateParamRecordDatabase(database));
+    QVERIFY(CreateParamRecordDatabase(database).ok());
     store_ = std::make_unique<ParamRecordStore>(database);
     boxes_ = std::make_unique<ui::testing::ScriptedMessageBoxes>();
     record_ = DesignRecord{};
@@ -172,8 +172,8 @@ void DesignSheetWindowTest::saveWritesKeepsARecordAndAsksBeforeReplacing() {
     QCOMPARE(window_->focusWidget(), PathBox());
     QCOMPARE(StoredNames(), std::vector<std::string>{"Design Sheet.txt"});
     const ParamRecordStore::Loaded loaded = store_->LoadParamRecord("Design Sheet.txt");
-    QVERIFY(loaded.record.has_value());
-    QCOMPARE(loaded.record->prmVolt, std::string("11000"));
+    QVERIFY(loaded.ok() && loaded.value().has_value());
+    QCOMPARE(loaded.value()->prmVolt, std::string("11000"));
 
     WriteAll(path, "old sheet");
     boxes_->Clear();
@@ -289,9 +289,9 @@ void DesignSheetWindowTest::writeFailureIsReportedAndChangesNothing() {
 void DesignSheetWindowTest::recordFailureIsShownWithItsCode() {
     QVERIFY(QDir().mkdir(SheetFolder()));
     QVERIFY(QFile::remove(dir_->path() + "/Database/TransValAsgn.sqlite"));
-    const std::optional<StoreError> expected =
-        store_->AddParamRecord("/x/Design Sheet.txt", SampleTexts());
-    QVERIFY(expected.has_value());
+    const StoreStatus added = store_->AddParamRecord("/x/Design Sheet.txt", SampleTexts());
+    QVERIFY(!added.ok());
+    const StoreError* expected = &added.error();
     Save();
 
     QCOMPARE(boxes_->shown().size(), std::size_t{2});
