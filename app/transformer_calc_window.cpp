@@ -137,10 +137,11 @@ void TransformerCalcWindow::BuildControls() {
     txtTapping_->setText(QStringLiteral("5"));
     txtFrequency_ = NewBox("txtFrequency", optional);
     txtFrequency_->setText(QStringLiteral("50"));
-    cboConnType_ = NewList("cboConnType",
-                           {QStringLiteral("Delta-Star"), QStringLiteral("Star-Delta"),
-                            QStringLiteral("Star-Star"), QStringLiteral("Delta-Delta")},
-                           optional);
+    QStringList connectionNames;
+    for (const ConnectionType type : kConnectionTypes)
+        connectionNames << QString::fromLatin1(ConnectionName(type).data(),
+                                               static_cast<qsizetype>(ConnectionName(type).size()));
+    cboConnType_ = NewList("cboConnType", connectionNames, optional);
     cboWin_ =
         NewList("cboWin", {QStringLiteral("Core Type"), QStringLiteral("Shell Type")}, optional);
     cboPhase_ = NewList("cboPhase", {QStringLiteral("Three"), QStringLiteral("Single")}, optional);
@@ -221,8 +222,13 @@ ParameterTexts TransformerCalcWindow::CurrentTexts() const {
     texts.frequency = Utf8(txtFrequency_->text());
     texts.tapping = Utf8(txtTapping_->text());
     texts.connectionType = Utf8(cboConnType_->currentText());
-    texts.connectionIndex = cboConnType_->currentIndex();
+    texts.connection = ChosenConnection();
     return texts;
+}
+
+ConnectionType TransformerCalcWindow::ChosenConnection() const {
+    // The list always has a choice once the window is loaded; Next refuses an empty one.
+    return ConnectionAt(cboConnType_->currentIndex()).value_or(ConnectionType::DeltaStar);
 }
 
 void TransformerCalcWindow::MakeDefault(QPushButton* button) {
@@ -339,7 +345,7 @@ bool TransformerCalcWindow::StoreInputs(DesignInputs& inputs) {
         return false;
     }
     inputs.frequency = *frequency;
-    inputs.connectionType = Utf8(cboConnType_->currentText());
+    inputs.connectionType = ChosenConnection();
     const auto tapping = RoundToInt16(ReadLeadingNumber(Utf8(txtTapping_->text())));
     if (!tapping) {
         txtTapping_->setFocus(Qt::OtherFocusReason);
@@ -393,7 +399,7 @@ void TransformerCalcWindow::LoadSelectedRecord() {
     txtKVARating_->setText(FromUtf8(stored.kvaRate));
     txtSecondVolt_->setText(FromUtf8(stored.seconVolt));
     txtFrequency_->setText(FromUtf8(stored.frequency));
-    cboConnType_->setCurrentIndex(stored.connType);
+    cboConnType_->setCurrentIndex(static_cast<int>(stored.connection));
 }
 
 void TransformerCalcWindow::closeEvent(QCloseEvent* event) {

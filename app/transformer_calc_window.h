@@ -56,6 +56,7 @@ class TransformerCalcWindow final : public QWidget {
     void MakeDefault(QPushButton* button);
     void Next();
     bool StoreInputs(DesignInputs& inputs);
+    ConnectionType ChosenConnection() const;
     void FillRecordList();
     void LoadSelectedRecord();
     void Warn(const QString& text);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/connection_sides.h"
+#include "engine/connection_type.h"
 
 namespace kestrava::assess {
 namespace {

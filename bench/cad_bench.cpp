@@ -18,8 +18,8 @@ using kestrava::DesignRecord;
 DesignRecord WorkedDesign() {
     kestrava::InMemoryConductorTable strips(
         {{55.94, 3.55, 16.00}, {58.14, 5.00, 11.80}, {58.50, 5.30, 11.20}});
-    const auto result =
-        kestrava::DesignTransformer({100.0, 11000.0, 433.0, 50, "Delta-Star", 5}, strips);
+    const auto result = kestrava::DesignTransformer(
+        {100.0, 11000.0, 433.0, 50, kestrava::ConnectionType::DeltaStar, 5}, strips);
     if (!result.ok()) {
         std::cerr << "The worked design failed: " << result.error().message << "\n";
         std::exit(EXIT_FAILURE);

@@ -6,7 +6,7 @@
 namespace kestrava {
 namespace {
 
-const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
+const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5};
 
 // Runs the design for 'table' until the timer stops; fails the benchmark if a run fails.
 void RunDesigns(benchmark::State& state, ConductorTableSource& table) {

@@ -6,10 +6,10 @@
 namespace kestrava {
 namespace {
 
-const SheetTexts kTexts{"Delta-Star", "11 000", "433"};
+const SheetTexts kTexts{std::string(ConnectionName(ConnectionType::DeltaStar)), "11 000", "433"};
 
 void BM_FormatDesignSheet(benchmark::State& state) {
-    const DesignRecord record = testing_records::SampleDesignRecord("Delta-Star");
+    const DesignRecord record = testing_records::SampleDesignRecord(ConnectionType::DeltaStar);
     for (auto _ : state) {
         benchmark::DoNotOptimize(FormatDesignSheet(record, kTexts));
     }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+
+#include "engine/connection_type.h"
 
 namespace kestrava {
 
@@ -11,8 +12,8 @@ struct DesignInputs {
     double primaryVoltage = 0.0;    // H.V. line voltage, V
     double secondaryVoltage = 0.0;  // L.V. line voltage, V
     std::int16_t frequency = 0;     // Hz
-    std::string connectionType;     // "Delta-Star", "Star-Delta", "Star-Star" or "Delta-Delta"
-    std::int16_t tapping = 0;       // %
+    ConnectionType connectionType = ConnectionType::DeltaStar;
+    std::int16_t tapping = 0;  // %
 };
 
 // Every quantity of one design. Lengths in mm, areas in mm², mean turns and tank in m.
@@ -22,7 +23,7 @@ struct DesignRecord {
     double primaryVoltage = 0.0;
     double secondaryVoltage = 0.0;
     std::int16_t frequency = 0;
-    std::string connectionType;
+    ConnectionType connectionType = ConnectionType::DeltaStar;
     std::int16_t tapping = 0;
 
     bool engineError = false;

@@ -4,7 +4,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/conductor_lookup.h"
-#include "engine/connection_sides.h"
+#include "engine/connection_type.h"
 #include "engine/design_constants.h"
 
 namespace kestrava {

@@ -2,7 +2,7 @@
 add_library(kestrava_records
     ${CMAKE_CURRENT_LIST_DIR}/param_record_store.cpp)
 target_include_directories(kestrava_records PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(kestrava_records PUBLIC SQLite::SQLite3)
+target_link_libraries(kestrava_records PUBLIC kestrava_engine SQLite::SQLite3)
 kestrava_target_defaults(kestrava_records)
 
 add_executable(create_param_record_database

@@ -98,15 +98,16 @@ std::string RequiredText(sqlite3_stmt* statement, int column, const std::string&
     return std::move(*text);
 }
 
-int ConnectionIndex(sqlite3_stmt* statement, int column, const std::string& fileName) {
+ConnectionType StoredConnection(sqlite3_stmt* statement, int column, const std::string& fileName) {
     if (sqlite3_column_type(statement, column) != SQLITE_INTEGER) {
         FailInvalidRecord(fileName, "has no whole-number Conn_Type");
     }
     const sqlite3_int64 index = sqlite3_column_int64(statement, column);
-    if (index < 0 || index > 3) {
+    const std::optional<ConnectionType> connection = ConnectionAt(index);
+    if (!connection) {
         FailInvalidRecord(fileName, "has Conn_Type " + std::to_string(index) + ", not 0 to 3");
     }
-    return static_cast<int>(index);
+    return *connection;
 }
 
 }  // namespace
@@ -137,7 +138,7 @@ StoreStatus ParamRecordStore::AddParamRecord(const std::string& sheetPath,
             BindText(insert.get(), 3, texts.kvaRating);
             BindText(insert.get(), 4, texts.secondaryVoltage);
             BindText(insert.get(), 5, texts.frequency);
-            sqlite3_bind_int(insert.get(), 6, texts.connectionIndex);
+            sqlite3_bind_int(insert.get(), 6, static_cast<int>(texts.connection));
             Step(db.get(), insert.get(), databaseFile_);
             Execute(db.get(), "COMMIT", databaseFile_);
         } catch (const StoreFailure&) {
@@ -184,7 +185,7 @@ ParamRecordStore::Loaded ParamRecordStore::LoadParamRecord(const std::string& fi
             record.kvaRate = RequiredText(select.get(), 1, fileName);
             record.seconVolt = RequiredText(select.get(), 2, fileName);
             record.frequency = RequiredText(select.get(), 3, fileName);
-            record.connType = ConnectionIndex(select.get(), 4, fileName);
+            record.connection = StoredConnection(select.get(), 4, fileName);
             loaded = std::move(record);
         }
     } catch (const StoreFailure& failure) {

@@ -12,12 +12,12 @@ namespace kestrava {
 
 // A stored rating: the texts of one saved design sheet under its file name.
 struct ParamRecord {
-    std::string fileName;   // File_Name
-    std::string prmVolt;    // Prm_Volt
-    std::string kvaRate;    // KVA_Rate
-    std::string seconVolt;  // Secon_Volt
-    std::string frequency;  // Frequency
-    int connType = 0;       // Conn_Type, list index of cboConnType
+    std::string fileName;                                   // File_Name
+    std::string prmVolt;                                    // Prm_Volt
+    std::string kvaRate;                                    // KVA_Rate
+    std::string seconVolt;                                  // Secon_Volt
+    std::string frequency;                                  // Frequency
+    ConnectionType connection = ConnectionType::DeltaStar;  // Conn_Type, kept as the list index
 };
 
 // Codes of the failures the store finds itself; any other code is an SQLite result code.

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "engine/connection_type.h"
+
 namespace kestrava {
 
-// The ratings exactly as typed in the parameter window (UTF-8), with the connection list index.
+// The ratings exactly as typed in the parameter window (UTF-8), with the chosen connection.
 struct ParameterTexts {
     std::string primaryVoltage;    // txtPrmVolt
     std::string kvaRating;         // txtKVARating
@@ -12,7 +14,7 @@ struct ParameterTexts {
     std::string frequency;         // txtFrequency
     std::string tapping;           // txtTapping
     std::string connectionType;    // text of cboConnType
-    int connectionIndex = -1;      // list index of cboConnType, -1 when none is selected
+    ConnectionType connection = ConnectionType::DeltaStar;
 };
 
 }  // namespace kestrava

@@ -67,27 +67,17 @@ void Section(std::string& out, std::string_view title) {
     Line(out, kSectionRule);
 }
 
-// C(L.V.) and C(H.V.) of the Connections line; empty for an unknown connection text.
-struct WindingConnections {
-    std::string_view lv;
-    std::string_view hv;
-};
-
-WindingConnections ConnectionsOf(std::string_view connectionType) {
-    if (connectionType == "Delta-Star") return {"Star", "Delta"};
-    if (connectionType == "Star-Delta") return {"Delta", "Star"};
-    if (connectionType == "Delta-Delta") return {"Delta", "Delta"};
-    if (connectionType == "Star-Star") return {"Star", "Star"};
-    return {};
+// How a winding is connected, as the Connections line names it.
+std::string_view WindingConnection(bool star) {
+    return star ? "Star" : "Delta";
 }
 
 void WriteRating(std::string& out, const DesignRecord& r, const SheetTexts& texts) {
     const double sqrt3 = std::sqrt(3.0);
-    const std::string_view connection = r.connectionType;
-    const bool hvStar = connection == "Star-Star" || connection == "Star-Delta";
-    const bool lvDelta = connection == "Delta-Delta" || connection == "Star-Delta";
-    const double hvLineCurrent = hvStar ? r.hvPhaseCurrent : r.hvPhaseCurrent * sqrt3;
-    const double lvLineCurrent = lvDelta ? r.lvPhaseCurrent * sqrt3 : r.lvPhaseCurrent;
+    const double hvLineCurrent =
+        IsHvStar(r.connectionType) ? r.hvPhaseCurrent : r.hvPhaseCurrent * sqrt3;
+    const double lvLineCurrent =
+        IsLvStar(r.connectionType) ? r.lvPhaseCurrent : r.lvPhaseCurrent * sqrt3;
 
     Line(out, "\t\t\t*** DESIGN SHEET ***");
     Line(out, kTitleRule);
@@ -161,16 +151,14 @@ void WriteWindowsAndFrame(std::string& out, const DesignRecord& r) {
 
 void WriteWindings(std::string& out, const DesignRecord& r) {
     const double lvTurnsPerLayer = r.lvTurnsPerPhase / 3 + 1;
-    const WindingConnections connections = ConnectionsOf(r.connectionType);
 
     EmptyLines(out, 3);
     Line(out, kWindingsRule);
     Line(out, "Windings\t\t\t\tL.V.\t\t\tH.V");
     Line(out, kWindingsRule);
     Line(out, "Type of winding\t\t\tHelical\t\t\tCross-over");
-    if (!connections.lv.empty()) {
-        Line(out, "Connections\t\t\t", connections.lv, "\t\t\t", connections.hv);
-    }
+    Line(out, "Connections\t\t\t", WindingConnection(IsLvStar(r.connectionType)), "\t\t\t",
+         WindingConnection(IsHvStar(r.connectionType)));
     Line(out, "Conductor Dimensions: ");
     Line(out, "   -radial depth\t\t\t", Plain{r.lvConductorRadialDepth}, " mm");
     Line(out, "   -axial depth\t\t\t", Plain{r.lvConductorAxialDepth}, " mm");

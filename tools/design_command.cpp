@@ -43,7 +43,7 @@ struct CommandOptions {
     std::string primary;
     std::string secondary;
     std::string frequency = "50";
-    std::string connection = "Delta-Star";
+    std::string connection{ConnectionName(ConnectionType::DeltaStar)};
     std::string tapping = "5";
     std::string table;
     std::string sheet;
@@ -277,8 +277,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     auto* secondary = app.add_option("--secondary", options.secondary, "L.V. line voltage, V");
     auto* frequency =
         app.add_option("--frequency", options.frequency, "frequency, Hz")->capture_default_str();
-    auto* connection = app.add_option("--connection", options.connection,
-                                      "Delta-Star, Star-Delta, Star-Star or Delta-Delta")
+    auto* connection = app.add_option("--connection", options.connection, ConnectionChoices(" or "))
                            ->capture_default_str();
     auto* tapping =
         app.add_option("--tapping", options.tapping, "tapping, %")->capture_default_str();

@@ -118,7 +118,7 @@ void AppendDesignRecordJson(std::string& out, const DesignRecord& record) {
 
     out += fields.Text();
     out += ",\"connectionType\":";
-    AppendJsonString(out, record.connectionType);
+    AppendJsonString(out, ConnectionName(record.connectionType));
     out += '}';
 }
 

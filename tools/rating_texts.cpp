@@ -41,15 +41,6 @@ std::optional<RatingRefusal> ReadWholeNumber(std::string_view field, std::string
     return std::nullopt;
 }
 
-std::string ConnectionChoices() {
-    std::string choices;
-    for (const std::string_view name : kConnectionNames) {
-        choices += choices.empty() ? "" : ", ";
-        choices += name;
-    }
-    return choices;
-}
-
 }  // namespace
 
 std::string EscapedText(std::string_view text) {
@@ -93,12 +84,12 @@ std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInp
     if (!refusal) refusal = ReadWholeNumber("tapping", texts.tapping, inputs.tapping);
     if (refusal) return refusal;
 
-    if (std::find(kConnectionNames.begin(), kConnectionNames.end(), texts.connection) ==
-        kConnectionNames.end()) {
-        return RatingRefusal{"connection",
-                             Quoted(texts.connection) + " is not one of " + ConnectionChoices()};
+    const std::optional<ConnectionType> connection = ConnectionNamed(texts.connection);
+    if (!connection) {
+        return RatingRefusal{
+            "connection", Quoted(texts.connection) + " is not one of " + ConnectionChoices(", ")};
     }
-    inputs.connectionType.assign(texts.connection);
+    inputs.connectionType = *connection;
     return std::nullopt;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,14 +24,10 @@ struct RatingRefusal {
     std::string reason;
 };
 
-// The connection names the engine knows, in the parameter window's list order.
-inline constexpr std::array<std::string_view, 4> kConnectionNames = {"Delta-Star", "Star-Delta",
-                                                                     "Star-Star", "Delta-Delta"};
-
 // 'text' with every control character written as \xHH, so that a message can echo it safely.
 std::string EscapedText(std::string_view text);
 
-// Reads 'texts' the way the parameter window does into 'inputs' (reusing its string):
+// Reads 'texts' the way the parameter window does into 'inputs':
 // no text may be blank, kVA and both voltages must be strictly numeric without control characters,
 // frequency and tapping are rounded half to even into 16 bits, the connection must be one of the
 // four names.

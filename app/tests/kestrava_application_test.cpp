@@ -148,8 +148,10 @@ class KestravaApplicationTest : public QObject {
 
         // A sheet saved meanwhile is listed first when the user comes back.
         const ParamRecordStore store(install.RecordDatabase());
-        QVERIFY(
-            store.AddParamRecord("/sheets/T1.txt", {"6600", "250", "415", "50", "5", "", 2}).ok());
+        QVERIFY(store
+                    .AddParamRecord("/sheets/T1.txt",
+                                    {"6600", "250", "415", "50", "5", "", ConnectionType::StarStar})
+                    .ok());
         Child<QLineEdit>(parameters, "txtKVARating")->setText("999");
         boxes.Answer(MessageAnswer::Yes);
         Child<QPushButton>(app.designSheetWindow(), "cmdCancel")->click();

@@ -35,7 +35,7 @@ struct Ratings {
     const char* primary;
     const char* secondary;
     const char* frequency;
-    int connection;
+    ConnectionType connection;
 };
 
 // A parameter window over a temporary record store, with scripted message boxes.
@@ -164,9 +164,9 @@ class TransformerCalcWindowTest : public QObject {
 
     void recordListNewestFirstAndTheNewestSameNameWins() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
-        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", 1});
-        h.Add("/sheets/A.txt", {"300", "3300", "440", "50", 3});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", ConnectionType::StarDelta});
+        h.Add("/sheets/A.txt", {"300", "3300", "440", "50", ConnectionType::DeltaDelta});
         h.Open();
         QVERIFY(h.boxes.shown().empty());
         QComboBox* files = h.List("cboFile");
@@ -195,10 +195,10 @@ class TransformerCalcWindowTest : public QObject {
 
     void refillListsTheNewRecordFirstWithoutDuplicates() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
         h.Open();
         h.Box("txtKVARating")->setText("999");
-        h.Add("/sheets/C.txt", {"250", "11000", "433", "50", 2});
+        h.Add("/sheets/C.txt", {"250", "11000", "433", "50", ConnectionType::StarStar});
         h.window->RefillRecordList();
         QCOMPARE(h.List("cboFile")->count(), 2);
         QCOMPARE(h.List("cboFile")->itemText(0), QString("C.txt"));
@@ -245,7 +245,7 @@ class TransformerCalcWindowTest : public QObject {
 
     void badStoredRecordIsReportedAndTheWindowStaysUsable() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
         ExecuteSql(h.databaseFile,
                    "INSERT INTO TransValAsgn (File_Name, Prm_Volt, KVA_Rate, Secon_Volt, "
                    "Frequency, Conn_Type) VALUES ('Bad.txt', '1', '2', '3', '50', 7)");
@@ -419,14 +419,14 @@ class TransformerCalcWindowTest : public QObject {
         QCOMPARE(h.record.primaryVoltage, 11000.0);  // delta H.V. keeps the line voltage
         QCOMPARE(h.record.frequency, std::int16_t{50});
         QCOMPARE(h.record.tapping, std::int16_t{2});
-        QCOMPARE(h.record.connectionType, std::string("Delta-Star"));
+        QCOMPARE(h.record.connectionType, ConnectionType::DeltaStar);
         QVERIFY(!h.record.engineError);
         QVERIFY(h.record.tableFound);
 
         const ParameterTexts texts = window.CurrentTexts();
         QCOMPARE(texts.primaryVoltage, std::string("11 000"));
         QCOMPARE(texts.frequency, std::string("50.5"));
-        QCOMPARE(texts.connectionIndex, 0);
+        QCOMPARE(texts.connection, ConnectionType::DeltaStar);
 
         window.show();
         h.Box("txtFrequency")->setText("51.5");

@@ -15,7 +15,7 @@ namespace {
 using test_support::DesignOnInstalledTable;
 using test_support::ShippedRegime;
 
-const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
+const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5};
 
 TEST(AssessmentTest, WorkedDesignWeighsOverlapsAndFailsTheEuropeanNoLoadLimit) {
     const DesignRecord record = DesignOnInstalledTable(kWorkedExample);
@@ -68,7 +68,7 @@ TEST(AssessmentTest, ChargesEveryKilogramAndWattAtTheSettingsPrices) {
 
 TEST(AssessmentTest, EfficiencyPeaksWhereCopperLossEqualsIronLoss) {
     const DesignRecord record =
-        DesignOnInstalledTable({250.0, 11000.0, 3300.0, 50, "Delta-Star", 5});
+        DesignOnInstalledTable({250.0, 11000.0, 3300.0, 50, ConnectionType::DeltaStar, 5});
     const Assessment a = Assess(record, {}, nullptr);
     const double peak = a.maximumEfficiency.percent;
     for (std::size_t i = 0; i < a.efficiency.size(); ++i) {

@@ -49,14 +49,14 @@ TEST(RegimeTest, LimitsAreLinearBetweenRowsAndEndAtTheTable) {
 }
 
 // A 100 kVA design of 140 W no-load and 1800 W load loss at the given primary and frequency.
-DesignRecord RatedRecord(double primaryLineVoltage, const char* connection,
+DesignRecord RatedRecord(double primaryLineVoltage, ConnectionType connection,
                          std::int16_t frequency) {
     DesignRecord r;
     r.kvaRating = 100;
     r.connectionType = connection;
     r.frequency = frequency;
-    const bool hvStar = std::string_view(connection).starts_with("Star");
-    r.primaryVoltage = hvStar ? primaryLineVoltage / std::sqrt(3.0) : primaryLineVoltage;
+    r.primaryVoltage =
+        IsHvStar(connection) ? primaryLineVoltage / std::sqrt(3.0) : primaryLineVoltage;
     r.totalCoreLoss = 140;
     r.totalCopperLoss = 1800;
     return r;
@@ -70,14 +70,14 @@ TEST(RegimeTest, CoversOnlyItsVoltagesFrequenciesAndRatings) {
         const Regime* regime;
         bool covered;
     } cases[] = {
-        {RatedRecord(24000, "Delta-Star", 50), &tier1, true},
-        {RatedRecord(24000, "Star-Star", 50), &tier1, true},
-        {RatedRecord(24000.01, "Delta-Star", 50), &tier1, false},
-        {RatedRecord(24000.01, "Star-Delta", 50), &tier1, false},
-        {RatedRecord(11000, "Delta-Star", 60), &tier1, false},
-        {RatedRecord(11000, "Delta-Star", 60), &doe, true},
-        {RatedRecord(11000, "Delta-Star", 50), &doe, false},
-        {RatedRecord(34501, "Delta-Star", 60), &doe, false},
+        {RatedRecord(24000, ConnectionType::DeltaStar, 50), &tier1, true},
+        {RatedRecord(24000, ConnectionType::StarStar, 50), &tier1, true},
+        {RatedRecord(24000.01, ConnectionType::DeltaStar, 50), &tier1, false},
+        {RatedRecord(24000.01, ConnectionType::StarDelta, 50), &tier1, false},
+        {RatedRecord(11000, ConnectionType::DeltaStar, 60), &tier1, false},
+        {RatedRecord(11000, ConnectionType::DeltaStar, 60), &doe, true},
+        {RatedRecord(11000, ConnectionType::DeltaStar, 50), &doe, false},
+        {RatedRecord(34501, ConnectionType::DeltaStar, 60), &doe, false},
     };
     for (const auto& c : cases) {
         const Compliance compliance = *Assess(c.record, {}, c.regime).compliance;

@@ -20,7 +20,7 @@ inline InMemoryConductorTable WideStripTable() {
 
 // The ratings of the worked example: 100 kVA, 11000 V / 433 V, 50 Hz, Delta-Star, 5 %.
 inline DesignInputs WorkedExampleInputs() {
-    return {100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
+    return {100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5};
 }
 
 }  // namespace kestrava::testing_support

@@ -59,11 +59,9 @@ std::int16_t RandomInt16(std::mt19937& random) {
     return static_cast<std::int16_t>(std::uniform_int_distribution<int>(-32768, 32767)(random));
 }
 
-std::string RandomConnection(std::mt19937& random) {
-    static const char* const kTexts[] = {"Delta-Star", "Star-Delta", "Star-Star", "Delta-Delta",
-                                         "",           "star-star",  "Delta-",    "Zig-Zag\r\n"};
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(kTexts) - 1);
-    return kTexts[pick(random)];
+ConnectionType RandomConnection(std::mt19937& random) {
+    std::uniform_int_distribution<std::size_t> pick(0, kConnectionTypes.size() - 1);
+    return kConnectionTypes[pick(random)];
 }
 
 TEST(DesignTransformerPropertyTest, EveryRunGivesAPossibleRecordOrAReportedFailure) {

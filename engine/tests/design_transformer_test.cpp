@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Ratings, RatingClassTest,
                                          RatingClassCase{250, 1.4, 12, 2.8, 0.635, 2.3, 1.6}));
 
 struct ConnectionCase {
-    const char* connection;
+    ConnectionType connection;
     double hvPhaseVoltage;
     double lvPhaseVoltage;
 };
@@ -173,12 +173,10 @@ TEST_P(ConnectionTest, StarSidesCarryLineVoltageOverRootThree) {
 const double kRoot3 = std::sqrt(3.0);
 INSTANTIATE_TEST_SUITE_P(
     Connections, ConnectionTest,
-    testing::Values(ConnectionCase{"Delta-Star", 11000, 433 / kRoot3},
-                    ConnectionCase{"Star-Delta", 11000 / kRoot3, 433},
-                    ConnectionCase{"Star-Star", 11000 / kRoot3, 433 / kRoot3},
-                    ConnectionCase{"Delta-Delta", 11000, 433},
-                    // Any other text, even in another case, is delta on both sides.
-                    ConnectionCase{"delta-star", 11000, 433}, ConnectionCase{"", 11000, 433}));
+    testing::Values(ConnectionCase{ConnectionType::DeltaStar, 11000, 433 / kRoot3},
+                    ConnectionCase{ConnectionType::StarDelta, 11000 / kRoot3, 433},
+                    ConnectionCase{ConnectionType::StarStar, 11000 / kRoot3, 433 / kRoot3},
+                    ConnectionCase{ConnectionType::DeltaDelta, 11000, 433}));
 
 TEST(DesignTransformerTest, CoilCountRoundsHalfToEven) {
     const struct {
@@ -187,7 +185,7 @@ TEST(DesignTransformerTest, CoilCountRoundsHalfToEven) {
     } cases[] = {{751, 1}, {2250, 2}, {3750, 2}, {3751, 3}, {5250, 4}, {6350.85, 4}, {11000, 7}};
     for (const auto& c : cases) {
         DesignInputs inputs = WorkedExampleInputs();
-        inputs.connectionType = "Delta-Delta";
+        inputs.connectionType = ConnectionType::DeltaDelta;
         inputs.primaryVoltage = c.hvPhaseVoltage;
         EXPECT_EQ(RunExpectingRecord(inputs).hvCoilCount, c.coils) << c.hvPhaseVoltage << " V";
     }

@@ -113,7 +113,8 @@ TEST_F(ConductorTableDatabaseTest, FileThatIsNoDatabaseIsAnError) {
 
 TEST_F(ConductorTableDatabaseTest, DesignRunReportsTheDatabaseFailure) {
     SqliteConductorTable table(folder_ / "Missing.sqlite");
-    const DesignResult result = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table);
+    const DesignResult result =
+        DesignTransformer({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table);
     ASSERT_FALSE(result.ok());
     const DesignFailure& failure = result.error();
     EXPECT_EQ(failure.kind, DesignFailure::Kind::RunTimeError);
@@ -141,7 +142,8 @@ TEST(BuiltConductorDatabaseTest, AreasAscendAndMatchTheirTwoDecimalValue) {
 
 TEST(BuiltConductorDatabaseTest, WorkedExampleFindsAStrip) {
     SqliteConductorTable table(KESTRAVA_CONDUCTOR_DATABASE);
-    const DesignResult result = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table);
+    const DesignResult result =
+        DesignTransformer({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table);
     ASSERT_TRUE(result.ok()) << result.error().message;
     const DesignRecord& record = result.value();
     EXPECT_TRUE(record.tableFound);

@@ -23,7 +23,7 @@ ParameterTexts Texts(const std::string& primary, const std::string& kva, int con
     texts.secondaryVoltage = "433";
     texts.frequency = "50";
     texts.tapping = "5";
-    texts.connectionIndex = connection;
+    texts.connection = ConnectionAt(connection).value();
     return texts;
 }
 
@@ -75,12 +75,12 @@ TEST_F(ParamRecordStoreTest, ListsNewestFirstAndLoadsTheNewestOfAName) {
     EXPECT_EQ(a.value()->kvaRate, "500");
     EXPECT_EQ(a.value()->seconVolt, "433");
     EXPECT_EQ(a.value()->frequency, "50");
-    EXPECT_EQ(a.value()->connType, 3);
+    EXPECT_EQ(a.value()->connection, ConnectionType::DeltaDelta);
 
     const ParamRecordStore::Loaded b = store_.LoadParamRecord("B.txt");
     ASSERT_TRUE(b.ok() && b.value());
     EXPECT_EQ(b.value()->prmVolt, "6600");
-    EXPECT_EQ(b.value()->connType, 1);
+    EXPECT_EQ(b.value()->connection, ConnectionType::StarDelta);
 
     for (const char* other : {"a.txt", "A.txt ", "A", ""}) {  // exact, case-sensitive names
         const ParamRecordStore::Loaded none = store_.LoadParamRecord(other);
@@ -104,7 +104,7 @@ TEST_F(ParamRecordStoreTest, TextsRoundTripUnchanged) {
         EXPECT_EQ(record.prmVolt, "11 000");
         EXPECT_EQ(record.kvaRate, "  0100.50");
         EXPECT_EQ(record.frequency, name);
-        EXPECT_EQ(record.connType, 2);
+        EXPECT_EQ(record.connection, ConnectionType::StarStar);
     }
     EXPECT_EQ(Names().size(), names.size());
 }

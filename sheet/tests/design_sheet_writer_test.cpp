@@ -42,13 +42,13 @@ std::vector<std::string> SplitLines(const std::string& sheet) {
     return lines;
 }
 
-SheetTexts TextsFor(const std::string& connectionType) {
-    return {connectionType, "11 000", "433"};
+SheetTexts TextsFor(ConnectionType connectionType) {
+    return {std::string(ConnectionName(connectionType)), "11 000", "433"};
 }
 
 struct GoldenCase {
     const char* name;
-    const char* connectionType;
+    ConnectionType connectionType;
     const char* file;
     std::size_t lineCount;
 };
@@ -71,16 +71,16 @@ TEST_P(GoldenSheetTest, MatchesCheckedInBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Connections, GoldenSheetTest,
-    testing::Values(GoldenCase{"DeltaStar", "Delta-Star", "sheet_delta_star.txt", 135},
-                    GoldenCase{"StarDelta", "Star-Delta", "sheet_star_delta.txt", 135},
-                    GoldenCase{"StarStar", "Star-Star", "sheet_star_star.txt", 135},
-                    GoldenCase{"DeltaDelta", "Delta-Delta", "sheet_delta_delta.txt", 135},
-                    GoldenCase{"Unknown", "", "sheet_unknown_connection.txt", 134}),
+    testing::Values(GoldenCase{"DeltaStar", ConnectionType::DeltaStar, "sheet_delta_star.txt", 135},
+                    GoldenCase{"StarDelta", ConnectionType::StarDelta, "sheet_star_delta.txt", 135},
+                    GoldenCase{"StarStar", ConnectionType::StarStar, "sheet_star_star.txt", 135},
+                    GoldenCase{"DeltaDelta", ConnectionType::DeltaDelta, "sheet_delta_delta.txt",
+                               135}),
     [](const testing::TestParamInfo<GoldenCase>& param) { return param.param.name; });
 
 TEST(DesignSheetTest, OnlyTheDegreeAndFluxSignsAreAboveAscii) {
-    const std::vector<std::string> lines =
-        SplitLines(FormatDesignSheet(SampleDesignRecord("Delta-Star"), TextsFor("Delta-Star")));
+    const std::vector<std::string> lines = SplitLines(FormatDesignSheet(
+        SampleDesignRecord(ConnectionType::DeltaStar), TextsFor(ConnectionType::DeltaStar)));
     ASSERT_EQ(lines.size(), 135u);
 
     std::vector<std::pair<std::size_t, unsigned char>> highBytes;
@@ -102,7 +102,7 @@ TEST(DesignSheetTest, OnlyTheDegreeAndFluxSignsAreAboveAscii) {
 TEST(DesignSheetTest, TypedTextsAreConvertedToWindows1252) {
     const SheetTexts texts{"Delta-\xD0\x96", "11\xE2\x82\xAC", "caf\xC3\xA9"};
     const std::vector<std::string> lines =
-        SplitLines(FormatDesignSheet(SampleDesignRecord("Delta-Star"), texts));
+        SplitLines(FormatDesignSheet(SampleDesignRecord(ConnectionType::DeltaStar), texts));
     ASSERT_EQ(lines.size(), 135u);
     EXPECT_EQ(lines[3], "KVA 100\tPhase 3\tFrequency--50Hz\tDelta-?");
     EXPECT_EQ(lines[5], "\tH.V. - 11\x80 V ,");
@@ -110,11 +110,12 @@ TEST(DesignSheetTest, TypedTextsAreConvertedToWindows1252) {
 }
 
 TEST(DesignSheetTest, WholeTurnFiguresRoundHalfToEven) {
-    DesignRecord record = SampleDesignRecord("Star-Star");
+    DesignRecord record = SampleDesignRecord(ConnectionType::StarStar);
     record.lvTurnsPerPhase = 43;
     record.hvTurnsPerLayer = 63.5;
     record.hvLayers = 3.5;
-    const std::vector<std::string> lines = SplitLines(FormatDesignSheet(record, TextsFor("")));
+    const std::vector<std::string> lines =
+        SplitLines(FormatDesignSheet(record, TextsFor(ConnectionType::StarStar)));
     ASSERT_EQ(lines.size(), 135u);
     EXPECT_EQ(lines[88], "Turns per layer\t\t\t15.3333\t\t64");
     EXPECT_EQ(lines[89], "Number of layers\t\t\t3\t\t\t4");
@@ -140,8 +141,8 @@ class SheetFileTest : public testing::Test {
     }
 
     fs::path folder_;
-    DesignRecord record_ = SampleDesignRecord("Delta-Star");
-    SheetTexts texts_ = TextsFor("Delta-Star");
+    DesignRecord record_ = SampleDesignRecord(ConnectionType::DeltaStar);
+    SheetTexts texts_ = TextsFor(ConnectionType::DeltaStar);
 };
 
 TEST_F(SheetFileTest, ReplacesALongerFileWhole) {

@@ -1,14 +1,12 @@
 #pragma once
 
-#include <string>
-
 #include "engine/design_record.h"
 
 namespace kestrava::testing_records {
 
 // A hand-filled record whose values exercise the sheet's number format: half-even ties at the
 // fourth decimal, whole values, negatives, a rounding to "-0", tiny and 15-digit values.
-inline DesignRecord SampleDesignRecord(const std::string& connectionType) {
+inline DesignRecord SampleDesignRecord(ConnectionType connectionType) {
     DesignRecord r;
     r.kvaRating = 100;
     r.frequency = 50;

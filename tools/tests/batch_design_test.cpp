@@ -76,7 +76,8 @@ TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
     EXPECT_EQ(outcome->failed, 4u);
     ASSERT_EQ(lines_.size(), 6u);
 
-    EXPECT_EQ(lines_[0], ExpectedRecordLine({100, 11000, 433, 50, "Delta-Star", 5}, table_));
+    EXPECT_EQ(lines_[0],
+              ExpectedRecordLine({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table_));
     EXPECT_EQ(ErrorLine(1)["line"], 3);
     EXPECT_EQ(ErrorLine(1)["error"],
               "expected 6 fields (" + std::string(kBatchHeader) + "), found 7");
@@ -88,7 +89,8 @@ TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
               std::string::npos);
     EXPECT_EQ(ErrorLine(4)["line"], 7);
     EXPECT_EQ(ErrorLine(4)["error"].get<std::string>().rfind("Error: ", 0), 0u);
-    EXPECT_EQ(lines_[5], ExpectedRecordLine({250, 6600, 415, 50, "Star-Delta", 2}, table_));
+    EXPECT_EQ(lines_[5],
+              ExpectedRecordLine({250, 6600, 415, 50, ConnectionType::StarDelta, 2}, table_));
 }
 
 class BatchThreadsTest : public BatchDesignTest, public testing::WithParamInterface<unsigned> {};

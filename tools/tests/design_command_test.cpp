@@ -74,7 +74,7 @@ TEST_F(DesignCommandTest, JsonHoldsTheWholeRecordAtFullPrecision) {
     const CommandRun run = Command("--kva 100 --primary '11 000' --secondary 433 --json");
     ASSERT_EQ(run.status, 0) << run.err;
     const json parsed = json::parse(run.out);
-    const DesignRecord expected = DesignHere({100, 11000, 433, 50, "Delta-Star", 5});
+    const DesignRecord expected = DesignHere({100, 11000, 433, 50, ConnectionType::DeltaStar, 5});
 
     ForEachDoubleField(expected, [&](std::string_view name, double value) {
         EXPECT_EQ(parsed.at(std::string(name)).get<double>(), value) << name;
@@ -92,7 +92,7 @@ TEST_F(DesignCommandTest, SheetOnStandardOutputEqualsTheWriter) {
         "--kva 250 --primary ' 6600' --secondary 415 --frequency 50.5 --connection Star-Delta "
         "--tapping 2.5 --sheet -");
     ASSERT_EQ(run.status, 0) << run.err;
-    const DesignRecord record = DesignHere({250, 6600, 415, 50, "Star-Delta", 2});
+    const DesignRecord record = DesignHere({250, 6600, 415, 50, ConnectionType::StarDelta, 2});
     EXPECT_EQ(run.out, FormatDesignSheet(record, {"Star-Delta", " 6600", "415"}));
 }
 
@@ -106,7 +106,7 @@ TEST_F(DesignCommandTest, SheetFileAndTableOptionAreHonoured) {
         table.string() + "' --sheet '" + sheet.string() + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    const DesignRecord record = DesignHere({100, 11000, 433, 50, "Star-Star", 5});
+    const DesignRecord record = DesignHere({100, 11000, 433, 50, ConnectionType::StarStar, 5});
     EXPECT_EQ(ReadBytes(sheet), FormatDesignSheet(record, {"Star-Star", "11000", "433"}));
 }
 
@@ -273,8 +273,9 @@ TEST_F(DesignCommandTest, RulesRunTheEngineByThemAndAreRefusedBeforeARun) {
     ASSERT_NE(steels.catalogue.Find("hib-023"), nullptr);
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
     InMemoryConductorTable table(std::move(loaded).value());
-    const DesignResult expected = DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table,
-                                                    rules, *steels.catalogue.Find("hib-023"));
+    const DesignResult expected =
+        DesignTransformer({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table, rules,
+                          *steels.catalogue.Find("hib-023"));
     ASSERT_TRUE(expected.ok());
     ForEachDoubleField(expected.value(), [&](std::string_view name, double value) {
         EXPECT_EQ(parsed.at(std::string(name)).get<double>(), value) << name;

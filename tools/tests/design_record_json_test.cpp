@@ -35,7 +35,7 @@ DesignRecord RecordWithAwkwardValues() {
     record.tapping = 32767;
     record.hvCoilCount = 4;
     record.hvLayerCount = 12;
-    record.connectionType = "Star-Delta";
+    record.connectionType = ConnectionType::StarDelta;
     record.tableFound = true;
     return record;
 }

@@ -57,14 +57,14 @@ class RatingAcceptTest : public testing::TestWithParam<AcceptCase> {};
 
 TEST_P(RatingAcceptTest, ReadsAsTheParameterWindow) {
     DesignInputs inputs;
-    inputs.connectionType = "left over";
+    inputs.connectionType = ConnectionType::DeltaDelta;
     ASSERT_EQ(ReadRatingTexts(GetParam().texts, inputs), std::nullopt);
     EXPECT_EQ(inputs.kvaRating, GetParam().kva);
     EXPECT_EQ(inputs.primaryVoltage, GetParam().primary);
     EXPECT_EQ(inputs.secondaryVoltage, 433);
     EXPECT_EQ(inputs.frequency, GetParam().frequency);
     EXPECT_EQ(inputs.tapping, GetParam().tapping);
-    EXPECT_EQ(inputs.connectionType, GetParam().texts.connection);
+    EXPECT_EQ(ConnectionName(inputs.connectionType), GetParam().texts.connection);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,7 +11,7 @@ std::optional<DesignRecord> WorkedDesign(const std::filesystem::path& databaseFi
     inputs.primaryVoltage = 11000.0;
     inputs.secondaryVoltage = 433.0;
     inputs.frequency = 50;
-    inputs.connectionType = "Delta-Star";
+    inputs.connectionType = ConnectionType::DeltaStar;
     inputs.tapping = 5;
     SqliteConductorTable table(databaseFile);
     DesignResult result = DesignTransformer(inputs, table);

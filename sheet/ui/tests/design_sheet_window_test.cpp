@@ -34,7 +34,7 @@ ParameterTexts SampleTexts() {
     texts.frequency = "50";
     texts.tapping = "5";
     texts.connectionType = "Delta-Star";
-    texts.connectionIndex = 0;
+    texts.connection = ConnectionType::DeltaStar;
     return texts;
 }
 
@@ -114,7 +114,7 @@ void DesignSheetWindowTest::init() {
     store_ = std::make_unique<ParamRecordStore>(database);
     boxes_ = std::make_unique<ui::testing::ScriptedMessageBoxes>();
     record_ = DesignRecord{};
-    record_.connectionType = "Delta-Star";
+    record_.connectionType = ConnectionType::DeltaStar;
     window_ = std::make_unique<DesignSheetWindow>(*boxes_, *store_, dir_->path(), kTitle);
     opened_.clear();
     window_->SetDocumentOpener([this](const QString& path) -> std::optional<QString> {
