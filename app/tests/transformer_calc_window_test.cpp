@@ -228,8 +228,8 @@ class TransformerCalcWindowTest : public QObject {
 
     void interruptedAppendLeavesTheListReadable() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
-        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", 1});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", ConnectionType::StarDelta});
         InterruptAppend(h.databaseFile);
         h.Open();
         QVERIFY(h.boxes.shown().empty());
@@ -238,7 +238,7 @@ class TransformerCalcWindowTest : public QObject {
         QCOMPARE(files->itemText(0), QString("B.txt"));
         QCOMPARE(h.Box("txtKVARating")->text(), QString("200"));
         // The journal has been rolled back: the next append goes on from the sound store.
-        h.Add("/sheets/C.txt", {"300", "3300", "440", "50", 2});
+        h.Add("/sheets/C.txt", {"300", "3300", "440", "50", ConnectionType::StarStar});
         h.window->RefillRecordList();
         QCOMPARE(files->count(), 3);
     }
@@ -569,8 +569,8 @@ class TransformerCalcWindowTest : public QObject {
 
     void wheelActsOnlyOnAFocusedList() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", 0});
-        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", 1});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", ConnectionType::StarDelta});
         h.OpenShown();
         QLineEdit* kva = h.Box("txtKVARating");
         kva->setFocus();

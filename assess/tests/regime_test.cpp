@@ -81,8 +81,8 @@ TEST(RegimeTest, CoversOnlyItsVoltagesFrequenciesAndRatings) {
     };
     for (const auto& c : cases) {
         const Compliance compliance = *Assess(c.record, {}, c.regime).compliance;
-        SCOPED_TRACE(c.regime->name + " " + c.record.connectionType + " " +
-                     std::to_string(c.record.primaryVoltage) + " V " +
+        SCOPED_TRACE(c.regime->name + " " + std::string(ConnectionName(c.record.connectionType)) +
+                     " " + std::to_string(c.record.primaryVoltage) + " V " +
                      std::to_string(c.record.frequency) + " Hz");
         EXPECT_EQ(compliance.covered, c.covered);
         EXPECT_EQ(compliance.pass.has_value(), c.covered);

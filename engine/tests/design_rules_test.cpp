@@ -69,12 +69,13 @@ TEST(DesignRulesTest, ParallelStripsChangeOnlyTheLvConductorSteps) {
             RunChanged([](DesignRules& r, double n) { r.parallelStrips = static_cast<int>(n); },
                        strips, {"windowWidth", "windowHeight", "lvInsideDiameter"});
         InMemoryConductorTable table = WideStripTable();
-        const StripLookup strip =
+        const StripLookup lookup =
             LookupConductorStrip(record.lvPhaseCurrent / record.currentDensity / strips, table);
-        ASSERT_EQ(strip.outcome, StripLookup::Outcome::Found);
-        EXPECT_EQ(record.lvConductorAxialDepth, strip.strip.width) << strips;
-        EXPECT_EQ(record.lvConductorRadialDepth, strip.strip.thickness * strips) << strips;
-        EXPECT_EQ(record.lvConductorArea, strip.strip.width * (strip.strip.thickness * strips));
+        ASSERT_TRUE(lookup.ok() && lookup.value().has_value());
+        const ConductorStrip& strip = *lookup.value();
+        EXPECT_EQ(record.lvConductorAxialDepth, strip.width) << strips;
+        EXPECT_EQ(record.lvConductorRadialDepth, strip.thickness * strips) << strips;
+        EXPECT_EQ(record.lvConductorArea, strip.width * (strip.thickness * strips));
         EXPECT_EQ(record.lvWindingDepth, record.lvConductorRadialDepth * 3 + 1);
         EXPECT_GT(record.lvWindingDepth, single.lvWindingDepth);
     }
