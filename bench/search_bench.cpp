@@ -11,14 +11,14 @@
 namespace kestrava::search {
 namespace {
 
-const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
+const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5};
 
 // Searches the default grid of the worked rating (against 'regimeName' unless empty) and reports
 // candidates designed and judged per second. Target: a million per second on two cores.
 void SearchDefaultGrid(benchmark::State& state, const char* regimeName) {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
     LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
-    if (!loaded.error.empty() || !steels.error.empty()) {
+    if (!loaded.ok() || !steels.error.empty()) {
         state.SkipWithError("the installed table or steels cannot be read");
         return;
     }
@@ -36,7 +36,7 @@ void SearchDefaultGrid(benchmark::State& state, const char* regimeName) {
     }
     std::uint64_t candidates = 0;
     for (auto _ : state) {
-        const SearchOutcome outcome = RunDesignSearch(request, loaded.rows, steels.catalogue);
+        const SearchOutcome outcome = RunDesignSearch(request, loaded.value(), steels.catalogue);
         candidates += outcome.evaluated;
         benchmark::DoNotOptimize(outcome.best);
     }

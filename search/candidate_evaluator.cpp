@@ -48,8 +48,8 @@ CandidateEvaluator::CandidateEvaluator(const DesignInputs& inputs,
             try {
                 choice.area = DesignLvStripArea(probe, strips);
                 const StripLookup lookup = LookupConductorStrip(choice.area, table_);
-                choice.found = lookup.outcome == StripLookup::Outcome::Found;
-                choice.strip = lookup.strip;
+                choice.found = lookup.ok() && lookup.value().has_value();
+                if (choice.found) choice.strip = *lookup.value();
             } catch (const RunTimeError&) {
                 choice.area = std::nan("");  // never matches: such candidates take the table
             }
@@ -65,8 +65,8 @@ const CandidateEvaluator::StripChoice* CandidateEvaluator::ChoiceFor(std::size_t
                              static_cast<std::size_t>(parallelStrips - 1);
     if (slot < choices_.size() && choices_[slot].area == area) return &choices_[slot];
     const StripLookup lookup = LookupConductorStrip(area, table_);
-    if (lookup.outcome == StripLookup::Outcome::Error) throw RunTimeError(lookup.error);
-    fallback_ = {area, lookup.outcome == StripLookup::Outcome::Found, lookup.strip};
+    if (!lookup.ok()) throw RunTimeError(lookup.error());
+    fallback_ = {area, lookup.value().has_value(), lookup.value().value_or(ConductorStrip{})};
     return &fallback_;
 }
 

@@ -36,7 +36,7 @@ CandidateDesign Redesign(const search::SearchRequest& request,
     InMemoryConductorTable table(rows);
     const DesignResult result = DesignTransformer(request.inputs, table, rules, steel);
     assessment.settings.prices.coreSteel = steel.pricePerKg;
-    return {std::get<DesignRecord>(result), rules, std::move(assessment)};
+    return {result.value(), rules, std::move(assessment)};
 }
 
 std::string CandidateJson(const CandidateDesign& design) {

@@ -16,8 +16,8 @@ namespace {
 
 std::vector<ConductorStrip> InstalledRows() {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    EXPECT_EQ(loaded.error, "");
-    return loaded.rows;
+    EXPECT_TRUE(loaded.ok());
+    return std::move(loaded).value();
 }
 
 CoreSteelCatalogue InstalledSteels() {
@@ -45,8 +45,8 @@ Judged JudgeThroughEngine(const SearchRequest& request, const GridPoint& point,
     const CoreSteel& steel = *steels.Find(rules.steel);
     InMemoryConductorTable table(std::move(rows));
     const DesignResult result = DesignTransformer(request.inputs, table, rules, steel);
-    if (!std::holds_alternative<DesignRecord>(result)) return {};
-    const DesignRecord& record = std::get<DesignRecord>(result);
+    if (!result.ok()) return {};
+    const DesignRecord& record = result.value();
     assess::AssessmentSettings settings = request.settings;
     settings.prices.coreSteel = steel.pricePerKg;
     const assess::Assessment a = assess::Assess(record, settings, request.limits.regime);
@@ -145,25 +145,24 @@ TEST_P(DesignSearchTest, BestBeatsRandomGridPointsAndReRunsExactly) {
     EXPECT_GT(feasiblePoints, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratings, DesignSearchTest,
-                         testing::Values(SearchCase{"WorkedExampleOwning",
-                                                    {100, 11000, 433, 50, "Delta-Star", 5},
-                                                    "",
-                                                    Objective::TotalOwning,
-                                                    false},
-                                         SearchCase{"OutOfRangeByFixedRulesTier1",
-                                                    {160, 11000, 433, 50, "Delta-Star", 5},
-                                                    "eu-2014-548-tier1",
-                                                    Objective::TotalOwning,
-                                                    true},
-                                         SearchCase{"SixtyHertzMaterial",
-                                                    {63, 11000, 415, 60, "Delta-Star", 0},
-                                                    "",
-                                                    Objective::Material,
-                                                    true}),
-                         [](const testing::TestParamInfo<SearchCase>& param) {
-                             return param.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Ratings, DesignSearchTest,
+    testing::Values(SearchCase{"WorkedExampleOwning",
+                               {100, 11000, 433, 50, ConnectionType::DeltaStar, 5},
+                               "",
+                               Objective::TotalOwning,
+                               false},
+                    SearchCase{"OutOfRangeByFixedRulesTier1",
+                               {160, 11000, 433, 50, ConnectionType::DeltaStar, 5},
+                               "eu-2014-548-tier1",
+                               Objective::TotalOwning,
+                               true},
+                    SearchCase{"SixtyHertzMaterial",
+                               {63, 11000, 415, 60, ConnectionType::DeltaStar, 0},
+                               "",
+                               Objective::Material,
+                               true}),
+    [](const testing::TestParamInfo<SearchCase>& param) { return param.param.name; });
 
 TEST(DesignSearchMissTest, ImpossibleRegimeGivesTheNearestMiss) {
     assess::Regime impossible = InstalledRegime("eu-2014-548-tier2");
@@ -171,7 +170,7 @@ TEST(DesignSearchMissTest, ImpossibleRegimeGivesTheNearestMiss) {
         for (double& value : column.values) value = 1.0;  // 1 W of loss at most
     }
     SearchRequest request;
-    request.inputs = {100, 11000, 433, 50, "Delta-Star", 5};
+    request.inputs = {100, 11000, 433, 50, ConnectionType::DeltaStar, 5};
     request.limits.regime = &impossible;
     const SearchOutcome outcome = RunDesignSearch(request, InstalledRows(), InstalledSteels());
     EXPECT_EQ(outcome.feasible, 0u);
@@ -196,7 +195,7 @@ TEST(DesignSearchGridTest, DefaultGridHoldsTypedDecimals) {
     SearchGrid outside;
     outside.steels = {{"hib-023", {1.1, 1.7, 0.05}}};  // yoke below the curve at 1.1 T
     SearchRequest request;
-    request.inputs = {100, 11000, 433, 50, "Delta-Star", 5};
+    request.inputs = {100, 11000, 433, 50, ConnectionType::DeltaStar, 5};
     request.grid = outside;
     EXPECT_NE(RunDesignSearch(request, InstalledRows(), InstalledSteels()).error.find("yoke"),
               std::string::npos);
@@ -204,7 +203,7 @@ TEST(DesignSearchGridTest, DefaultGridHoldsTypedDecimals) {
 
 TEST(DesignSearchCancelTest, CancelStopsEarly) {
     SearchRequest request;
-    request.inputs = {100, 11000, 433, 50, "Delta-Star", 5};
+    request.inputs = {100, 11000, 433, 50, ConnectionType::DeltaStar, 5};
     SearchControl control;
     control.cancel = true;
     const SearchOutcome outcome =

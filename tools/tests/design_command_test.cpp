@@ -400,8 +400,8 @@ TEST_F(DesignCommandTest, AssessUsesTheSettingsAndRegimeForSingleRatingsAndBatch
     assess::AssessmentSettings expected;
     expected.prices.copper = 20;
     expected.tankWallThickness = 0.005;
-    const assess::Assessment here =
-        assess::Assess(DesignHere({100, 11000, 433, 50, "Delta-Star", 5}), expected, nullptr);
+    const assess::Assessment here = assess::Assess(
+        DesignHere({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}), expected, nullptr);
     EXPECT_EQ(assessment["cost"]["material"].get<double>(), here.cost.material);
     EXPECT_EQ(assessment["masses"]["tankSteel"].get<double>(), here.masses.tankSteel);
 
