@@ -174,12 +174,42 @@ TEST_F(ParamRecordStoreTest, InvalidStoredRecordsAreReported) {
     }
 }
 
-TEST_F(ParamRecordStoreTest, TwoStoresShareOneFile) {
-    const ParamRecordStore other(file_);
-    ASSERT_TRUE(store_.AddParamRecord("/s/first.txt", Texts("1", "2", 0)).ok());
-    ASSERT_TRUE(other.AddParamRecord("/s/second.txt", Texts("3", "4", 1)).ok());
-    EXPECT_EQ(Names(), (std::vector<std::string>{"second.txt", "first.txt"}));
-    EXPECT_EQ(other.FillParamList().namesNewestFirst, Names());
+// Two stores on one file append at the same time, as two running copies of the program would:
+// every record arrives whole, each writer's in its own order, and readers meanwhile see no error.
+TEST_F(ParamRecordStoreTest, TwoStoresAppendingAtOnceLoseNothing) {
+    constexpr int kEach = 40;
+    std::vector<std::string> failures[2];
+    auto append = [&](int writer) {
+        const ParamRecordStore store(file_);
+        for (int i = 0; i < kEach; ++i) {
+            const std::string name = std::to_string(writer) + "-" + std::to_string(i) + ".txt";
+            const StoreStatus added = store.AddParamRecord("/s/" + name, Texts(name, "1", writer));
+            if (!added.ok()) failures[writer].push_back(added.error().description);
+            const ParamList list = store.FillParamList();
+            if (list.error) failures[writer].push_back(list.error->description);
+        }
+    };
+    std::thread first(append, 0);
+    std::thread second(append, 1);
+    first.join();
+    second.join();
+    EXPECT_TRUE(failures[0].empty()) << failures[0].front();
+    EXPECT_TRUE(failures[1].empty()) << failures[1].front();
+
+    const std::vector<std::string> names = Names();
+    ASSERT_EQ(names.size(), 2u * kEach);
+    for (int writer = 0; writer < 2; ++writer) {
+        int expected = kEach - 1;  // newest first
+        for (const std::string& name : names) {
+            if (name.front() - '0' != writer) continue;
+            EXPECT_EQ(name, std::to_string(writer) + "-" + std::to_string(expected--) + ".txt");
+            const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(name);
+            ASSERT_TRUE(loaded.ok() && loaded.value()) << name;
+            EXPECT_EQ(loaded.value()->prmVolt, name);
+            EXPECT_EQ(static_cast<int>(loaded.value()->connection), writer);
+        }
+        EXPECT_EQ(expected, -1) << "writer " << writer;
+    }
 }
 
 TEST_F(ParamRecordStoreTest, AppendWaitsForAnotherWriter) {
