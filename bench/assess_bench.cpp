@@ -12,9 +12,9 @@ namespace {
 
 // The worked 100 kVA design: inconsistent, so its clearance sentence is written each time.
 DesignRecord WorkedDesign() {
-    InMemoryConductorTable table(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows);
-    return std::get<DesignRecord>(
-        DesignTransformer({100.0, 11000.0, 433.0, 50, "Delta-Star", 5}, table));
+    InMemoryConductorTable table(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value());
+    return DesignTransformer({100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5}, table)
+        .value();
 }
 
 // Target: under 1 µs with the regime loaded.

@@ -26,12 +26,12 @@ using namespace kestrava;
 
 DesignRecord InstalledTableDesign() {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    if (!loaded.error.empty()) Fail(loaded.error);
-    InMemoryConductorTable table(std::move(loaded.rows));
+    if (!loaded.ok()) Fail(loaded.error());
+    InMemoryConductorTable table(std::move(loaded).value());
     const DesignResult result =
-        DesignTransformer({100.0, 11000.0, 433.0, 50, "Delta-Star", 5}, table);
-    if (const auto* failure = std::get_if<DesignFailure>(&result)) Fail(failure->message);
-    return std::get<DesignRecord>(result);
+        DesignTransformer({100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5}, table);
+    if (!result.ok()) Fail(result.error().message);
+    return result.value();
 }
 
 report::ReportDesign WorkedReport(const assess::Regime& regime) {

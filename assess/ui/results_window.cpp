@@ -404,7 +404,7 @@ void ResultsWindow::RefreshKeyFigures() {
     set("rating", QStringLiteral("%1 kVA, %2 Hz, %3")
                       .arg(Number(r.kvaRating, 0))
                       .arg(r.frequency)
-                      .arg(QString::fromStdString(r.connectionType)));
+                      .arg(QString::fromStdString(std::string(ConnectionName(r.connectionType)))));
     set("fluxDensity", Number(r.coreFluxDensity, 2) + QStringLiteral(" Wb/m²"));
     set("netIronArea", Number(r.netIronArea, 1) + QStringLiteral(" mm²"));
     set("ironLoss", Number(r.totalCoreLoss, 1) + QStringLiteral(" W"));

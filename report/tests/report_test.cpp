@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 
 // The worked 100 kVA design: H.V. coils overlap, P0 = 500 W, far above the EU limits.
 DesignRecord WorkedDesign() {
-    return test_support::DesignOnInstalledTable({100, 11000, 433, 50, "Delta-Star", 5},
+    return test_support::DesignOnInstalledTable({100, 11000, 433, 50, ConnectionType::DeltaStar, 5},
                                                 KESTRAVA_CONDUCTOR_DATABASE);
 }
 

@@ -45,8 +45,8 @@ std::optional<DesignRecord> DesignByEngine(const DesignInputs& inputs,
                                            const DesignRules& rules, const CoreSteel& steel) {
     InMemoryConductorTable table(rows);
     DesignResult result = DesignTransformer(inputs, table, rules, steel);
-    if (!std::holds_alternative<DesignRecord>(result)) return std::nullopt;
-    return std::get<DesignRecord>(std::move(result));
+    if (!result.ok()) return std::nullopt;
+    return std::move(result).value();
 }
 
 }  // namespace
@@ -82,8 +82,10 @@ QWidget* DesignSearchWindow::BuildRatingGroup() {
     frequency_->setRange(1, 1000);
     connection_ = new QComboBox(group);
     connection_->setObjectName(QStringLiteral("connection"));
-    connection_->addItems({QStringLiteral("Delta-Star"), QStringLiteral("Star-Delta"),
-                           QStringLiteral("Star-Star"), QStringLiteral("Delta-Delta")});
+    for (const ConnectionType type : kConnectionTypes) {
+        const std::string_view name = ConnectionName(type);
+        connection_->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    }
     tapping_ = new QSpinBox(group);
     tapping_->setObjectName(QStringLiteral("tapping"));
     tapping_->setRange(0, 50);
@@ -195,7 +197,7 @@ void DesignSearchWindow::SetRating(const DesignInputs& inputs) {
     primary_->setValue(inputs.primaryVoltage);
     secondary_->setValue(inputs.secondaryVoltage);
     frequency_->setValue(inputs.frequency);
-    connection_->setCurrentText(QString::fromStdString(inputs.connectionType));
+    connection_->setCurrentIndex(static_cast<int>(inputs.connectionType));
     tapping_->setValue(inputs.tapping);
     outcome_.reset();
     fixedRecord_.reset();
@@ -224,7 +226,7 @@ SearchRequest DesignSearchWindow::RequestFromControls() const {
                       primary_->value(),
                       secondary_->value(),
                       static_cast<std::int16_t>(frequency_->value()),
-                      connection_->currentText().toStdString(),
+                      ConnectionAt(connection_->currentIndex()).value_or(ConnectionType::DeltaStar),
                       static_cast<std::int16_t>(tapping_->value())};
     request.grid = grid_->Grid();
     request.settings = settings_;

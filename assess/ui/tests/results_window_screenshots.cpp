@@ -28,8 +28,8 @@ constexpr const char* kExampleRegime = R"({"name":"Example purchase specificatio
 
 DesignRecord Design(const kestrava::DesignInputs& inputs) {
     kestrava::InMemoryConductorTable table(
-        kestrava::LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows);
-    return std::get<DesignRecord>(kestrava::DesignTransformer(inputs, table));
+        kestrava::LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value());
+    return kestrava::DesignTransformer(inputs, table).value();
 }
 
 }  // namespace
@@ -53,8 +53,10 @@ int main(int argc, char** argv) {
     kestrava::assess::ui::ResultsWindow window(boxes, store, standards, QStringLiteral("Kestrava"));
     auto* regime = window.findChild<QComboBox*>(QStringLiteral("regime"));
 
-    const DesignRecord consistent = Design({25, 11000, 415, 50, "Delta-Star", 0});
-    const DesignRecord worked = Design({100, 11000, 433, 50, "Delta-Star", 5});
+    const DesignRecord consistent =
+        Design({25, 11000, 415, 50, kestrava::ConnectionType::DeltaStar, 0});
+    const DesignRecord worked =
+        Design({100, 11000, 433, 50, kestrava::ConnectionType::DeltaStar, 5});
     window.ShowDesign(consistent);
     bool saved = kestrava::ui::testing::SaveScreenshot(
         window, out.filePath(QStringLiteral("results-consistent.png")));

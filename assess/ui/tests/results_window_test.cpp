@@ -33,8 +33,8 @@ constexpr const char* kLenientRegime = R"({"name":"Lenient","source":"a test",
 
 // The design of 'inputs' on the installed strip table; the ratings used here all have one.
 DesignRecord Design(const DesignInputs& inputs) {
-    InMemoryConductorTable table(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows);
-    return std::get<DesignRecord>(DesignTransformer(inputs, table));
+    InMemoryConductorTable table(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value());
+    return DesignTransformer(inputs, table).value();
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ class ResultsWindowTest : public QObject {
     std::unique_ptr<QSettings> store_;
     QString standards_;
     kestrava::ui::testing::ScriptedMessageBoxes boxes_;
-    const DesignRecord worked_ = Design({100, 11000, 433, 50, "Delta-Star", 5});
+    const DesignRecord worked_ = Design({100, 11000, 433, 50, ConnectionType::DeltaStar, 5});
 };
 
 void ResultsWindowTest::init() {
@@ -103,7 +103,7 @@ void ResultsWindowTest::showsTheWorkedDesignAndWhyItDoesNotFit() {
         window->findChild<QTableWidget*>(QStringLiteral("efficiencyTable"))->item(3, 1)->text(),
         QString::number(window->assessment().efficiency[3].percent, 'f', 3));
 
-    const DesignRecord fits = Design({25, 11000, 415, 60, "Delta-Star", 0});
+    const DesignRecord fits = Design({25, 11000, 415, 60, ConnectionType::DeltaStar, 0});
     window->ShowDesign(fits);
     QCOMPARE(Text(*window, "consistency"), QStringLiteral("The design is consistent."));
     QVERIFY(Text(*window, "clearances").startsWith(QStringLiteral("Every winding fits")));

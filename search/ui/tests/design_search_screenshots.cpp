@@ -23,9 +23,9 @@ int main(int argc, char** argv) {
                                            name + ".json");
         if (auto* regime = std::get_if<assess::Regime>(&read)) regimes.push_back(*regime);
     }
-    search::ui::DesignSearchWindow window(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows,
+    search::ui::DesignSearchWindow window(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value(),
                                           steels.catalogue, regimes);
-    window.SetRating({160.0, 11000.0, 433.0, 50, "Delta-Star", 5});
+    window.SetRating({160.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5});
     window.resize(1400, 900);
     window.show();
     QEventLoop loop;

@@ -15,7 +15,7 @@
 namespace kestrava::search::ui {
 namespace {
 
-const DesignInputs kWorkedRating{100.0, 11000.0, 433.0, 50, "Delta-Star", 5};
+const DesignInputs kWorkedRating{100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5};
 
 SearchGrid CoarseGrid() {
     SearchGrid grid;
@@ -30,7 +30,7 @@ SearchGrid CoarseGrid() {
 class DesignSearchWindowTest : public QObject {
     Q_OBJECT
   private:
-    std::vector<ConductorStrip> rows_ = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).rows;
+    std::vector<ConductorStrip> rows_ = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value();
 
     std::unique_ptr<DesignSearchWindow> NewWindow() {
         LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
@@ -87,7 +87,7 @@ class DesignSearchWindowTest : public QObject {
                           Qt::LeftButton);
         QCOMPARE(chosen.size(), 2);
         InMemoryConductorTable table2(rows_);
-        const DesignRecord fixed = std::get<DesignRecord>(DesignTransformer(kWorkedRating, table2));
+        const DesignRecord fixed = DesignTransformer(kWorkedRating, table2).value();
         QCOMPARE(chosen[1][0].value<DesignRecord>().totalCoreLoss, fixed.totalCoreLoss);
         QCOMPARE(chosen[1][0].value<DesignRecord>().windowHeight, fixed.windowHeight);
     }
