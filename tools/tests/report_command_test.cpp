@@ -69,7 +69,7 @@ TEST_F(ReportCommandTest, WithoutADisplayTheReportAndDrawingHoldRatingAndDimensi
     EXPECT_GE(std::stoi(Output("pdfinfo '" + pdf.string() + "' | awk '/^Pages:/ {print $2}'")), 3);
 
     const DesignRecord record = test_support::DesignOnInstalledTable(
-        {250, 6600, 415, 60, "Star-Delta", 2}, KESTRAVA_CONDUCTOR_DATABASE);
+        {250, 6600, 415, 60, ConnectionType::StarDelta, 2}, KESTRAVA_CONDUCTOR_DATABASE);
     const cad::ArrangementDimensions d = cad::ArrangementDimensionsOf(record);
     const std::string drawing = ReadBytes(svg);
     for (const long value : {d.tankLength, d.tankWidth, d.tankHeight, d.frameWidth, d.frameHeight,
