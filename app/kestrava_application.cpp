@@ -144,10 +144,12 @@ void KestravaApplication::ShowDesignSearch() {
             if (auto* regime = std::get_if<assess::Regime>(&read))
                 regimes.push_back(std::move(*regime));
         }
-        const ConductorRows rows = conductorTable_.OpenRows();
+        // An unreadable table leaves the search without strips; its runs then report it.
+        const ConductorRows opened = conductorTable_.OpenRows();
+        std::vector<ConductorStrip> rows;
+        if (opened.ok()) rows.assign(opened.value().begin(), opened.value().end());
         search_ = std::make_unique<search::ui::DesignSearchWindow>(
-            std::vector<ConductorStrip>(rows.rows.begin(), rows.rows.end()),
-            LoadCoreSteels(CoreSteelsFile(installFolder_.toStdString())).catalogue,
+            std::move(rows), LoadCoreSteels(CoreSteelsFile(installFolder_.toStdString())).catalogue,
             std::move(regimes));
         search_->setWindowTitle(AppTitle() + QStringLiteral(" - Design search"));
         connect(search_.get(), &search::ui::DesignSearchWindow::designChosen, this,

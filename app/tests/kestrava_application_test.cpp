@@ -184,11 +184,11 @@ class KestravaApplicationTest : public QObject {
         DesignRules rules = FixedDesignRules(100.0);
         rules.windowRatio = 3.0;
         SqliteConductorTable table(install.dir.filePath("Database/Appr_CSA.sqlite").toStdString());
-        const DesignResult chosen =
-            DesignTransformer({100, 11000, 433, 50, "Delta-Star", 5}, table, rules, LegacySteel());
-        QVERIFY(std::holds_alternative<DesignRecord>(chosen));
-        emit window->designChosen(std::get<DesignRecord>(chosen), rules);
-        QCOMPARE(app.record().windowHeight, std::get<DesignRecord>(chosen).windowHeight);
+        const DesignResult chosen = DesignTransformer(
+            {100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table, rules, LegacySteel());
+        QVERIFY(chosen.ok());
+        emit window->designChosen(chosen.value(), rules);
+        QCOMPARE(app.record().windowHeight, chosen.value().windowHeight);
         QVERIFY(app.designSheetWindow()->isVisible());
         QCOMPARE(app.resultsWindow()->record(), &app.record());
         QCOMPARE(app.resultsWindow()->assessment().masses.coreYoke, app.record().yokeWeight);
