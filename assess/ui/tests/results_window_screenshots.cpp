@@ -19,8 +19,8 @@ namespace {
 
 using kestrava::DesignRecord;
 
-// Limits a user might add from a purchase specification; every 50 Hz design up to 630 kVA.
-constexpr const char* kExampleRegime = R"({"name":"Example purchase specification",
+// Limits a user might add from a purchase contract; every 50 Hz design up to 630 kVA.
+constexpr const char* kExampleRegime = R"({"name":"Example purchase limits",
   "source":"an example of limits a user adds to Standards/",
   "scope":{"description":"50 Hz designs from 25 to 630 kVA","frequencies":[50]},
   "rows":[{"kva":25,"maxNoLoadLossW":300,"maxLoadLossW":1200},
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
         const DesignRecord& design;
         const char* regime;
         const char* file;
-    } verdicts[] = {{consistent, "Example purchase specification", "results-pass.png"},
+    } verdicts[] = {{consistent, "Example purchase limits", "results-pass.png"},
                     {worked, "EU 548/2014 Tier 1", "results-fail.png"},
                     {worked, "US DOE 2016", "results-not-covered.png"}};
     for (const auto& shot : verdicts) {
