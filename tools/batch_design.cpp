@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "engine/design_transformer.h"
+#include "tools/bounded_line_reader.h"
 #include "tools/design_record_json.h"
 #include "tools/rating_texts.h"
 
@@ -18,9 +19,15 @@ constexpr std::size_t kFieldCount = 6;
 constexpr std::size_t kChunkLines = 2048;
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
+// A line longer than this is not read into memory; it becomes an error line.
+constexpr std::size_t kLongestLine = 64 * 1024;
+constexpr std::string_view kTooLongMessage = "line too long (more than 65536 bytes)";
+// A chunk stops at kChunkLines lines or soon after this many bytes, whichever comes first.
+constexpr std::size_t kChunkBytes = 1024 * 1024;
+
 // Lines may end in CR LF; the CR is no part of the last field.
-void RemoveCarriageReturn(std::string& line) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+void RemoveCarriageReturn(std::string& text) {
+    if (!text.empty() && text.back() == '\r') text.pop_back();
 }
 
 // Splits 'line' at commas; returns how many fields it has (only the first six are kept).
@@ -64,24 +71,36 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
     return true;
 }
 
-// Rating lines of one chunk of the file with their line numbers; strings are reused.
+// Rating lines of one chunk of the file, one after another in one buffer that is reused.
 struct Chunk {
-    std::vector<std::string> lines = std::vector<std::string>(kChunkLines);
-    std::vector<std::size_t> numbers = std::vector<std::size_t>(kChunkLines);
-    std::size_t count = 0;
+    struct Line {
+        std::size_t begin = 0;
+        std::size_t size = 0;
+        std::size_t number = 0;  // in the file
+        bool tooLong = false;
+    };
+    std::string_view Text(const Line& line) const { return {text.data() + line.begin, line.size}; }
+
+    std::string text;
+    std::vector<Line> lines;
 };
 
-// Reads up to kChunkLines rating lines, blank lines aside; false when none was left.
-bool ReadChunk(std::istream& input, std::size_t& lineNumber, Chunk& chunk) {
-    chunk.count = 0;
-    while (chunk.count < kChunkLines && std::getline(input, chunk.lines[chunk.count])) {
+// Reads up to kChunkLines rating lines or about kChunkBytes, blank lines aside; false when none
+// was left.
+bool ReadChunk(BoundedLineReader& reader, std::size_t& lineNumber, Chunk& chunk) {
+    chunk.text.clear();
+    chunk.lines.clear();
+    while (chunk.lines.size() < kChunkLines && chunk.text.size() < kChunkBytes) {
+        const std::size_t begin = chunk.text.size();
+        const BoundedLineReader::Line read = reader.Next(chunk.text);
+        if (read == BoundedLineReader::Line::End) break;
         ++lineNumber;
-        std::string& line = chunk.lines[chunk.count];
-        RemoveCarriageReturn(line);
-        if (line.empty()) continue;
-        chunk.numbers[chunk.count++] = lineNumber;
+        if (chunk.text.size() > begin) RemoveCarriageReturn(chunk.text);
+        if (chunk.text.size() == begin && read == BoundedLineReader::Line::Kept) continue;
+        chunk.lines.push_back({begin, chunk.text.size() - begin, lineNumber,
+                               read == BoundedLineReader::Line::TooLong});
     }
-    return chunk.count > 0;
+    return !chunk.lines.empty();
 }
 
 // One thread's share of each chunk, with its own table and output buffer.
@@ -91,7 +110,11 @@ struct Worker {
 
     void Design(const Chunk& chunk, std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
-            if (!DesignLine(chunk.lines[i], chunk.numbers[i], table, assessment, inputs, out)) {
+            const Chunk::Line& line = chunk.lines[i];
+            if (line.tooLong) {
+                AppendBatchErrorJson(out, line.number, kTooLongMessage);
+                ++failed;
+            } else if (!DesignLine(chunk.Text(line), line.number, table, assessment, inputs, out)) {
                 ++failed;
             }
             out += '\n';
@@ -110,8 +133,10 @@ struct Worker {
 BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
                             const std::vector<ConductorStrip>& rows, unsigned threads,
                             const AssessmentRequest* assessment) {
+    BoundedLineReader reader(input, kLongestLine);
     std::string header;
-    if (!std::getline(input, header)) {
+    const BoundedLineReader::Line headerRead = reader.Next(header);
+    if (headerRead == BoundedLineReader::Line::End) {
         return Fail(
             std::string("the batch file is empty; its first line must be ").append(kBatchHeader));
     }
@@ -131,16 +156,17 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
     std::thread writer;
     Chunk chunk;
     std::size_t lineNumber = 1;
-    while (ReadChunk(input, lineNumber, chunk)) {
-        counts.ratings += chunk.count;
-        const std::size_t share = (chunk.count + workers.size() - 1) / workers.size();
+    while (ReadChunk(reader, lineNumber, chunk)) {
+        const std::size_t count = chunk.lines.size();
+        counts.ratings += count;
+        const std::size_t share = (count + workers.size() - 1) / workers.size();
         std::vector<std::thread> helpers;
-        for (std::size_t w = 1; w < workers.size() && w * share < chunk.count; ++w) {
-            helpers.emplace_back([&workers, &chunk, w, share] {
-                workers[w].Design(chunk, w * share, std::min((w + 1) * share, chunk.count));
+        for (std::size_t w = 1; w < workers.size() && w * share < count; ++w) {
+            helpers.emplace_back([&workers, &chunk, w, share, count] {
+                workers[w].Design(chunk, w * share, std::min((w + 1) * share, count));
             });
         }
-        workers[0].Design(chunk, 0, std::min(share, chunk.count));
+        workers[0].Design(chunk, 0, std::min(share, count));
         for (std::thread& helper : helpers) helper.join();
 
         if (writer.joinable()) writer.join();

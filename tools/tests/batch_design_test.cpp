@@ -93,6 +93,33 @@ TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
               ExpectedRecordLine({250, 6600, 415, 50, ConnectionType::StarDelta, 2}, table_));
 }
 
+TEST_F(BatchDesignTest, LongLinesBecomeErrorLinesAndTheRestStillDesign) {
+    const std::string good = "100,11000,433,50,Delta-Star,5\n";
+    const std::string longKva(1000, '7');
+    const BatchOutcome outcome = Run(
+        std::string(kBatchHeader) + "\n" + good + std::string(65536, 'x') + "\n" +  // at the limit
+        std::string(300 * 1024, ',') + "\r\n" +                                     // over it
+        good + longKva + "x,11000,433,50,Delta-Star,5\n" + std::string(65537, 'y') + "\n" + good);
+
+    ASSERT_TRUE(outcome.ok()) << outcome.error();
+    EXPECT_EQ(outcome->ratings, 7u);
+    EXPECT_EQ(outcome->failed, 4u);
+    ASSERT_EQ(lines_.size(), 7u);
+    const std::string record =
+        ExpectedRecordLine({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table_);
+    for (const std::size_t index : {0u, 3u, 6u}) EXPECT_EQ(lines_[index], record) << index;
+    EXPECT_EQ(ErrorLine(1),
+              (json{{"line", 3},
+                    {"error", "expected 6 fields (" + std::string(kBatchHeader) + "), found 1"}}));
+    for (const auto& [index, line] : {std::pair{2u, 4}, std::pair{5u, 7}}) {
+        EXPECT_EQ(ErrorLine(index),
+                  (json{{"line", line}, {"error", "line too long (more than 65536 bytes)"}}));
+    }
+    EXPECT_EQ(ErrorLine(4),
+              (json{{"line", 6},
+                    {"error", "kva: \"" + longKva.substr(0, 200) + "...\" is not a number"}}));
+}
+
 class BatchThreadsTest : public BatchDesignTest, public testing::WithParamInterface<unsigned> {};
 
 TEST_P(BatchThreadsTest, KeepsInputOrderAcrossChunks) {
