@@ -59,6 +59,7 @@ struct CommandOptions {
     bool search = false;
     std::string objective = "toc";
     std::string pareto;
+    std::string grid;
     std::optional<double> targetImpedance;
 };
 
@@ -225,6 +226,7 @@ int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
     }
     search.objective = options.objective;
     search.pareto = options.pareto;
+    search.grid = options.grid;
     search.targetImpedancePercent = options.targetImpedance;
     if (heavy != nullptr) {
         search.withBest = [&](const DesignRecord& record, const DesignRules& rules,
@@ -323,6 +325,10 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     auto* pareto = app.add_option("--pareto", options.pareto,
                                   "write the Pareto front of the search to FILE.csv")
                        ->needs(search);
+    auto* grid = app.add_option("--grid", options.grid,
+                                "search this grid instead of the default one (JSON; members left "
+                                "out keep their default)")
+                     ->needs(search);
     auto* target = app.add_option("--target-impedance", options.targetImpedance,
                                   "impedance the search must meet within ±10 %, in %")
                        ->needs(search);
@@ -344,6 +350,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         ->excludes(search)
         ->excludes(objective)
         ->excludes(pareto)
+        ->excludes(grid)
         ->excludes(target);
 
     try {

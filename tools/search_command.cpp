@@ -8,6 +8,7 @@
 #include "engine/core_steel_catalogue.h"
 #include "engine/design_transformer.h"
 #include "search/design_search.h"
+#include "search/search_grid_file.h"
 #include "tools/design_command.h"
 #include "tools/design_record_json.h"
 #include "tools/design_rules_text.h"
@@ -106,6 +107,14 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
         return kExitUsage;
     }
     search::SearchRequest request;
+    if (!options.grid.empty()) {
+        search::GridReading grid = search::ReadSearchGridFile(options.grid);
+        if (!grid.ok()) {
+            err << "kestrava-design: " << grid.error() << '\n';
+            return kExitUsage;
+        }
+        request.grid = std::move(grid).value();
+    }
     request.inputs = options.inputs;
     request.settings = assessment.settings;
     request.limits.regime = assessment.regime ? &*assessment.regime : nullptr;

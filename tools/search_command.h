@@ -18,16 +18,17 @@ struct SearchCommandOptions {
     DesignInputs inputs;
     std::string objective = "toc";  // "toc" (total owning cost) or "material"
     std::string pareto;             // CSV file for the Pareto front; empty: none
+    std::string grid;               // JSON file of the grid to search; empty: the default grid
     std::optional<double> targetImpedancePercent;
     // Given the best design, its rules and what it was assessed with, once it is printed; its
     // result becomes the exit status.
     std::function<int(const DesignRecord&, const DesignRules&, const AssessmentRequest&)> withBest;
 };
 
-// Searches the default grid for 'options' and prints one JSON object to 'out': "best" (the
-// record with its "rules" and "assessment"), "evaluated" and "feasible". Returns 0 with a
-// feasible design, 1 with "No design meets the constraints" and the nearest miss on 'err' (and
-// under "nearestMiss"), 2 when the search cannot run.
+// Searches the grid (the default one, or the file named by 'options') for 'options' and prints one
+// JSON object to 'out': "best" (the record with its "rules" and "assessment"), "evaluated" and
+// "feasible". Returns 0 with a feasible design, 1 with "No design meets the constraints" and the
+// nearest miss on 'err' (and under "nearestMiss"), 2 when the search cannot run.
 int RunSearchCommand(const SearchCommandOptions& options, const AssessmentRequest& assessment,
                      std::vector<ConductorStrip> rows, const std::filesystem::path& folder,
                      std::ostream& out, std::ostream& err);

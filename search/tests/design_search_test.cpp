@@ -10,6 +10,7 @@
 #include "records/conductor_table_database.h"
 #include "search/candidate_evaluator.h"
 #include "search/pareto_front.h"
+#include "search/search_grid_file.h"
 
 namespace kestrava::search {
 namespace {
@@ -199,6 +200,42 @@ TEST(DesignSearchGridTest, DefaultGridHoldsTypedDecimals) {
     request.grid = outside;
     EXPECT_NE(RunDesignSearch(request, InstalledRows(), InstalledSteels()).error.find("yoke"),
               std::string::npos);
+}
+
+// A grid file replaces only the axes it names, reads back what SearchGridJson wrote, and refuses
+// what cannot be enumerated.
+TEST(DesignSearchGridTest, GridFileOverridesAndRefuses) {
+    const GridReading partial = ParseSearchGrid(
+        R"({"windowRatio":{"first":1.5,"last":2.5,"step":0.5},)"
+        R"("steels":[{"steel":"hib-023","coreFluxDensity":{"first":1.6,"last":1.7,"step":0.05}}],)"
+        R"("parallelStrips":{"first":2,"last":3}})");
+    ASSERT_TRUE(partial.ok()) << partial.error();
+    EXPECT_EQ(AxisValues(partial->windowRatio), (std::vector<double>{1.5, 2.0, 2.5}));
+    EXPECT_EQ(partial->outputConstant.step, SearchGrid().outputConstant.step);
+    EXPECT_EQ(CandidateCount(*partial), 41u * 3 * 19 * 3 * 2);
+    const GridReading again = ParseSearchGrid(SearchGridJson(*partial));
+    ASSERT_TRUE(again.ok()) << again.error();
+    EXPECT_EQ(SearchGridJson(*again), SearchGridJson(*partial));
+    EXPECT_EQ(again->steels[0].steel, "hib-023");
+
+    const struct {
+        const char* text;
+        const char* problem;
+    } refused[] = {
+        {R"({"grid":{}})", "grid"},
+        {R"({"windowRatio":{"first":2,"last":3}})", "windowRatio.step is missing"},
+        {R"({"windowRatio":{"first":2,"last":3,"step":0}})", "step must be positive"},
+        {R"({"currentDensity":{"first":"2","last":3,"step":0.1}})", "currentDensity.first"},
+        {R"({"parallelStrips":{"first":0,"last":2}})", "parallelStrips.first"},
+        {R"({"steels":[]})", "steels"},
+        {R"({"steels":[{"coreFluxDensity":{"first":1,"last":1.2,"step":0.1}}]})", "steel"},
+        {"[", ""},
+    };
+    for (const auto& [text, problem] : refused) {
+        const GridReading read = ParseSearchGrid(text);
+        ASSERT_FALSE(read.ok()) << text;
+        EXPECT_NE(read.error().find(problem), std::string::npos) << text << ": " << read.error();
+    }
 }
 
 TEST(DesignSearchCancelTest, CancelStopsEarly) {

@@ -130,6 +130,8 @@ void DesignSearchWindow::BuildControls() {
     auto* gridGroup = new QGroupBox(tr("Grid"), this);
     grid_ = new GridEditor(gridGroup);
     (new QVBoxLayout(gridGroup))->addWidget(grid_);
+    connect(grid_, &GridEditor::fileProblem, this,
+            [this](const QString& problem) { summary_->setText(problem); });
 
     run_ = new QPushButton(tr("&Run"), this);
     run_->setObjectName(QStringLiteral("cmdRun"));

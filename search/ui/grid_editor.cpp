@@ -1,15 +1,25 @@
 #include "search/ui/grid_editor.h"
 
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
 #include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+
+#include "search/search_grid_file.h"
 
 namespace kestrava::search::ui {
 
-GridEditor::GridEditor(QWidget* parent) : QWidget(parent), layout_(new QGridLayout(this)) {
-    layout_->setContentsMargins(0, 0, 0, 0);
+GridEditor::GridEditor(QWidget* parent) : QWidget(parent), layout_(new QGridLayout) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addLayout(layout_);
     int column = 1;
     for (const char* heading : {"First", "Last", "Step"}) {
         layout_->addWidget(new QLabel(tr(heading), this), 0, column++);
@@ -27,7 +37,53 @@ GridEditor::GridEditor(QWidget* parent) : QWidget(parent), layout_(new QGridLayo
     for (QSpinBox* box : {minStrips_, maxStrips_}) box->setRange(1, 12);
     layout_->addWidget(minStrips_, row, 1);
     layout_->addWidget(maxStrips_, row, 2);
+    auto* open = new QPushButton(tr("&Open grid…"), this);
+    open->setObjectName(QStringLiteral("cmdOpenGrid"));
+    auto* save = new QPushButton(tr("Sa&ve grid…"), this);
+    save->setObjectName(QStringLiteral("cmdSaveGrid"));
+    connect(open, &QPushButton::clicked, this, &GridEditor::ChooseFileToOpen);
+    connect(save, &QPushButton::clicked, this, &GridEditor::ChooseFileToSave);
+    auto* files = new QHBoxLayout;
+    files->addStretch();
+    files->addWidget(open);
+    files->addWidget(save);
+    outer->addLayout(files);
     SetGrid(SearchGrid());
+}
+
+bool GridEditor::OpenFile(const QString& path) {
+    const GridReading grid = ReadSearchGridFile(path.toStdString());
+    if (!grid.ok()) {
+        emit fileProblem(QString::fromStdString(grid.error()));
+        return false;
+    }
+    SetGrid(*grid);
+    return true;
+}
+
+bool GridEditor::SaveFile(const QString& path) {
+    QSaveFile file(path);
+    const std::string json = SearchGridJson(Grid());
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(json.data(), static_cast<qint64>(json.size())) !=
+            static_cast<qint64>(json.size()) ||
+        !file.commit()) {
+        emit fileProblem(tr("\"%1\": %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+void GridEditor::ChooseFileToOpen() {
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open a search grid"), QString(),
+                                                      tr("Search grids (*.json)"));
+    if (!path.isEmpty()) OpenFile(path);
+}
+
+void GridEditor::ChooseFileToSave() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save the search grid"), QStringLiteral("grid.json"), tr("Search grids (*.json)"));
+    if (!path.isEmpty()) SaveFile(path);
 }
 
 GridEditor::AxisBoxes GridEditor::AddAxisRow(const QString& label, const QString& name,
@@ -63,7 +119,10 @@ void GridEditor::SetGrid(const SearchGrid& grid) {
     Show(windowRatio_, grid.windowRatio);
     minStrips_->setValue(grid.minParallelStrips);
     maxStrips_->setValue(grid.maxParallelStrips);
-    if (steelNames_.size() != grid.steels.size()) {
+    const bool sameSteels = std::equal(
+        steelNames_.begin(), steelNames_.end(), grid.steels.begin(), grid.steels.end(),
+        [](const std::string& name, const SteelFluxAxis& steel) { return name == steel.steel; });
+    if (!sameSteels) {
         qDeleteAll(steelRowWidgets_);
         steelRowWidgets_.clear();
         steelFlux_.clear();

@@ -22,7 +22,17 @@ class GridEditor final : public QWidget {
     void SetGrid(const SearchGrid& grid);
     SearchGrid Grid() const;
 
+    // Reads a grid file over the default grid into the editor, or saves the editor's grid; the
+    // problem, if any, also goes to fileProblem().
+    bool OpenFile(const QString& path);
+    bool SaveFile(const QString& path);
+
+  signals:
+    void fileProblem(const QString& problem);
+
   private:
+    void ChooseFileToOpen();
+    void ChooseFileToSave();
     using AxisBoxes = std::array<QDoubleSpinBox*, 3>;  // first, last, step
     AxisBoxes AddAxisRow(const QString& label, const QString& name, double maximum, int decimals);
     static void Show(const AxisBoxes& boxes, const GridAxis& axis);

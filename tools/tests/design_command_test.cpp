@@ -332,6 +332,32 @@ TEST_F(DesignCommandTest, SearchFindsADesignWhereTheFixedRulesFail) {
     EXPECT_EQ(lowestOwning, best["assessment"]["cost"]["totalOwning"].get<double>());
 }
 
+// --grid replaces the default grid: one point gives one candidate and that point's rules; a grid
+// that names an unknown steel is refused before anything runs.
+TEST_F(DesignCommandTest, SearchTakesItsGridFromAFile) {
+    const fs::path grid = folder_ / "grid.json";
+    std::ofstream(grid) << R"({"outputConstant":{"first":0.49,"last":0.49,"step":0.01},)"
+                           R"("steels":[{"steel":"hib-023",)"
+                           R"("coreFluxDensity":{"first":1.65,"last":1.65,"step":0.05}}],)"
+                           R"("currentDensity":{"first":3,"last":3,"step":0.1},)"
+                           R"("windowRatio":{"first":2,"last":2,"step":0.25},)"
+                           R"("parallelStrips":{"first":2,"last":2}})";
+    const std::string rating = "--kva 160 --primary 11000 --secondary 433 --search --grid '";
+    const CommandRun run = Command(rating + grid.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json parsed = json::parse(run.out);
+    EXPECT_EQ(parsed["evaluated"], 1);
+    EXPECT_EQ(parsed["best"]["rules"]["coreFluxDensity"], 1.65);
+    EXPECT_EQ(parsed["best"]["rules"]["parallelStrips"], 2);
+    EXPECT_EQ(parsed["best"]["rules"]["steel"], "hib-023");
+
+    std::ofstream(grid) << R"({"steels":[{"steel":"unobtainium",)"
+                           R"("coreFluxDensity":{"first":1.5,"last":1.5,"step":0.05}}]})";
+    const CommandRun unknown = Command(rating + grid.string() + "'");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("unobtainium"), std::string::npos) << unknown.err;
+}
+
 TEST_F(DesignCommandTest, SearchWithoutAFeasibleDesignNamesTheNearestMiss) {
     const CommandRun run =
         Command("--kva 100 --primary 11000 --secondary 433 --search --regime eu-2014-548-tier2");

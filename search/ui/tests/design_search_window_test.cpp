@@ -2,15 +2,21 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <variant>
 
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
+#include "search/search_grid_file.h"
+#include "search/ui/grid_editor.h"
 
 namespace kestrava::search::ui {
 namespace {
@@ -111,6 +117,34 @@ class DesignSearchWindowTest : public QObject {
         RunToTheEnd(*window);
         QVERIFY(!window->Outcome()->cancelled);
         QVERIFY(window->Outcome()->feasible > 0);
+    }
+
+    // A saved grid opens again as the same grid, with the flux rows named for the file's steels;
+    // a file that is no grid leaves the editor as it was and says why in the window.
+    void GridFilesRoundTripAndRefuse() {
+        auto window = NewWindow();
+        auto* editor = window->findChild<GridEditor*>();
+        SearchGrid grid = CoarseGrid();
+        std::swap(grid.steels[0], grid.steels[2]);
+        editor->SetGrid(grid);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("grid.json"));
+        QVERIFY(editor->SaveFile(path));
+        editor->SetGrid(SearchGrid());
+        QVERIFY(editor->OpenFile(path));
+        QCOMPARE(SearchGridJson(editor->Grid()), SearchGridJson(grid));
+        QVERIFY(window->findChild<QDoubleSpinBox*>(QStringLiteral("flux-hib-023First")) != nullptr);
+        QCOMPARE(window->findChild<QDoubleSpinBox*>(QStringLiteral("flux-hib-023First"))->value(),
+                 1.2);
+
+        QFile broken(path);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write(R"({"windowRatio":{"first":3,"last":2,"step":0.25}})");
+        broken.close();
+        QVERIFY(!editor->OpenFile(path));
+        QCOMPARE(SearchGridJson(editor->Grid()), SearchGridJson(grid));
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("summary"))->text().contains(
+            QStringLiteral("ends before it starts")));
     }
 };
 
