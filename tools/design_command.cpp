@@ -60,6 +60,7 @@ struct CommandOptions {
     std::string objective = "toc";
     std::string pareto;
     std::string grid;
+    bool refine = false;
     std::optional<double> targetImpedance;
 };
 
@@ -227,6 +228,7 @@ int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
     search.objective = options.objective;
     search.pareto = options.pareto;
     search.grid = options.grid;
+    search.refine = options.refine;
     search.targetImpedancePercent = options.targetImpedance;
     if (heavy != nullptr) {
         search.withBest = [&](const DesignRecord& record, const DesignRules& rules,
@@ -329,6 +331,9 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
                                 "search this grid instead of the default one (JSON; members left "
                                 "out keep their default)")
                      ->needs(search);
+    auto* refine = app.add_flag("--refine", options.refine,
+                                "after the grid, search finer grids around its best design")
+                       ->needs(search);
     auto* target = app.add_option("--target-impedance", options.targetImpedance,
                                   "impedance the search must meet within ±10 %, in %")
                        ->needs(search);
@@ -351,6 +356,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         ->excludes(objective)
         ->excludes(pareto)
         ->excludes(grid)
+        ->excludes(refine)
         ->excludes(target);
 
     try {

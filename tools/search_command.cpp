@@ -8,6 +8,7 @@
 #include "engine/core_steel_catalogue.h"
 #include "engine/design_transformer.h"
 #include "search/design_search.h"
+#include "search/refinement.h"
 #include "search/search_grid_file.h"
 #include "tools/design_command.h"
 #include "tools/design_record_json.h"
@@ -137,9 +138,19 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
     const std::string counts = ",\"evaluated\":" + std::to_string(outcome.evaluated) +
                                ",\"feasible\":" + std::to_string(outcome.feasible) + '}';
     if (!outcome.best.empty()) {
+        std::string refinement;
+        search::Refinement refined{request, outcome.best.front(), 0};
+        if (options.refine) {
+            refined = search::RefineBest(request, outcome.best.front(), rows, steels.catalogue);
+            refinement = ",\"refinement\":{\"evaluated\":" + std::to_string(refined.evaluated) +
+                         ",\"gridBestObjective\":";
+            AppendNumber(refinement,
+                         search::ObjectiveValue(request.objective, outcome.best.front().score));
+            refinement += '}';
+        }
         const CandidateDesign best =
-            Redesign(request, outcome.best.front(), steels.catalogue, rows, assessment);
-        out << "{\"best\":" << CandidateJson(best) << counts << '\n';
+            Redesign(refined.request, refined.best, steels.catalogue, rows, assessment);
+        out << "{\"best\":" << CandidateJson(best) << refinement << counts << '\n';
         if (!out.flush()) return kExitUsage;
         return options.withBest ? options.withBest(best.record, best.rules, best.assessment)
                                 : kExitDesigned;

@@ -10,6 +10,7 @@
 #include "records/conductor_table_database.h"
 #include "search/candidate_evaluator.h"
 #include "search/pareto_front.h"
+#include "search/refinement.h"
 #include "search/search_grid_file.h"
 
 namespace kestrava::search {
@@ -236,6 +237,31 @@ TEST(DesignSearchGridTest, GridFileOverridesAndRefuses) {
         ASSERT_FALSE(read.ok()) << text;
         EXPECT_NE(read.error().find(problem), std::string::npos) << text << ": " << read.error();
     }
+}
+
+// Refining a coarse grid's best finds a design the engine itself judges feasible, owning no more,
+// with its rules inside the coarse grid's ranges.
+TEST(DesignSearchRefinementTest, RefinedBestIsFeasibleAndNoWorse) {
+    SearchRequest request;
+    request.inputs = {160, 11000, 433, 50, ConnectionType::DeltaStar, 5};
+    request.grid.outputConstant = {0.35, 0.75, 0.05};
+    request.grid.currentDensity = {1.6, 3.4, 0.3};
+    request.grid.windowRatio = {2.0, 4.0, 0.5};
+    const std::vector<ConductorStrip> rows = InstalledRows();
+    const CoreSteelCatalogue steels = InstalledSteels();
+    const SearchOutcome coarse = RunDesignSearch(request, rows, steels);
+    ASSERT_FALSE(coarse.best.empty());
+    const Refinement refined = RefineBest(request, coarse.best.front(), rows, steels);
+    EXPECT_GT(refined.evaluated, 0u);
+    EXPECT_LT(refined.best.score.totalOwning, coarse.best.front().score.totalOwning);
+    const Judged judged = JudgeThroughEngine(refined.request, refined.best.point, steels, rows);
+    EXPECT_TRUE(judged.feasible);
+    EXPECT_EQ(judged.score.totalOwning, refined.best.score.totalOwning);
+    const DesignRules rules = RulesOf(refined.request, refined.best.point);
+    EXPECT_GE(rules.currentDensity, 1.6);
+    EXPECT_LE(rules.currentDensity, 3.4);
+    EXPECT_GE(rules.windowRatio, 2.0);
+    EXPECT_LE(rules.windowRatio, 4.0);
 }
 
 TEST(DesignSearchCancelTest, CancelStopsEarly) {
