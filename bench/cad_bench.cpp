@@ -52,9 +52,10 @@ void BM_BuildAndSaveStepAndGltf(benchmark::State& state) {
     const DesignRecord design = WorkedDesign();
     const std::filesystem::path step = BenchFolder() / "Trans1.step";
     for (auto _ : state) {
-        if (const auto failure = kestrava::cad::WriteTransformerModel(
-                design, step, std::filesystem::path(step).replace_extension(".glb"))) {
-            state.SkipWithError(failure->description.c_str());
+        const auto written = kestrava::cad::WriteTransformerModel(
+            design, step, std::filesystem::path(step).replace_extension(".glb"));
+        if (!written.ok()) {
+            state.SkipWithError(written.error().description.c_str());
             break;
         }
     }

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "engine/result.h"
 
 namespace kestrava::cad {
 
@@ -20,22 +20,12 @@ inline constexpr long kInstanceGone = 462;
 // Error number of a quit that the vanished workspace could not answer.
 inline constexpr long kInstanceGoneOnQuit = -2147023067;
 
-// The outcome of a request that yields nothing: nothing on success, else the error.
-using CadStatus = std::optional<CadError>;
+// The outcome of a request that yields nothing.
+using CadStatus = Result<void, CadError>;
 
 // The outcome of a request that yields a value.
 template <class T>
-class CadResult {
-  public:
-    CadResult(T value) : v_(std::move(value)) {}         // NOLINT: implicit by design
-    CadResult(CadError error) : v_(std::move(error)) {}  // NOLINT: implicit by design
-    bool ok() const { return v_.index() == 0; }
-    const T& value() const { return std::get<0>(v_); }
-    const CadError& error() const { return std::get<1>(v_); }
-
-  private:
-    std::variant<T, CadError> v_;
-};
+using CadResult = Result<T, CadError>;
 
 struct Point3 {
     double x = 0.0, y = 0.0, z = 0.0;
@@ -55,7 +45,7 @@ class CadSolid {
     virtual CadStatus SetColor(int colorIndex) = 0;
     virtual CadStatus SetVisible(bool visible) = 0;
     // Names the solid in saved files; solids of workspaces without names accept and ignore it.
-    virtual CadStatus SetName(std::string_view /*name*/) { return std::nullopt; }
+    virtual CadStatus SetName(std::string_view /*name*/) { return {}; }
 };
 
 using SolidHandle = std::shared_ptr<CadSolid>;

@@ -141,16 +141,16 @@ void OrderColourPresentations(const Handle(StepData_StepModel) & model) {
     }
 }
 
-CadError SaveError(const std::filesystem::path& path) {
-    return CadError{kSaveFailed, "Cannot write the file " + path.string()};
+Failure<CadError> SaveError(const std::filesystem::path& path) {
+    return Fail(CadError{kSaveFailed, "Cannot write the file " + path.string()});
 }
 
 // Saves through a temporary file, so that a reader or a second writer never sees a torn file.
 CadStatus SaveReplacing(const std::filesystem::path& path, const FileContentsWriter& write) {
     if (const auto failure = ReplaceFile(path, write)) {
-        return CadError{kSaveFailed, DescribeFileFailure(*failure, "the file", path)};
+        return Fail(CadError{kSaveFailed, DescribeFileFailure(*failure, "the file", path)});
     }
-    return std::nullopt;
+    return {};
 }
 
 // The writers would only fail late (glTF after meshing), so a missing folder is caught first.

@@ -34,20 +34,21 @@ namespace {
 // Runs 'request' if the instance still exists, turning kernel exceptions into errors.
 template <class Request>
 auto Guarded(const WorkspaceSession& session, Request&& request) -> decltype(request()) {
-    if (!session.Available()) return CadError{kInstanceGone, std::string(kInstanceGoneText)};
+    if (!session.Available()) return Fail(CadError{kInstanceGone, std::string(kInstanceGoneText)});
     try {
         return request();
     } catch (const Standard_Failure& failure) {
         const char* message = failure.GetMessageString();
         const bool hasMessage = message != nullptr && *message != '\0';
-        return CadError{kModelingFailure, hasMessage ? message : failure.DynamicType()->Name()};
+        return Fail(
+            CadError{kModelingFailure, hasMessage ? message : failure.DynamicType()->Name()});
     } catch (const std::exception& failure) {
-        return CadError{kModelingFailure, failure.what()};
+        return Fail(CadError{kModelingFailure, failure.what()});
     }
 }
 
-CadError InvalidInput(std::string description) {
-    return CadError{kInvalidInput, std::move(description)};
+Failure<CadError> InvalidInput(std::string description) {
+    return Fail(CadError{kInvalidInput, std::move(description)});
 }
 
 // The kernel builds some solids thinner than its length tolerance without complaint, but
@@ -82,21 +83,21 @@ class WorkspaceSolid : public CadSolid {
                 return InvalidInput("Invalid colour index " + std::to_string(colorIndex));
             }
             Document().SetSolidColor(index_, colorIndex);
-            return std::nullopt;
+            return {};
         });
     }
 
     CadStatus SetVisible(bool visible) override {
         return Guarded(*session_, [&]() -> CadStatus {
             Document().SetSolidVisible(index_, visible);
-            return std::nullopt;
+            return {};
         });
     }
 
     CadStatus SetName(std::string_view name) override {
         return Guarded(*session_, [&]() -> CadStatus {
             Document().SetSolidName(index_, std::string(name));
-            return std::nullopt;
+            return {};
         });
     }
 
@@ -168,7 +169,7 @@ class WorkspaceDocument : public CadDocument {
                 return InvalidInput("A view direction must be a finite, non-zero vector");
             }
             session_->document->SetViewDirection(d);
-            return std::nullopt;
+            return {};
         });
     }
 
@@ -181,7 +182,7 @@ class WorkspaceDocument : public CadDocument {
                 return InvalidInput("Unknown command: \"" + std::string(command) + "\"");
             }
             entry->apply(*session_->document);
-            return std::nullopt;
+            return {};
         });
     }
 
@@ -238,21 +239,21 @@ CadStatus ModelWorkspace::SetWindowState(int state) {
             return InvalidInput("Invalid window state " + std::to_string(state));
         }
         session_->host->SetWindowState(state);
-        return std::nullopt;
+        return {};
     });
 }
 
 CadStatus ModelWorkspace::SetVisible(bool visible) {
     return Guarded(*session_, [&]() -> CadStatus {
         session_->host->SetVisible(visible);
-        return std::nullopt;
+        return {};
     });
 }
 
 CadStatus ModelWorkspace::ZoomExtents() {
     return Guarded(*session_, [&]() -> CadStatus {
         session_->host->ZoomExtents();
-        return std::nullopt;
+        return {};
     });
 }
 
@@ -260,21 +261,21 @@ CadStatus ModelWorkspace::Quit() {
     return Guarded(*session_, [&]() -> CadStatus {
         session_->quit = true;
         session_->host->Quit();
-        return std::nullopt;
+        return {};
     });
 }
 
 CadStatus ModelWorkspace::BringToForeground() {
     return Guarded(*session_, [&]() -> CadStatus {
         session_->host->BringToForeground();
-        return std::nullopt;
+        return {};
     });
 }
 
 CadResult<ApplicationHandle> HeadlessLauncher::Create(std::string_view programmaticId) {
     if (programmaticId != kWorkspaceProgrammaticId) {
-        return CadError{kUnknownProgrammaticId,
-                        "Cannot create an instance of \"" + std::string(programmaticId) + "\""};
+        return Fail(CadError{kUnknownProgrammaticId, "Cannot create an instance of \"" +
+                                                         std::string(programmaticId) + "\""});
     }
     return ApplicationHandle(std::make_shared<ModelWorkspace>(std::make_shared<HeadlessHost>()));
 }

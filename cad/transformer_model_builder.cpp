@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -100,7 +101,7 @@ class ModelBuild {
     }
 
     void Check(const CadStatus& status) {
-        if (status) Skip(*status);
+        if (!status.ok()) Skip(status.error());
     }
 
     void Skip(const CadError& error) {
@@ -287,11 +288,12 @@ CadStatus WriteTransformerModel(const DesignRecord& record, const std::filesyste
                                 const std::filesystem::path& gltfFile) {
     HeadlessLauncher launcher;
     SilentBuildFeedback feedback;
-    CadStatus firstFailure;
+    std::optional<CadError> firstFailure;
     ModelBuild(record, feedback, [&](const CadError& error) {
         if (!firstFailure) firstFailure = error;
     }).Run(launcher, stepFile, gltfFile);
-    return firstFailure;
+    if (firstFailure) return Fail(*std::move(firstFailure));
+    return {};
 }
 
 std::vector<ModelSolid> BuildModelSolids(const DesignRecord& record) {

@@ -9,8 +9,9 @@ namespace {
 std::optional<std::string> WriteModel(const DesignRecord& record,
                                       const std::filesystem::path& stepFile,
                                       const std::filesystem::path& gltfFile) {
-    if (const auto failure = cad::WriteTransformerModel(record, stepFile, gltfFile)) {
-        return failure->description;
+    if (const auto written = cad::WriteTransformerModel(record, stepFile, gltfFile);
+        !written.ok()) {
+        return written.error().description;
     }
     return std::nullopt;
 }

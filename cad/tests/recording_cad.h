@@ -29,16 +29,16 @@ class RecordingSolid : public CadSolid {
     CadStatus SetColor(int colorIndex) override {
         log_.push_back("color " + std::to_string(id_) + " " + std::to_string(colorIndex));
         color = colorIndex;
-        return std::nullopt;
+        return {};
     }
     CadStatus SetVisible(bool isVisible) override {
         log_.push_back("visible " + std::to_string(id_) + " " + (isVisible ? "1" : "0"));
         visible = isVisible;
-        return std::nullopt;
+        return {};
     }
     CadStatus SetName(std::string_view text) override {
         name = text;
-        return std::nullopt;
+        return {};
     }
 
     int color = 256;  // unset, as a fresh solid would read
@@ -60,7 +60,7 @@ class RecordingDocument : public CadDocument {
         ++boxCount_;
         log_.push_back("box");
         for (int failing : failingBoxes) {
-            if (failing == boxCount_) return CadError{-1, "box refused"};
+            if (failing == boxCount_) return Fail(CadError{-1, "box refused"});
         }
         return Add({true, origin, length, width, height});
     }
@@ -76,15 +76,15 @@ class RecordingDocument : public CadDocument {
         log_.push_back("viewport " + std::to_string(v.viewDirection.x) + " " +
                        std::to_string(v.viewDirection.y) + " " + std::to_string(v.viewDirection.z));
         viewport = v;
-        return std::nullopt;
+        return {};
     }
     CadStatus SendCommand(std::string_view command) override {
         log_.push_back("command " + std::string(command));
-        return std::nullopt;
+        return {};
     }
     CadStatus SaveAs(const std::filesystem::path& path) override {
         log_.push_back("save " + path.string());
-        return std::nullopt;
+        return {};
     }
 
     std::vector<int> failingBoxes;
@@ -110,18 +110,18 @@ class RecordingApplication : public CadApplication {
     CadResult<DocumentHandle> ActiveDocument() override { return DocumentHandle(document); }
     CadStatus SetWindowState(int state) override {
         log_.push_back("window state " + std::to_string(state));
-        return std::nullopt;
+        return {};
     }
     CadStatus SetVisible(bool visible) override {
         log_.push_back(std::string("app visible ") + (visible ? "1" : "0"));
-        return std::nullopt;
+        return {};
     }
     CadStatus ZoomExtents() override {
         log_.push_back("zoom");
-        return std::nullopt;
+        return {};
     }
-    CadStatus Quit() override { return std::nullopt; }
-    CadStatus BringToForeground() override { return std::nullopt; }
+    CadStatus Quit() override { return {}; }
+    CadStatus BringToForeground() override { return {}; }
 
   private:
     CallLog& log_;
@@ -147,7 +147,7 @@ class RecordingLauncher : public CadLauncher {
 class FailingLauncher : public CadLauncher {
   public:
     CadResult<ApplicationHandle> Create(std::string_view) override {
-        return CadError{429, "Cannot create the component"};
+        return Fail(CadError{429, "Cannot create the component"});
     }
 };
 

@@ -194,39 +194,45 @@ void DrawingWindow::Draw() {
 }
 
 void DrawingWindow::ShowStepView(int view) {
-    if (CadStatus failed = ApplyStepView(model_.modelSolids, view)) return Report(*failed);
+    if (CadStatus shown = ApplyStepView(model_.modelSolids, view); !shown.ok()) {
+        return Report(shown.error());
+    }
     const ApplicationHandle& app = model_.cadConnection.acadApp;
     if (!app) return Report(NoWorkspaceError());
-    if (CadStatus failed = app->ZoomExtents()) return Report(*failed);
-    if (CadStatus failed = app->BringToForeground()) return Report(*failed);
+    if (CadStatus zoomed = app->ZoomExtents(); !zoomed.ok()) return Report(zoomed.error());
+    if (CadStatus raised = app->BringToForeground(); !raised.ok()) return Report(raised.error());
 }
 
 void DrawingWindow::RunTool(std::string_view command) {
     const CadConnection& connection = model_.cadConnection;
     if (!connection.acadDoc || !connection.acadApp) return Report(NoWorkspaceError());
-    if (CadStatus failed = connection.acadDoc->SendCommand(command)) return Report(*failed);
-    if (CadStatus failed = connection.acadApp->BringToForeground()) return Report(*failed);
+    if (CadStatus sent = connection.acadDoc->SendCommand(command); !sent.ok()) {
+        return Report(sent.error());
+    }
+    if (CadStatus raised = connection.acadApp->BringToForeground(); !raised.ok()) {
+        return Report(raised.error());
+    }
 }
 
 void DrawingWindow::ZoomToFit() {
     const ApplicationHandle& app = model_.cadConnection.acadApp;
-    CadStatus failed = app ? app->ZoomExtents() : CadStatus(NoWorkspaceError());
-    if (!failed) failed = app->BringToForeground();
-    if (!failed) return;
-    boxes_.Show(QString::fromStdString(failed->description), MessageIcon::Critical,
+    CadStatus done = app ? app->ZoomExtents() : CadStatus(Fail(NoWorkspaceError()));
+    if (done.ok()) done = app->BringToForeground();
+    if (done.ok()) return;
+    boxes_.Show(QString::fromStdString(done.error().description), MessageIcon::Critical,
                 MessageButtons::Ok, appTitle_ + QStringLiteral(": An error occured..."));
 }
 
 void DrawingWindow::QuitWorkspace() {
     const ApplicationHandle& app = model_.cadConnection.acadApp;
-    const CadStatus failed = app ? app->Quit() : CadStatus(NoWorkspaceError());
-    if (!failed) {
+    const CadStatus quit = app ? app->Quit() : CadStatus(Fail(NoWorkspaceError()));
+    if (quit.ok()) {
         boxes_.Show(QStringLiteral("Successfully ended AutoCAD application."),
                     MessageIcon::Information, MessageButtons::Ok, appTitle_);
         ResetLostInstance();
         return;
     }
-    if (failed->number == kInstanceGone || failed->number == kInstanceGoneOnQuit) {
+    if (quit.error().number == kInstanceGone || quit.error().number == kInstanceGoneOnQuit) {
         ResetLostInstance();
     }
 }

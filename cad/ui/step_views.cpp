@@ -7,7 +7,7 @@ namespace {
 constexpr long kSolidMissing = 1010;
 
 CadStatus SetSolidVisible(const SolidHandle& solid, bool visible) {
-    if (!solid) return CadError{kSolidMissing, "The solid was not created"};
+    if (!solid) return Fail(CadError{kSolidMissing, "The solid was not created"});
     return solid->SetVisible(visible);
 }
 
@@ -54,13 +54,13 @@ std::vector<std::pair<SolidHandle, SolidGroup>> SolidsInViewOrder(const ModelSol
 CadStatus ApplyStepView(const ModelSolids& solids, int view) {
     const auto ordered = SolidsInViewOrder(solids);
     for (const auto& [solid, group] : ordered) {
-        if (CadStatus failed = SetSolidVisible(solid, true)) return failed;
+        if (CadStatus shown = SetSolidVisible(solid, true); !shown.ok()) return shown;
     }
     for (const auto& [solid, group] : ordered) {
         if (IsShownInStepView(group, view)) continue;
-        if (CadStatus failed = SetSolidVisible(solid, false)) return failed;
+        if (CadStatus hidden = SetSolidVisible(solid, false); !hidden.ok()) return hidden;
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace kestrava::cad::ui

@@ -13,8 +13,8 @@ ViewerLauncher::~ViewerLauncher() {
 
 CadResult<ApplicationHandle> ViewerLauncher::Create(std::string_view programmaticId) {
     if (programmaticId != kWorkspaceProgrammaticId) {
-        return CadError{kUnknownProgrammaticId, "No workspace answers to the identifier \"" +
-                                                    std::string(programmaticId) + "\""};
+        return Fail(CadError{kUnknownProgrammaticId, "No workspace answers to the identifier \"" +
+                                                         std::string(programmaticId) + "\""});
     }
     auto host = std::make_shared<WorkspaceWindowHost>();
     auto workspace = std::make_shared<ModelWorkspace>(host);

@@ -82,7 +82,7 @@ class ModelViewerTest : public QObject {
         }
         ModelViewer& Viewer() const { return window->Viewer(); }
         void Send(std::string_view command) const {
-            if (model.cadConnection.acadDoc->SendCommand(command)) qFatal("command refused");
+            if (!model.cadConnection.acadDoc->SendCommand(command).ok()) qFatal("command refused");
             QTest::qWait(50);
         }
         void Click(const gp_Pnt& point) const {
@@ -128,9 +128,9 @@ class ModelViewerTest : public QObject {
         }
         QVERIFY(!f.Viewer().IsSolidDisplayed(11));  // the tank starts hidden
 
-        QVERIFY(!f.model.modelSolids.tankSolid->SetVisible(true));
+        QVERIFY(f.model.modelSolids.tankSolid->SetVisible(true).ok());
         QVERIFY(f.Viewer().IsSolidDisplayed(11));
-        QVERIFY(!f.model.modelSolids.hvWindings[1]->SetVisible(false));
+        QVERIFY(f.model.modelSolids.hvWindings[1]->SetVisible(false).ok());
         QVERIFY(!f.Viewer().IsSolidDisplayed(9));
     }
 
@@ -240,15 +240,15 @@ class ModelViewerTest : public QObject {
 
     void closedWindowMakesEveryRequestFailAsGone() {
         Fixture f;
-        QVERIFY(!f.model.cadConnection.acadApp->ZoomExtents());
+        QVERIFY(f.model.cadConnection.acadApp->ZoomExtents().ok());
         f.window->close();
         QVERIFY(f.launcher.LatestWindow() == nullptr);
         const auto zoomed = f.model.cadConnection.acadApp->ZoomExtents();
-        QVERIFY(zoomed.has_value());
-        QCOMPARE(zoomed->number, kInstanceGone);
+        QVERIFY(!zoomed.ok());
+        QCOMPARE(zoomed.error().number, kInstanceGone);
         const auto hidden = f.model.modelSolids.limbPlates[0]->SetVisible(false);
-        QVERIFY(hidden.has_value());
-        QCOMPARE(hidden->number, kInstanceGone);
+        QVERIFY(!hidden.ok());
+        QCOMPARE(hidden.error().number, kInstanceGone);
     }
 
     void quitClosesTheWindowAndEarlierBuildsStayOpen() {
@@ -256,7 +256,7 @@ class ModelViewerTest : public QObject {
         const QPointer<WorkspaceWindow> first = f.window;
         f.Build();
         QVERIFY(f.window != first.data());
-        QVERIFY(!f.model.cadConnection.acadApp->Quit());
+        QVERIFY(f.model.cadConnection.acadApp->Quit().ok());
         QTest::qWait(50);
         QVERIFY(f.launcher.LatestWindow() == nullptr);
         QVERIFY(first && first->isVisible());
@@ -265,7 +265,7 @@ class ModelViewerTest : public QObject {
     void maximisedStateReachesTheWindow() {
         Fixture f;
         QVERIFY(f.window->windowState().testFlag(Qt::WindowMaximized));
-        QVERIFY(!f.model.cadConnection.acadApp->SetWindowState(1));
+        QVERIFY(f.model.cadConnection.acadApp->SetWindowState(1).ok());
         QVERIFY(!f.window->windowState().testFlag(Qt::WindowMaximized));
     }
 

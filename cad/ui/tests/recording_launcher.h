@@ -18,7 +18,7 @@ class RecordingLauncher : public CadLauncher {
   public:
     CadResult<ApplicationHandle> Create(std::string_view programmaticId) override {
         if (onCreate) onCreate();
-        if (refuse) return CadError{kUnknownProgrammaticId, "No workspace could be started"};
+        if (refuse) return Fail(CadError{kUnknownProgrammaticId, "No workspace could be started"});
         CadResult<ApplicationHandle> created = headless_.Create(programmaticId);
         if (created.ok()) {
             workspaces.push_back(std::dynamic_pointer_cast<ModelWorkspace>(created.value()));
