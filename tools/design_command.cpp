@@ -256,6 +256,15 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
     if (app.count("--model") > 0) {
         if (std::string problem = ModelPathProblem(options.model); !problem.empty()) return problem;
     }
+    for (const auto& [option, path] :
+         {std::pair<const char*, const std::string*>{"--drawing", &options.drawing},
+          {"--report", &options.report},
+          {"--pareto", &options.pareto}}) {
+        if (app.count(option) == 0) continue;
+        if (std::string problem = OutputPathProblem(option, *path); !problem.empty()) {
+            return problem;
+        }
+    }
     if (app.count("--rules") > 0 && options.rules.empty()) return "--rules needs NAME=VALUE,...";
     if ((app.count("--regime") > 0 || app.count("--settings") > 0) && !options.assess &&
         !options.search && options.report.empty()) {

@@ -21,17 +21,34 @@ std::optional<ModelFiles> ModelFilesFor(const fs::path& model) {
     return std::nullopt;
 }
 
-std::string ModelPathProblem(const std::string& model) {
-    if (model.empty()) return "--model needs a file name ending in .step, .stp or .glb";
-    const std::string quoted = "--model \"" + EscapedText(model) + "\": ";
-    const fs::path file = model;
-    if (!ModelFilesFor(file)) return quoted + "the name must end in .step, .stp or .glb";
+namespace {
+
+std::string QuotedOption(std::string_view option, const std::string& path) {
+    return std::string(option) + " \"" + EscapedText(path) + "\": ";
+}
+
+std::string MissingFolderProblem(std::string_view option, const std::string& path) {
+    const fs::path file = path;
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     std::error_code error;
-    if (!fs::is_directory(folder, error)) {
-        return quoted + "the folder \"" + EscapedText(folder.string()) + "\" does not exist";
+    if (fs::is_directory(folder, error)) return {};
+    return QuotedOption(option, path) + "the folder \"" + EscapedText(folder.string()) +
+           "\" does not exist";
+}
+
+}  // namespace
+
+std::string ModelPathProblem(const std::string& model) {
+    if (model.empty()) return "--model needs a file name ending in .step, .stp or .glb";
+    if (!ModelFilesFor(model)) {
+        return QuotedOption("--model", model) + "the name must end in .step, .stp or .glb";
     }
-    return {};
+    return MissingFolderProblem("--model", model);
+}
+
+std::string OutputPathProblem(std::string_view option, const std::string& path) {
+    if (path.empty()) return std::string(option) + " needs a file name";
+    return MissingFolderProblem(option, path);
 }
 
 }  // namespace kestrava

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kestrava {
 
@@ -18,5 +19,9 @@ std::optional<ModelFiles> ModelFilesFor(const std::filesystem::path& model);
 
 // Why --model 'model' cannot be written (its name, or a folder that does not exist), or "".
 std::string ModelPathProblem(const std::string& model);
+
+// Why the file 'path' given to 'option' cannot be written (no name, or a folder that does not
+// exist), or "": checked before anything is written, so that no output is left half done.
+std::string OutputPathProblem(std::string_view option, const std::string& path);
 
 }  // namespace kestrava

@@ -109,11 +109,18 @@ TEST_F(ReportCommandTest, SearchedDesignReportSaysItWasSearched) {
     EXPECT_NE(text.find("160 kVA, 11000 V / 433 V"), std::string::npos);
 }
 
+// A report or drawing into a missing folder is refused before the sheet is written.
 TEST_F(ReportCommandTest, UnwritableReportIsStatusTwoAndNamed) {
-    const fs::path pdf = folder_ / "missing" / "r.pdf";
-    EXPECT_EQ(Design("--kva 100 --primary 11000 --secondary 433 --report '" + pdf.string() + "'"),
-              2);
-    EXPECT_NE(ReadBytes(folder_ / "stderr.txt").find(pdf.string()), std::string::npos);
+    const fs::path sheet = folder_ / "sheet.txt";
+    for (const char* option : {"--report", "--drawing"}) {
+        const fs::path file = folder_ / "missing" / "r.out";
+        EXPECT_EQ(Design("--kva 100 --primary 11000 --secondary 433 --sheet '" + sheet.string() +
+                         "' " + option + " '" + file.string() + "'"),
+                  2)
+            << option;
+        EXPECT_NE(ReadBytes(folder_ / "stderr.txt").find(file.string()), std::string::npos);
+        EXPECT_FALSE(fs::exists(sheet)) << option;
+    }
 }
 
 }  // namespace
