@@ -1,6 +1,5 @@
 #include "tools/assessment_request.h"
 
-#include "assess/assessment.h"
 #include "assess/assessment_json.h"
 
 namespace kestrava {
@@ -24,12 +23,15 @@ std::variant<AssessmentRequest, std::string> LoadAssessmentRequest(
     return request;
 }
 
+assess::Assessment AssessRecord(const DesignRecord& record, const AssessmentRequest& request) {
+    return assess::Assess(record, request.settings, request.regime ? &*request.regime : nullptr);
+}
+
 void AppendAssessmentMember(std::string& out, const DesignRecord& record,
                             const AssessmentRequest& request) {
-    const assess::Regime* regime = request.regime ? &*request.regime : nullptr;
     out.pop_back();  // the object's closing brace
     out += ",\"assessment\":";
-    assess::AppendAssessmentJson(out, assess::Assess(record, request.settings, regime));
+    assess::AppendAssessmentJson(out, AssessRecord(record, request));
     out += '}';
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "assess/assessment.h"
 #include "assess/assessment_settings.h"
 #include "assess/regime.h"
 #include "engine/design_record.h"
@@ -23,6 +24,9 @@ struct AssessmentRequest {
 std::variant<AssessmentRequest, std::string> LoadAssessmentRequest(
     std::string_view regime, const std::string& settingsFile,
     const std::filesystem::path& standardsFolder);
+
+// The assessment of 'record' as 'request' asks.
+assess::Assessment AssessRecord(const DesignRecord& record, const AssessmentRequest& request);
 
 // Appends the assessment of 'record' as the member "assessment" of the JSON object that ends
 // 'json'.

@@ -9,7 +9,6 @@
 
 #include "engine/design_transformer.h"
 #include "tools/bounded_line_reader.h"
-#include "tools/design_record_json.h"
 #include "tools/rating_texts.h"
 
 namespace kestrava {
@@ -44,30 +43,29 @@ std::size_t SplitFields(std::string_view line, std::array<std::string_view, kFie
 
 // Designs one rating line into 'out'; returns false when it became an error line.
 bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSource& table,
-                const AssessmentRequest* assessment, DesignInputs& inputs, std::string& out) {
+                const RecordOutput& format, const AssessmentRequest* assessment,
+                DesignInputs& inputs, std::string& out) {
     std::array<std::string_view, kFieldCount> fields;
     const std::size_t count = SplitFields(line, fields);
     if (count != kFieldCount) {
         std::string message = "expected 6 fields (";
         message.append(kBatchHeader).append("), found ").append(std::to_string(count));
-        AppendBatchErrorJson(out, lineNumber, message);
+        format.AppendFailure(out, lineNumber, message);
         return false;
     }
     const RatingTexts texts{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
     if (const auto refusal = ReadRatingTexts(texts, inputs)) {
         std::string message(refusal->field);
         message.append(": ").append(refusal->reason);
-        AppendBatchErrorJson(out, lineNumber, message);
+        format.AppendFailure(out, lineNumber, message);
         return false;
     }
     const DesignResult result = DesignTransformer(inputs, table);
     if (!result.ok()) {
-        AppendBatchErrorJson(out, lineNumber, result.error().message);
+        format.AppendFailure(out, lineNumber, result.error().message);
         return false;
     }
-    const DesignRecord& record = result.value();
-    AppendDesignRecordJson(out, record);
-    if (assessment != nullptr) AppendAssessmentMember(out, record, *assessment);
+    format.AppendDesign(out, result.value(), nullptr, assessment);
     return true;
 }
 
@@ -105,16 +103,18 @@ bool ReadChunk(BoundedLineReader& reader, std::size_t& lineNumber, Chunk& chunk)
 
 // One thread's share of each chunk, with its own table and output buffer.
 struct Worker {
-    Worker(const std::vector<ConductorStrip>& rows, const AssessmentRequest* request)
-        : table(rows), assessment(request) {}
+    Worker(const std::vector<ConductorStrip>& rows, const RecordOutput& output,
+           const AssessmentRequest* request)
+        : table(rows), format(output), assessment(request) {}
 
     void Design(const Chunk& chunk, std::size_t begin, std::size_t end) {
         for (std::size_t i = begin; i < end; ++i) {
             const Chunk::Line& line = chunk.lines[i];
             if (line.tooLong) {
-                AppendBatchErrorJson(out, line.number, kTooLongMessage);
+                format.AppendFailure(out, line.number, kTooLongMessage);
                 ++failed;
-            } else if (!DesignLine(chunk.Text(line), line.number, table, assessment, inputs, out)) {
+            } else if (!DesignLine(chunk.Text(line), line.number, table, format, assessment, inputs,
+                                   out)) {
                 ++failed;
             }
             out += '\n';
@@ -122,6 +122,7 @@ struct Worker {
     }
 
     InMemoryConductorTable table;
+    const RecordOutput& format;
     const AssessmentRequest* assessment;
     DesignInputs inputs;
     std::string out;
@@ -132,7 +133,7 @@ struct Worker {
 
 BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
                             const std::vector<ConductorStrip>& rows, unsigned threads,
-                            const AssessmentRequest* assessment) {
+                            const RecordOutput& format, const AssessmentRequest* assessment) {
     BoundedLineReader reader(input, kLongestLine);
     std::string header;
     const BoundedLineReader::Line headerRead = reader.Next(header);
@@ -149,8 +150,12 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
         return Fail(std::string("the first line of the batch file must be ").append(kBatchHeader));
     }
 
+    std::string outputHeader;
+    format.AppendHeader(outputHeader);
+    output << outputHeader;
+
     BatchCounts counts;
-    std::vector<Worker> workers(std::max(threads, 1u), Worker(rows, assessment));
+    std::vector<Worker> workers(std::max(threads, 1u), Worker(rows, format, assessment));
     // The previous chunk's output is written while the next chunk is designed.
     std::vector<std::string> written(workers.size());
     std::thread writer;

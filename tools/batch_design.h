@@ -8,6 +8,7 @@
 #include "engine/conductor_table.h"
 #include "engine/result.h"
 #include "tools/assessment_request.h"
+#include "tools/record_output.h"
 
 namespace kestrava {
 
@@ -26,11 +27,12 @@ struct BatchCounts {
 using BatchOutcome = Result<BatchCounts, std::string>;
 
 // Designs every rating line of the CSV 'input' with the strip table 'rows' on 'threads'
-// threads and writes one JSON line per rating to 'output' in input order: the record, or
-// {"line":N,"error":"..."} with N the line number in the file. With 'assessment' each record
-// carries its assessment.
+// threads and writes to 'output' the header of 'format' and one line per rating in input
+// order: the design, or the failure with its line number in the file. With 'assessment' each
+// design is assessed.
 BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
                             const std::vector<ConductorStrip>& rows, unsigned threads,
+                            const RecordOutput& format = RecordOutput(),
                             const AssessmentRequest* assessment = nullptr);
 
 }  // namespace kestrava

@@ -2,6 +2,7 @@
 
 #include "engine/core_steel_catalogue.h"
 #include "tools/design_rules_text.h"
+#include "tools/rating_texts.h"
 
 namespace kestrava {
 
@@ -19,7 +20,8 @@ ChosenRules ChooseRules(std::string_view text, double kva,
     }
     const CoreSteel* steel = loaded.catalogue.Find(chosen.rules.steel);
     if (steel == nullptr) {
-        chosen.error = "--rules: no steel \"" + chosen.rules.steel + "\" in " + steelsFile.string();
+        chosen.error =
+            "--rules: no steel " + QuotedText(chosen.rules.steel) + " in " + steelsFile.string();
         return chosen;
     }
     chosen.steel = *steel;

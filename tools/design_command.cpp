@@ -20,12 +20,11 @@
 #include "tools/assessment_request.h"
 #include "tools/batch_design.h"
 #include "tools/chosen_rules.h"
-#include "tools/design_record_json.h"
-#include "tools/design_rules_text.h"
 #include "tools/full_program.h"
 #include "tools/heavy_outputs.h"
 #include "tools/model_files.h"
 #include "tools/rating_texts.h"
+#include "tools/record_output.h"
 #include "tools/search_command.h"
 
 namespace kestrava {
@@ -53,6 +52,8 @@ struct CommandOptions {
     std::string drawing;
     std::string report;
     bool json = false;
+    std::string format = "json";
+    std::optional<std::string> fields;
     bool assess = false;
     std::string regime;
     std::string settings;
@@ -94,7 +95,7 @@ unsigned BatchThreads() {
 }
 
 int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& rows,
-             const AssessmentRequest* assessment) {
+             const RecordOutput& format, const AssessmentRequest* assessment) {
     // A folder opens as a stream that reads nothing; say what it is.
     std::error_code folderCheck;
     const int openError = fs::is_directory(options.batch, folderCheck) ? EISDIR : 0;
@@ -105,7 +106,8 @@ int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& r
                   << "\": " << std::strerror(openError != 0 ? openError : errno) << '\n';
         return kExitUsage;
     }
-    const BatchOutcome outcome = RunDesignBatch(input, std::cout, rows, BatchThreads(), assessment);
+    const BatchOutcome outcome =
+        RunDesignBatch(input, std::cout, rows, BatchThreads(), format, assessment);
     if (!outcome.ok()) {
         std::cerr << "kestrava-design: " << outcome.error() << '\n';
         return kExitUsage;
@@ -140,7 +142,8 @@ ReportOutputs RequestedReports(const CommandOptions& options, const AssessmentRe
 }
 
 int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
-              const AssessmentRequest* assessment, const HeavyOutputs* heavy) {
+              const RecordOutput& format, const AssessmentRequest* assessment,
+              const HeavyOutputs* heavy) {
     DesignInputs inputs;
     const RatingTexts texts{options.kva,       options.primary,    options.secondary,
                             options.frequency, options.connection, options.tapping};
@@ -202,11 +205,11 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
         }
     }
     if (options.json || options.assess || options.sheet.empty()) {
-        std::string json;
-        AppendDesignRecordJson(json, record);
-        if (chosen) AppendRulesMember(json, chosen->rules);
-        if (options.assess) AppendAssessmentMember(json, record, priced);
-        std::cout << json << '\n';
+        std::string text;
+        format.AppendHeader(text);
+        format.AppendDesign(text, record, chosen ? &chosen->rules : nullptr,
+                            options.assess ? &priced : nullptr);
+        std::cout << text << '\n';
     }
     std::cout.flush();
     if (!std::cout) {
@@ -274,8 +277,11 @@ std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
         return "--target-impedance must be a positive percentage";
     }
     if (options.sheet == "-" && (options.json || options.assess)) {
-        return "--sheet - and the JSON record (--json, --assess) both write to standard output; "
-               "choose one";
+        return "--sheet - and the record (--json, --assess, --format, --fields) both write to "
+               "standard output; choose one";
+    }
+    if (app.count("--json") > 0 && options.format == "csv") {
+        return "--json contradicts --format csv";
     }
     return {};
 }
@@ -316,6 +322,15 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         "write the design report to FILE.pdf: rating, results, verdicts, charts, drawing, sheet");
     auto* json = app.add_flag("--json", options.json,
                               "print the design record as JSON (the default without --sheet)");
+    auto* format = app.add_option("--format", options.format,
+                                  "print the record as json or as csv (a header line, then one "
+                                  "row per design)")
+                       ->check(CLI::IsMember({"json", "csv"}))
+                       ->capture_default_str();
+    auto* fields = app.add_option(
+        "--fields", options.fields,
+        "print only these fields, NAME,NAME,...: record fields, consistent, assessment.GROUP.NAME "
+        "(with --assess), rules.NAME (with --rules)");
     auto* assess = app.add_flag("--assess", options.assess,
                                 "add the assessment to the JSON record (implies --json)");
     app.add_option("--regime", options.regime,
@@ -346,9 +361,15 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     auto* target = app.add_option("--target-impedance", options.targetImpedance,
                                   "impedance the search must meet within ±10 %, in %")
                        ->needs(search);
-    search->excludes(sheet)->excludes(model)->excludes(rules)->excludes(json)->excludes(assess);
+    search->excludes(sheet)
+        ->excludes(model)
+        ->excludes(rules)
+        ->excludes(json)
+        ->excludes(assess)
+        ->excludes(format)
+        ->excludes(fields);
     app.add_option("--batch", options.batch,
-                   "design every rating of a CSV file, one JSON line per rating")
+                   "design every rating of a CSV file, one JSON line (or CSV row) per rating")
         ->excludes(kva)
         ->excludes(primary)
         ->excludes(secondary)
@@ -374,8 +395,18 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         const int status = app.exit(error);
         return status == 0 ? kExitDesigned : kExitUsage;
     }
+    // Choosing a format or fields asks for the record.
+    if (format->count() > 0 || fields->count() > 0) options.json = true;
     if (const std::string problem = UsageProblem(app, options); !problem.empty()) {
         std::cerr << "kestrava-design: " << problem << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+    const bool batch = app.count("--batch") > 0;
+    const auto output = RecordOutput::Choose(
+        options.format, options.fields,
+        {.assessment = options.assess, .rules = !options.rules.empty()}, batch);
+    if (!output.ok()) {
+        std::cerr << "kestrava-design: " << output.error() << '\n';
         return kExitUsage;
     }
     if (heavy == nullptr && AsksForHeavyOutput(app)) return RunFullProgram(argv);
@@ -409,8 +440,8 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     }
     if (options.search) return RunSearch(options, std::move(loaded).value(), *assessment, heavy);
     const AssessmentRequest* request = assessment ? &*assessment : nullptr;
-    return app.count("--batch") > 0 ? RunBatch(options, loaded.value(), request)
-                                    : RunSingle(options, std::move(loaded).value(), request, heavy);
+    return batch ? RunBatch(options, loaded.value(), *output, request)
+                 : RunSingle(options, std::move(loaded).value(), *output, request, heavy);
 }
 
 }  // namespace kestrava

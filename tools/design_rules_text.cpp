@@ -4,6 +4,8 @@
 #include <set>
 
 #include "tools/design_record_json.h"
+#include "tools/rating_texts.h"
+#include "tools/shortest_number.h"
 
 namespace kestrava {
 namespace {
@@ -42,12 +44,7 @@ std::string SetRule(std::string_view name, std::string_view value, DesignRules& 
         rules.steel = value;
         return {};
     }
-    return "unknown rule \"" + std::string(name) + '"';
-}
-
-void AppendNumber(std::string& out, double value) {
-    char text[32];
-    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+    return "unknown rule " + QuotedText(name);
 }
 
 }  // namespace
@@ -60,8 +57,7 @@ std::string ReadDesignRulesText(std::string_view text, DesignRules& rules) {
         const std::string_view item = text.substr(0, comma);
         const std::size_t equals = item.find('=');
         if (equals == std::string_view::npos) {
-            std::string refusal(1, '"');
-            return refusal.append(item).append("\" is not NAME=VALUE");
+            return QuotedText(item) + " is not NAME=VALUE";
         }
         const std::string_view name = item.substr(0, equals);
         if (!seen.insert(name).second) return std::string(name) + " is given twice";
@@ -86,7 +82,7 @@ void AppendRulesMember(std::string& json, const DesignRules& rules) {
         json += '"';
         json += name;
         json += "\":";
-        AppendNumber(json, value);
+        AppendShortestNumber(json, value);
         json += ',';
     }
     json += "\"parallelStrips\":";

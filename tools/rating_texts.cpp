@@ -15,20 +15,9 @@ bool IsControl(char c) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
 
-// A refusal echoes at most this many characters of the text.
-constexpr std::size_t kQuotedLength = 200;
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted.append(EscapedText(text.substr(0, kQuotedLength)));
-    if (text.size() > kQuotedLength) quoted += "...";
-    quoted.push_back('"');
-    return quoted;
-}
-
 std::optional<RatingRefusal> ReadStrictNumber(std::string_view field, std::string_view text,
                                               double& value) {
-    if (!IsNumericText(text)) return RatingRefusal{field, Quoted(text) + " is not a number"};
+    if (!IsNumericText(text)) return RatingRefusal{field, QuotedText(text) + " is not a number"};
     value = ReadLeadingNumber(text);
     return std::nullopt;
 }
@@ -36,7 +25,7 @@ std::optional<RatingRefusal> ReadStrictNumber(std::string_view field, std::strin
 std::optional<RatingRefusal> ReadWholeNumber(std::string_view field, std::string_view text,
                                              std::int16_t& value) {
     const std::optional<std::int16_t> rounded = RoundToInt16(ReadLeadingNumber(text));
-    if (!rounded) return RatingRefusal{field, Quoted(text) + " is outside -32768..32767"};
+    if (!rounded) return RatingRefusal{field, QuotedText(text) + " is outside -32768..32767"};
     value = *rounded;
     return std::nullopt;
 }
@@ -59,6 +48,15 @@ std::string EscapedText(std::string_view text) {
     return escaped;
 }
 
+std::string QuotedText(std::string_view text) {
+    constexpr std::size_t kQuotedLength = 200;
+    std::string quoted(1, '"');
+    quoted.append(EscapedText(text.substr(0, kQuotedLength)));
+    if (text.size() > kQuotedLength) quoted += "...";
+    quoted.push_back('"');
+    return quoted;
+}
+
 std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInputs& inputs) {
     const std::pair<std::string_view, std::string_view> all[] = {{"kva", texts.kva},
                                                                  {"primary", texts.primary},
@@ -73,7 +71,7 @@ std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInp
     // its lines and columns.
     for (const auto& [field, text] : {all[0], all[1], all[2]}) {
         if (std::any_of(text.begin(), text.end(), IsControl)) {
-            return RatingRefusal{field, Quoted(text) + " holds a control character"};
+            return RatingRefusal{field, QuotedText(text) + " holds a control character"};
         }
     }
 
@@ -86,8 +84,8 @@ std::optional<RatingRefusal> ReadRatingTexts(const RatingTexts& texts, DesignInp
 
     const std::optional<ConnectionType> connection = ConnectionNamed(texts.connection);
     if (!connection) {
-        return RatingRefusal{
-            "connection", Quoted(texts.connection) + " is not one of " + ConnectionChoices(", ")};
+        return RatingRefusal{"connection", QuotedText(texts.connection) + " is not one of " +
+                                               ConnectionChoices(", ")};
     }
     inputs.connectionType = *connection;
     return std::nullopt;

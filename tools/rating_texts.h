@@ -27,6 +27,9 @@ struct RatingRefusal {
 // 'text' with every control character written as \xHH, so that a message can echo it safely.
 std::string EscapedText(std::string_view text);
 
+// 'text' in double quotes for a message: escaped, and cut after 200 characters with "...".
+std::string QuotedText(std::string_view text);
+
 // Reads 'texts' the way the parameter window does into 'inputs':
 // no text may be blank, kVA and both voltages must be strictly numeric without control characters,
 // frequency and tapping are rounded half to even into 16 bits, the connection must be one of the

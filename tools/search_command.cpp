@@ -1,6 +1,5 @@
 #include "tools/search_command.h"
 
-#include <charconv>
 #include <fstream>
 #include <ostream>
 #include <variant>
@@ -13,14 +12,10 @@
 #include "tools/design_command.h"
 #include "tools/design_record_json.h"
 #include "tools/design_rules_text.h"
+#include "tools/shortest_number.h"
 
 namespace kestrava {
 namespace {
-
-void AppendNumber(std::string& out, double value) {
-    char text[32];
-    out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
 
 // The record of 'candidate' by the ordinary engine run, with its rules, and the request's
 // assessment with the core priced as the candidate's steel.
@@ -64,13 +59,13 @@ std::string BrokenList(search::ConstraintSet broken, const char* separator, bool
 
 std::string RulesText(const DesignRules& rules) {
     std::string text = "outputConstant=";
-    AppendNumber(text, rules.outputConstant);
+    AppendShortestNumber(text, rules.outputConstant);
     text += ",coreFluxDensity=";
-    AppendNumber(text, rules.coreFluxDensity);
+    AppendShortestNumber(text, rules.coreFluxDensity);
     text += ",currentDensity=";
-    AppendNumber(text, rules.currentDensity);
+    AppendShortestNumber(text, rules.currentDensity);
     text += ",windowRatio=";
-    AppendNumber(text, rules.windowRatio);
+    AppendShortestNumber(text, rules.windowRatio);
     text += ",parallelStrips=" + std::to_string(rules.parallelStrips) + ",steel=" + rules.steel;
     return text;
 }
@@ -85,7 +80,7 @@ std::string ParetoCsv(const search::SearchRequest& request, const search::Search
              {point.score.material, point.score.lossCapitalisation, point.score.totalOwning,
               rules.outputConstant, rules.coreFluxDensity, rules.spaceFactorNumerator,
               rules.currentDensity, rules.windowRatio}) {
-            AppendNumber(csv, value);
+            AppendShortestNumber(csv, value);
             csv += ',';
         }
         csv += std::to_string(rules.parallelStrips) + ',' + rules.steel + '\n';
@@ -144,8 +139,8 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
             refined = search::RefineBest(request, outcome.best.front(), rows, steels.catalogue);
             refinement = ",\"refinement\":{\"evaluated\":" + std::to_string(refined.evaluated) +
                          ",\"gridBestObjective\":";
-            AppendNumber(refinement,
-                         search::ObjectiveValue(request.objective, outcome.best.front().score));
+            AppendShortestNumber(
+                refinement, search::ObjectiveValue(request.objective, outcome.best.front().score));
             refinement += '}';
         }
         const CandidateDesign best =

@@ -2,15 +2,18 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 
 #include "assess/assessment.h"
+#include "assess/assessment_fields.h"
 #include "engine/core_steel_catalogue.h"
 #include "engine/design_record_fields.h"
 #include "engine/design_transformer.h"
@@ -402,6 +405,97 @@ TEST_F(DesignCommandTest, BatchWithoutAnyDesignEndsWithStatusOne) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "kestrava-design: none of the 2 ratings gave a design\n");
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+}
+
+std::string Shortest(double value) {
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
+
+TEST_F(DesignCommandTest, FormatAndFieldsPrintChosenValuesAsCsvOrJson) {
+    const DesignRecord record = DesignHere({100, 11000, 433, 50, ConnectionType::DeltaStar, 5});
+    const assess::Assessment assessment =
+        assess::Assess(record, assess::AssessmentSettings{}, nullptr);
+    const std::string toc = Shortest(assessment.cost.totalOwning);
+    const fs::path csv = folder_ / "ratings.csv";
+    std::ofstream(csv) << "kva,primary,secondary,frequency,connection,tapping\n"
+                          "100,11000,433,50,Delta-Star,5\n\n"
+                          "100,11000,433,50,\"Y\",5\n";
+    const std::string single = "--kva 100 --primary 11000 --secondary 433 ";
+    const std::string batch = "--batch '" + csv.string() + "' ";
+    const std::string chosen =
+        "--fields kvaRating,connectionType,consistent,"
+        "assessment.cost.totalOwning --assess";
+    const std::string badRow =
+        "connection: \"\"\"\"Y\"\"\"\" is not one of Delta-Star, "
+        "Star-Delta, Star-Star, Delta-Delta";
+    const struct {
+        std::string arguments;
+        int status;
+        std::string out;
+        const char* errPart;
+    } cases[] = {
+        {single + "--format csv " + chosen, 0,
+         "kvaRating,connectionType,consistent,assessment.cost.totalOwning\n"
+         "100,Delta-Star,false," +
+             toc + "\n",
+         ""},
+        {single + chosen, 0,
+         R"({"kvaRating":100,"connectionType":"Delta-Star","consistent":false,)"
+         R"("assessment":{"cost":{"totalOwning":)" +
+             toc + "}}}\n",
+         ""},
+        {batch + "--format csv " + chosen, 0,
+         "kvaRating,connectionType,consistent,assessment.cost.totalOwning,error\n"
+         "100,Delta-Star,false," +
+             toc + ",\n,,,,\"" + badRow + "\"\n",
+         "1 of 2 ratings gave no design"},
+        {batch + "--fields hvCoilClearance,kvaRating", 0,
+         "{\"hvCoilClearance\":" + Shortest(record.hvCoilClearance) + ",\"kvaRating\":100}\n" +
+             R"({"line":4,"error":"connection: \"\"Y\"\" is not one of Delta-Star, Star-Delta, )"
+             R"(Star-Star, Delta-Delta"})" +
+             "\n",
+         ""},
+        {single + "--format csv --fields kvaRating,assessment.cost.totalOwning", 2, "",
+         "\"assessment.cost.totalOwning\" needs --assess"},
+        {batch + "--format csv --fields kvaRating,kvaRating", 2, "",
+         "\"kvaRating\" is named twice"},
+        {single + "--assess --fields kvaRating,masses.total", 2, "",
+         "unknown field \"masses.total\"; the fields are kvaRating,primaryVoltage,"},
+    };
+    for (const auto& [arguments, status, out, errPart] : cases) {
+        const CommandRun run = Command(arguments);
+        EXPECT_EQ(run.status, status) << arguments << '\n' << run.err;
+        EXPECT_EQ(run.out, out) << arguments;
+        EXPECT_NE(run.err.find(errPart), std::string::npos) << arguments << '\n' << run.err;
+    }
+
+    // Without --fields a CSV row holds every record field, each reading back to its value.
+    const CommandRun all = Command(single + "--format csv --assess");
+    ASSERT_EQ(all.status, 0) << all.err;
+    std::istringstream lines(all.out);
+    std::string header;
+    std::string row;
+    ASSERT_TRUE(std::getline(lines, header) && std::getline(lines, row));
+    std::map<std::string, std::string> cells;
+    std::istringstream names(header);
+    std::istringstream values(row);
+    EXPECT_EQ(std::count(header.begin(), header.end(), ','),
+              std::count(row.begin(), row.end(), ','));
+    for (std::string name, value; std::getline(names, name, ',');) {
+        if (!std::getline(values, value, ',')) value.clear();
+        cells[name] = value;
+    }
+    ForEachDoubleField(record, [&](std::string_view name, double value) {
+        EXPECT_EQ(std::stod(cells.at(std::string(name))), value) << name;
+    });
+    EXPECT_EQ(cells.at("hvLayerCount"), std::to_string(record.hvLayerCount));
+    EXPECT_EQ(cells.at("consistent"), "false");
+    EXPECT_EQ(cells.at("assessment.cost.totalOwning"), toc);
+    EXPECT_EQ(cells.at("assessment.compliance.pass"), "");  // null without a regime
+    // The record's members as the default JSON holds them, and the assessment's single values.
+    EXPECT_EQ(cells.size(),
+              json::parse(Command(single).out).size() + assess::AssessmentFields().size());
 }
 
 TEST_F(DesignCommandTest, AssessUsesTheSettingsAndRegimeForSingleRatingsAndBatches) {

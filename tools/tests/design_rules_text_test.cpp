@@ -39,6 +39,7 @@ TEST(DesignRulesTextTest, RefusesWhatIsNotOneRulePerItem) {
     } cases[] = {
         {"", "no rules given"},
         {"windowRatio", "\"windowRatio\" is not NAME=VALUE"},
+        {"window\x1BRatio", "\"window\\x1BRatio\" is not NAME=VALUE"},
         {"windowRatio=3,", "\"\" is not NAME=VALUE"},
         {"windowRatio=3,windowRatio=4", "windowRatio is given twice"},
         {"windowRatio=3x", "windowRatio needs a number"},
