@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "cad/automation_vocabulary.h"
+#include "cad/model_part.h"
 #include "engine/result.h"
 
 namespace kestrava::cad {
@@ -14,11 +16,6 @@ struct CadError {
     long number = 0;
     std::string description;
 };
-
-// Error number of a request to a workspace that no longer exists (its window was closed).
-inline constexpr long kInstanceGone = 462;
-// Error number of a quit that the vanished workspace could not answer.
-inline constexpr long kInstanceGoneOnQuit = -2147023067;
 
 // The outcome of a request that yields nothing.
 using CadStatus = Result<void, CadError>;
@@ -44,8 +41,9 @@ class CadSolid {
     virtual CadResult<int> Color() const = 0;
     virtual CadStatus SetColor(int colorIndex) = 0;
     virtual CadStatus SetVisible(bool visible) = 0;
-    // Names the solid in saved files; solids of workspaces without names accept and ignore it.
-    virtual CadStatus SetName(std::string_view /*name*/) { return {}; }
+    // Tells the solid which part of the transformer it is, which also names it in saved files;
+    // solids of workspaces that keep no parts accept and ignore it.
+    virtual CadStatus SetPart(ModelPart /*part*/) { return {}; }
 };
 
 using SolidHandle = std::shared_ptr<CadSolid>;
@@ -74,8 +72,7 @@ class CadApplication {
   public:
     virtual ~CadApplication() = default;
     virtual CadResult<DocumentHandle> ActiveDocument() = 0;
-    // 3 = maximised.
-    virtual CadStatus SetWindowState(int state) = 0;
+    virtual CadStatus SetWindowState(WindowState state) = 0;
     virtual CadStatus SetVisible(bool visible) = 0;
     virtual CadStatus ZoomExtents() = 0;
     virtual CadStatus Quit() = 0;

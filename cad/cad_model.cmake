@@ -6,6 +6,7 @@ add_library(kestrava_cad STATIC
     ${CMAKE_CURRENT_LIST_DIR}/hidden_line_views.cpp
     ${CMAKE_CURRENT_LIST_DIR}/model_document.cpp
     ${CMAKE_CURRENT_LIST_DIR}/model_export.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/model_part.cpp
     ${CMAKE_CURRENT_LIST_DIR}/model_workspace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/transformer_model_builder.cpp
 )

@@ -32,10 +32,10 @@ GeneralArrangement BuildGeneralArrangement(const DesignRecord& record) {
     std::vector<TopoDS_Shape> active;
     TopoDS_Shape tank;
     for (const ModelSolid& solid : BuildModelSolids(record)) {
-        if (solid.visible) {
-            active.push_back(solid.shape);
-        } else {
+        if (solid.part && solid.part->kind == PartKind::Tank) {
             tank = solid.shape;
+        } else {
+            active.push_back(solid.shape);
         }
     }
 

@@ -40,8 +40,8 @@ struct GeneralArrangement {
     double oilLevel = 0.0;         // oil surface on the front and side views
 };
 
-// Builds the model of 'record' and draws its three views; hidden solids (the tank) are drawn as
-// outlines only, so that they neither hide nor clutter the active part.
+// Builds the model of 'record' and draws its three views; the tank is drawn as an outline only,
+// so that it neither hides nor clutters the active part.
 GeneralArrangement BuildGeneralArrangement(const DesignRecord& record);
 
 }  // namespace kestrava::cad

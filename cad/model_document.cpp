@@ -15,7 +15,7 @@ void ModelDocument::Notify(Event event) {
 }
 
 std::size_t ModelDocument::AddSolid(TopoDS_Shape shape, std::string name) {
-    solids_.push_back(ModelSolid{std::move(shape), kDefaultColorIndex, true, std::move(name)});
+    solids_.push_back(ModelSolid{std::move(shape), kDefaultColorIndex, true, std::move(name), {}});
     const std::size_t index = solids_.size() - 1;
     Notify([index](ModelDocumentListener& l) { l.OnSolidAdded(index); });
     return index;
@@ -31,8 +31,10 @@ void ModelDocument::SetSolidVisible(std::size_t index, bool visible) {
     Notify([index](ModelDocumentListener& l) { l.OnSolidChanged(index); });
 }
 
-void ModelDocument::SetSolidName(std::size_t index, std::string name) {
-    solids_.at(index).name = std::move(name);
+void ModelDocument::SetSolidPart(std::size_t index, ModelPart part) {
+    ModelSolid& solid = solids_.at(index);
+    solid.part = part;
+    solid.name = PartName(part);
     Notify([index](ModelDocumentListener& l) { l.OnSolidChanged(index); });
 }
 

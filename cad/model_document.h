@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct ModelSolid {
     int colorIndex = kDefaultColorIndex;  // CAD colour index, see AciToRgb
     bool visible = true;
     std::string name;
+    std::optional<ModelPart> part;  // none for a solid nobody told what it is
 };
 
 // How solids are drawn.
@@ -62,7 +64,8 @@ class ModelDocument {
 
     void SetSolidColor(std::size_t index, int colorIndex);
     void SetSolidVisible(std::size_t index, bool visible);
-    void SetSolidName(std::size_t index, std::string name);
+    // Gives the solid its part and that part's name.
+    void SetSolidPart(std::size_t index, ModelPart part);
 
     const ViewSettings& View() const { return view_; }
     void SetViewDirection(Point3 direction);

@@ -94,9 +94,9 @@ class WorkspaceSolid : public CadSolid {
         });
     }
 
-    CadStatus SetName(std::string_view name) override {
+    CadStatus SetPart(ModelPart part) override {
         return Guarded(*session_, [&]() -> CadStatus {
-            Document().SetSolidName(index_, std::string(name));
+            Document().SetSolidPart(index_, part);
             return {};
         });
     }
@@ -115,17 +115,18 @@ struct CommandEntry {
 };
 
 constexpr std::array<CommandEntry, 6> kCommands{{
-    {"vscurrent conceptual ", [](ModelDocument& d) { d.SetVisualStyle(VisualStyle::Conceptual); }},
-    {"perspective 1 ", [](ModelDocument& d) { d.SetPerspective(true); }},
-    {"-view _seiso ",
+    {kConceptualStyleCommand, [](ModelDocument& d) { d.SetVisualStyle(VisualStyle::Conceptual); }},
+    {kPerspectiveOnCommand, [](ModelDocument& d) { d.SetPerspective(true); }},
+    {kSouthEastIsometricCommand,
      [](ModelDocument& d) {
          d.SetViewDirection({1.0, -1.0, 1.0});
      }},
-    {"DIMLINEAR ",
+    {kDimensionCommand,
      [](ModelDocument& d) { d.RequestInteractiveCommand(InteractiveCommand::Dimension); }},
-    {"3dCOrbit ",
+    {kContinuousOrbitCommand,
      [](ModelDocument& d) { d.RequestInteractiveCommand(InteractiveCommand::ContinuousOrbit); }},
-    {"3dOrbit ", [](ModelDocument& d) { d.RequestInteractiveCommand(InteractiveCommand::Orbit); }},
+    {kOrbitCommand,
+     [](ModelDocument& d) { d.RequestInteractiveCommand(InteractiveCommand::Orbit); }},
 }};
 
 class WorkspaceDocument : public CadDocument {
@@ -233,11 +234,8 @@ CadResult<DocumentHandle> ModelWorkspace::ActiveDocument() {
     return Guarded(*session_, [&]() -> CadResult<DocumentHandle> { return document_; });
 }
 
-CadStatus ModelWorkspace::SetWindowState(int state) {
+CadStatus ModelWorkspace::SetWindowState(WindowState state) {
     return Guarded(*session_, [&]() -> CadStatus {
-        if (state < 1 || state > 3) {
-            return InvalidInput("Invalid window state " + std::to_string(state));
-        }
         session_->host->SetWindowState(state);
         return {};
     });

@@ -118,24 +118,23 @@ class ModelBuild {
         model_.cadConnection.acadDoc = doc.value();
     }
 
-    SolidHandle Named(CadResult<SolidHandle> created, std::string_view name) {
+    SolidHandle AsPart(CadResult<SolidHandle> created, ModelPart part) {
         if (!created.ok()) {
             Skip(created.error());
             return {};
         }
-        Check(created.value()->SetName(name));
+        Check(created.value()->SetPart(part));
         return created.value();
     }
 
-    SolidHandle Box(Point3 centre, double length, double width, double height,
-                    std::string_view name) {
+    SolidHandle Box(Point3 centre, double length, double width, double height, ModelPart part) {
         if (!Doc()) return Missing();
-        return Named(Doc()->AddBox(centre, length, width, height), name);
+        return AsPart(Doc()->AddBox(centre, length, width, height), part);
     }
 
-    SolidHandle Cylinder(Point3 centre, double radius, double height, std::string_view name) {
+    SolidHandle Cylinder(Point3 centre, double radius, double height, ModelPart part) {
         if (!Doc()) return Missing();
-        return Named(Doc()->AddCylinder(centre, radius, height), name);
+        return AsPart(Doc()->AddCylinder(centre, radius, height), part);
     }
 
     SolidHandle Missing() {
@@ -161,10 +160,9 @@ class ModelBuild {
         auto& plates = model_.modelSolids.limbPlates;
         SolidHandle previous;
         for (int k = 1; k <= 3; ++k) {
-            const std::string limb = "Limb " + std::to_string(k);
             const auto wide = static_cast<std::size_t>(2 * (k - 1));
             plates[wide] = Box(dim_.LimbCentre(k), 0.85 * dim_.d, dim_.b, dim_.frameHeight,
-                               limb + " wide plate");
+                               {PartKind::LimbWidePlate, k});
             if (k == 1) {
                 Colour(plates[wide], kCoreColor);
             } else {
@@ -172,7 +170,7 @@ class ModelBuild {
             }
             Advance();
             plates[wide + 1] = Box(dim_.LimbCentre(k), 0.53 * dim_.d, 0.85 * dim_.d,
-                                   dim_.frameHeight, limb + " cross plate");
+                                   dim_.frameHeight, {PartKind::LimbCrossPlate, k});
             CopyColour(plates[wide], plates[wide + 1]);
             Advance();
             previous = plates[wide + 1];
@@ -184,14 +182,14 @@ class ModelBuild {
         const double halfYoke = dim_.yokeHeight / 2.0;
         auto& upper = model_.modelSolids.upperYoke;
         upper = Box({dim_.limbDistance, 0.0, dim_.coreMidHeight + halfWindow + halfYoke},
-                    yokeLength, dim_.yokeDepth, dim_.yokeHeight, "Upper yoke");
+                    yokeLength, dim_.yokeDepth, dim_.yokeHeight, {PartKind::UpperYoke});
         CopyColour(previous, upper);
         Advance();
         feedback_.SetMessage("Drawing upper yoke...");
 
         auto& lower = model_.modelSolids.lowerYoke;
         lower = Box({dim_.limbDistance, 0.0, dim_.coreMidHeight - halfWindow - halfYoke},
-                    yokeLength, dim_.yokeDepth, dim_.yokeHeight, "Lower yoke");
+                    yokeLength, dim_.yokeDepth, dim_.yokeHeight, {PartKind::LowerYoke});
         CopyColour(upper, lower);
         Advance();
         feedback_.SetMessage("Drawing lower yoke...");
@@ -199,10 +197,10 @@ class ModelBuild {
 
     // Three concentric cylinders, one per limb, each followed by a progress step, then coloured.
     void DrawCylinderSet(std::array<SolidHandle, 3>& set, double radius, double height,
-                         int colorIndex, std::string_view name) {
+                         int colorIndex, PartKind kind) {
         for (int k = 1; k <= 3; ++k) {
-            set[static_cast<std::size_t>(k - 1)] = Cylinder(
-                dim_.LimbCentre(k), radius, height, std::string(name) + " " + std::to_string(k));
+            set[static_cast<std::size_t>(k - 1)] =
+                Cylinder(dim_.LimbCentre(k), radius, height, {kind, k});
             Advance();
         }
         for (const SolidHandle& solid : set) Colour(solid, colorIndex);
@@ -214,10 +212,10 @@ class ModelBuild {
 
         feedback_.SetMessage("Drawing H.V. windings...");
         DrawCylinderSet(solids.hvWindings, dim_.hvOutside / 2.0, h, kHvWindingColor,
-                        "H.V. winding");
+                        PartKind::HvWinding);
 
         solids.tankSolid = Box(dim_.LimbCentre(2), 1000.0 * dim_.tankLength,
-                               1000.0 * dim_.tankWidth, 1000.0 * dim_.tankHeight, "Tank");
+                               1000.0 * dim_.tankWidth, 1000.0 * dim_.tankHeight, {PartKind::Tank});
         Colour(solids.tankSolid, kTankColor);
         if (solids.tankSolid) Check(solids.tankSolid->SetVisible(false));
         feedback_.SetMessage("Drawing tank...");
@@ -225,13 +223,13 @@ class ModelBuild {
 
         feedback_.SetMessage("Drawing L.V. windings...");
         DrawCylinderSet(solids.lvWindings, dim_.lvOutside / 2.0, f * (f * h), kLvWindingColor,
-                        "L.V. winding");
+                        PartKind::LvWinding);
         feedback_.SetMessage("Drawing insulations between L.V. winding and core...");
         DrawCylinderSet(solids.coreInsulations, dim_.lvInside / 2.0, (f * (f * h)) * f,
-                        kInsulationColor, "L.V.-core insulation");
+                        kInsulationColor, PartKind::CoreInsulation);
         feedback_.SetMessage("Drawing insulations between L.V. and H.V. winding...");
         DrawCylinderSet(solids.lvHvInsulations, dim_.hvInside / 2.0, h * f, kInsulationColor,
-                        "L.V.-H.V. insulation");
+                        PartKind::LvHvInsulation);
     }
 
     void SetView() {
@@ -250,13 +248,13 @@ class ModelBuild {
         feedback_.SetMessage("Shading transformer...");
         Advance();
         for (std::string_view command :
-             {"vscurrent conceptual ", "perspective 1 ", "-view _seiso "}) {
+             {kConceptualStyleCommand, kPerspectiveOnCommand, kSouthEastIsometricCommand}) {
             if (Doc()) Check(Doc()->SendCommand(command));
         }
         Advance();
 
         if (App()) {
-            Check(App()->SetWindowState(3));
+            Check(App()->SetWindowState(WindowState::Maximised));
             Check(App()->SetVisible(true));
         }
     }

@@ -64,11 +64,12 @@ TEST(ModelWorkspaceTest, SolidsTakeColourVisibilityAndNameAndTellTheListener) {
     EXPECT_EQ(solid->Color().value(), kDefaultColorIndex);
     EXPECT_TRUE(solid->SetColor(181).ok());
     EXPECT_TRUE(solid->SetVisible(false).ok());
-    EXPECT_TRUE(solid->SetName("Tank").ok());
+    EXPECT_TRUE(solid->SetPart({PartKind::LvWinding, 2}).ok());
     EXPECT_EQ(solid->Color().value(), 181);
     EXPECT_EQ(w.model.Solid(0).colorIndex, 181);
     EXPECT_FALSE(w.model.Solid(0).visible);
-    EXPECT_EQ(w.model.Solid(0).name, "Tank");
+    EXPECT_EQ(w.model.Solid(0).name, "L.V. winding 2");
+    EXPECT_EQ(w.model.Solid(0).part, (ModelPart{PartKind::LvWinding, 2}));
     EXPECT_THAT(log.events, ElementsAre("added 0", "changed 0", "changed 0", "changed 0"));
 
     w.model.RemoveListener(&log);
@@ -173,9 +174,9 @@ TEST(ModelWorkspaceTest, InteractiveCommandsReachTheListener) {
     Workspace w;
     EventLog log;
     w.model.AddListener(&log);
-    ASSERT_TRUE(w.doc->SendCommand("3dOrbit ").ok());
-    ASSERT_TRUE(w.doc->SendCommand("DIMLINEAR ").ok());
-    ASSERT_TRUE(w.doc->SendCommand("perspective 1 ").ok());
+    ASSERT_TRUE(w.doc->SendCommand(kOrbitCommand).ok());
+    ASSERT_TRUE(w.doc->SendCommand(kDimensionCommand).ok());
+    ASSERT_TRUE(w.doc->SendCommand(kPerspectiveOnCommand).ok());
     EXPECT_THAT(log.events, ElementsAre("interactive 3", "interactive 1", "view"));
 }
 
@@ -201,7 +202,7 @@ std::vector<std::pair<std::string, std::function<CadStatus()>>> AllRequests(Work
     };
     return {
         {"ActiveDocument", [&w, status] { return status(w.app->ActiveDocument()); }},
-        {"SetWindowState", [&w] { return w.app->SetWindowState(3); }},
+        {"SetWindowState", [&w] { return w.app->SetWindowState(WindowState::Maximised); }},
         {"SetVisible", [&w] { return w.app->SetVisible(true); }},
         {"ZoomExtents", [&w] { return w.app->ZoomExtents(); }},
         {"BringToForeground", [&w] { return w.app->BringToForeground(); }},
@@ -216,12 +217,12 @@ std::vector<std::pair<std::string, std::function<CadStatus()>>> AllRequests(Work
          }},
         {"ActiveViewport", [&w, status] { return status(w.doc->ActiveViewport()); }},
         {"SetActiveViewport", [&w] { return w.doc->SetActiveViewport(Viewport{}); }},
-        {"SendCommand", [&w] { return w.doc->SendCommand("3dOrbit "); }},
+        {"SendCommand", [&w] { return w.doc->SendCommand(kOrbitCommand); }},
         {"SaveAs", [&w] { return w.doc->SaveAs("never-written.step"); }},
         {"Color", [solid, status] { return status(solid->Color()); }},
         {"SetColor", [solid] { return solid->SetColor(1); }},
         {"SetVisible(solid)", [solid] { return solid->SetVisible(false); }},
-        {"SetName", [solid] { return solid->SetName("x"); }},
+        {"SetPart", [solid] { return solid->SetPart({}); }},
     };
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,14 +37,14 @@ class RecordingSolid : public CadSolid {
         visible = isVisible;
         return {};
     }
-    CadStatus SetName(std::string_view text) override {
-        name = text;
+    CadStatus SetPart(ModelPart solidPart) override {
+        part = solidPart;
         return {};
     }
 
     int color = 256;  // unset, as a fresh solid would read
     bool visible = true;
-    std::string name;
+    std::optional<ModelPart> part;
 
   private:
     CallLog& log_;
@@ -108,8 +109,8 @@ class RecordingApplication : public CadApplication {
     explicit RecordingApplication(CallLog& log)
         : log_(log), document(std::make_shared<RecordingDocument>(log)) {}
     CadResult<DocumentHandle> ActiveDocument() override { return DocumentHandle(document); }
-    CadStatus SetWindowState(int state) override {
-        log_.push_back("window state " + std::to_string(state));
+    CadStatus SetWindowState(WindowState state) override {
+        log_.push_back("window state " + std::to_string(static_cast<int>(state)));
         return {};
     }
     CadStatus SetVisible(bool visible) override {

@@ -251,7 +251,7 @@ TEST(TransformerModelBuilderTest, DrawsTheTableIntoAModelDocument) {
         std::vector<double>({view.viewDirection.x, view.viewDirection.y, view.viewDirection.z}),
         std::vector<double>({1, -1, 1}));
     auto& host = dynamic_cast<HeadlessHost&>(workspace->Host());
-    EXPECT_EQ(host.WindowState(), 3);
+    EXPECT_EQ(host.CurrentWindowState(), WindowState::Maximised);
     EXPECT_TRUE(host.Visible());
     EXPECT_EQ(host.ZoomCount(), 1);
 }

@@ -2,10 +2,10 @@
 set(KESTRAVA_CAD_UI_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 add_library(kestrava_cad_ui STATIC
-    ${KESTRAVA_CAD_UI_DIR}/display_group.cpp
     ${KESTRAVA_CAD_UI_DIR}/drawing_progress_window.cpp
     ${KESTRAVA_CAD_UI_DIR}/drawing_window.cpp
     ${KESTRAVA_CAD_UI_DIR}/model_viewer.cpp
+    ${KESTRAVA_CAD_UI_DIR}/polygon_offsets.cpp
     ${KESTRAVA_CAD_UI_DIR}/report_cad_error.cpp
     ${KESTRAVA_CAD_UI_DIR}/single_instance_guard.cpp
     ${KESTRAVA_CAD_UI_DIR}/step_views.cpp

@@ -26,9 +26,6 @@ using kestrava::ui::MessageAnswer;
 using kestrava::ui::MessageButtons;
 using kestrava::ui::MessageIcon;
 
-// A request through a handle the failed build left empty.
-constexpr long kNoWorkspace = 1011;
-
 CadError NoWorkspaceError() {
     return CadError{kNoWorkspace, "No workspace was started"};
 }
@@ -140,9 +137,9 @@ QWidget* DrawingWindow::BuildToolGroup() {
     command7_ = Button(QStringLiteral("Command7"), QStringLiteral("3D Rotation"), group);
     cmdZoom_ = Button(QStringLiteral("cmdZoom"), QStringLiteral("Zoom to Fit"), group);
     cmdQuitAC_ = Button(QStringLiteral("cmdQuitAC"), QStringLiteral("&Quit AutoCad"), group);
-    connect(cmdDimension_, &QPushButton::clicked, this, [this] { RunTool("DIMLINEAR "); });
-    connect(command6_, &QPushButton::clicked, this, [this] { RunTool("3dCOrbit "); });
-    connect(command7_, &QPushButton::clicked, this, [this] { RunTool("3dOrbit "); });
+    connect(cmdDimension_, &QPushButton::clicked, this, [this] { RunTool(kDimensionCommand); });
+    connect(command6_, &QPushButton::clicked, this, [this] { RunTool(kContinuousOrbitCommand); });
+    connect(command7_, &QPushButton::clicked, this, [this] { RunTool(kOrbitCommand); });
     connect(cmdZoom_, &QPushButton::clicked, this, &DrawingWindow::ZoomToFit);
     connect(cmdQuitAC_, &QPushButton::clicked, this, &DrawingWindow::QuitWorkspace);
     layout->addWidget(cmdDimension_, 0, 0);

@@ -31,7 +31,7 @@
 #include <utility>
 
 #include "cad/aci_palette.h"
-#include "cad/ui/display_group.h"
+#include "cad/ui/polygon_offsets.h"
 
 namespace kestrava::cad::ui {
 namespace {
@@ -80,18 +80,17 @@ Quantity_Color ColorOfIndex(int colorIndex) {
                           Quantity_TOC_sRGB);
 }
 
-// Colours the solid and gives it the look of its group. Colouring a shape recolours all its lines
+// Colours the solid and gives it the look of its part. Colouring a shape recolours all its lines
 // and resets its shading aspect, so the edges, depth offset and transparency follow each time.
 void StyleSolid(AIS_Shape& shape, const ModelSolid& solid) {
     shape.SetColor(ColorOfIndex(solid.colorIndex));
     const Handle(Prs3d_Drawer)& drawer = shape.Attributes();
     drawer->FaceBoundaryAspect()->SetColor(kEdgeColor);
-    const DisplayGroup group = DisplayGroupOfSolid(solid.name);
-    const PolygonOffset offset = PolygonOffsetOf(group);
+    const PolygonOffset offset = PolygonOffsetOf(solid.part);
     drawer->ShadingAspect()->Aspect()->SetPolygonOffsets(Aspect_POM_Fill, offset.factor,
                                                          offset.units);
     // The tank would hide everything it holds: let the active part show through it.
-    if (group == DisplayGroup::Tank) shape.SetTransparency(kTankTransparency);
+    if (solid.part && solid.part->kind == PartKind::Tank) shape.SetTransparency(kTankTransparency);
 }
 
 Handle(OpenGl_Context) GlContextOf(const Handle(V3d_View) & view) {

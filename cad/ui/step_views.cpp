@@ -1,63 +1,68 @@
 #include "cad/ui/step_views.h"
 
+#include <utility>
+#include <vector>
+
 namespace kestrava::cad::ui {
 namespace {
-
-// A solid whose creation failed is an empty handle: requests through it cannot reach anything.
-constexpr long kSolidMissing = 1010;
 
 CadStatus SetSolidVisible(const SolidHandle& solid, bool visible) {
     if (!solid) return Fail(CadError{kSolidMissing, "The solid was not created"});
     return solid->SetVisible(visible);
 }
 
-}  // namespace
-
-bool IsShownInStepView(SolidGroup group, int view) {
-    switch (group) {
-        case SolidGroup::LimbPlates:
+// Whether step view 'view' (1-5) shows the parts of 'kind'.
+bool IsShownInStepView(PartKind kind, int view) {
+    switch (kind) {
+        case PartKind::LimbWidePlate:
+        case PartKind::LimbCrossPlate:
             return view >= 1;
-        case SolidGroup::Yokes:
+        case PartKind::UpperYoke:
+        case PartKind::LowerYoke:
             return view >= 2;
-        case SolidGroup::LvWindings:
-        case SolidGroup::CoreInsulations:
-        case SolidGroup::LvHvInsulations:
+        case PartKind::LvWinding:
+        case PartKind::CoreInsulation:
+        case PartKind::LvHvInsulation:
             return view >= 3;
-        case SolidGroup::HvWindings:
+        case PartKind::HvWinding:
             return view >= 4;
-        case SolidGroup::Tank:
+        case PartKind::Tank:
             return view >= 5;
     }
     return false;
 }
 
-std::vector<std::pair<SolidHandle, SolidGroup>> SolidsInViewOrder(const ModelSolids& solids) {
-    std::vector<std::pair<SolidHandle, SolidGroup>> ordered;
-    for (const SolidHandle& plate : solids.limbPlates)
-        ordered.emplace_back(plate, SolidGroup::LimbPlates);
-    ordered.emplace_back(solids.upperYoke, SolidGroup::Yokes);
-    ordered.emplace_back(solids.lowerYoke, SolidGroup::Yokes);
-    for (const SolidHandle& solid : solids.hvWindings)
-        ordered.emplace_back(solid, SolidGroup::HvWindings);
-    for (const SolidHandle& solid : solids.lvWindings)
-        ordered.emplace_back(solid, SolidGroup::LvWindings);
-    for (const SolidHandle& solid : solids.coreInsulations) {
-        ordered.emplace_back(solid, SolidGroup::CoreInsulations);
+// The 21 solids in the order the step views walk them: limb plates, upper and lower yoke, H.V.
+// windings, L.V. windings, L.V.-core insulations, L.V.-H.V. insulations, tank.
+std::vector<std::pair<SolidHandle, PartKind>> SolidsInViewOrder(const ModelSolids& solids) {
+    std::vector<std::pair<SolidHandle, PartKind>> ordered;
+    const auto add = [&ordered](const auto& set, PartKind kind) {
+        for (const SolidHandle& solid : set) ordered.emplace_back(solid, kind);
+    };
+    for (std::size_t i = 0; i < solids.limbPlates.size(); ++i) {
+        const bool wide = i % 2 == 0;  // each limb: its wide plate, then its cross plate
+        ordered.emplace_back(solids.limbPlates[i],
+                             wide ? PartKind::LimbWidePlate : PartKind::LimbCrossPlate);
     }
-    for (const SolidHandle& solid : solids.lvHvInsulations) {
-        ordered.emplace_back(solid, SolidGroup::LvHvInsulations);
-    }
-    ordered.emplace_back(solids.tankSolid, SolidGroup::Tank);
+    ordered.emplace_back(solids.upperYoke, PartKind::UpperYoke);
+    ordered.emplace_back(solids.lowerYoke, PartKind::LowerYoke);
+    add(solids.hvWindings, PartKind::HvWinding);
+    add(solids.lvWindings, PartKind::LvWinding);
+    add(solids.coreInsulations, PartKind::CoreInsulation);
+    add(solids.lvHvInsulations, PartKind::LvHvInsulation);
+    ordered.emplace_back(solids.tankSolid, PartKind::Tank);
     return ordered;
 }
 
+}  // namespace
+
 CadStatus ApplyStepView(const ModelSolids& solids, int view) {
     const auto ordered = SolidsInViewOrder(solids);
-    for (const auto& [solid, group] : ordered) {
+    for (const auto& [solid, kind] : ordered) {
         if (CadStatus shown = SetSolidVisible(solid, true); !shown.ok()) return shown;
     }
-    for (const auto& [solid, group] : ordered) {
-        if (IsShownInStepView(group, view)) continue;
+    for (const auto& [solid, kind] : ordered) {
+        if (IsShownInStepView(kind, view)) continue;
         if (CadStatus hidden = SetSolidVisible(solid, false); !hidden.ok()) return hidden;
     }
     return {};

@@ -6,13 +6,6 @@
 #include "ui/window_placement.h"
 
 namespace kestrava::cad::ui {
-namespace {
-
-constexpr int kStateMinimised = 2;
-constexpr int kStateMaximised = 3;
-
-}  // namespace
-
 WorkspaceWindow::WorkspaceWindow(std::shared_ptr<ModelDocument> document, QWidget* parent)
     : QMainWindow(parent), viewer_(new ModelViewer(std::move(document), this)) {
     setObjectName(QStringLiteral("workspaceWindow"));
@@ -36,16 +29,16 @@ bool WorkspaceWindowHost::IsOpen() const {
     return OpenWindow() != nullptr;
 }
 
-void WorkspaceWindowHost::SetWindowState(int state) {
+void WorkspaceWindowHost::SetWindowState(WindowState state) {
     WorkspaceWindow* window = OpenWindow();
     if (window == nullptr) return;
     Qt::WindowStates states = Qt::WindowNoState;
-    if (state == kStateMaximised && companion_ != nullptr && companion_->isVisible()) {
+    if (state == WindowState::Maximised && companion_ != nullptr && companion_->isVisible()) {
         kestrava::ui::FillBeside(window, companion_);
-    } else if (state == kStateMaximised) {
+    } else if (state == WindowState::Maximised) {
         states = Qt::WindowMaximized;
     }
-    if (state == kStateMinimised) states = Qt::WindowMinimized;
+    if (state == WindowState::Minimised) states = Qt::WindowMinimized;
     // A hidden window keeps the state and takes it when it is shown.
     window->setWindowState(states);
 }

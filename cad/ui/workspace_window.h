@@ -39,7 +39,7 @@ class WorkspaceWindowHost : public WorkspaceHost {
     void KeepClearOf(QWidget* companion) { companion_ = companion; }
 
     bool IsOpen() const override;
-    void SetWindowState(int state) override;
+    void SetWindowState(WindowState state) override;
     void SetVisible(bool visible) override;
     void ZoomExtents() override;
     void BringToForeground() override;

@@ -7,8 +7,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +20,7 @@
 
 using kestrava::cad::InteractiveCommand;
 using kestrava::cad::ModelDocument;
+using kestrava::cad::PartKind;
 using kestrava::cad::ui::DrawingWindow;
 using kestrava::cad::ui::testing::EdgeCaseDesign;
 using kestrava::cad::ui::testing::RecordingLauncher;
@@ -46,16 +47,17 @@ struct ButtonStates {
     bool exit;
 };
 
-// Name prefixes of the solids each step view shows.
-const std::vector<QStringList> kShownByView{
-    {"Limb"},
-    {"Limb", "Upper yoke", "Lower yoke"},
-    {"Limb", "Upper yoke", "Lower yoke", "L.V. winding", "L.V.-core insulation",
-     "L.V.-H.V. insulation"},
-    {"Limb", "Upper yoke", "Lower yoke", "L.V. winding", "L.V.-core insulation",
-     "L.V.-H.V. insulation", "H.V. winding"},
-    {"Limb", "Upper yoke", "Lower yoke", "L.V. winding", "L.V.-core insulation",
-     "L.V.-H.V. insulation", "H.V. winding", "Tank"},
+// The parts each step view shows.
+const std::vector<std::set<PartKind>> kShownByView{
+    {PartKind::LimbWidePlate, PartKind::LimbCrossPlate},
+    {PartKind::LimbWidePlate, PartKind::LimbCrossPlate, PartKind::UpperYoke, PartKind::LowerYoke},
+    {PartKind::LimbWidePlate, PartKind::LimbCrossPlate, PartKind::UpperYoke, PartKind::LowerYoke,
+     PartKind::LvWinding, PartKind::CoreInsulation, PartKind::LvHvInsulation},
+    {PartKind::LimbWidePlate, PartKind::LimbCrossPlate, PartKind::UpperYoke, PartKind::LowerYoke,
+     PartKind::LvWinding, PartKind::CoreInsulation, PartKind::LvHvInsulation, PartKind::HvWinding},
+    {PartKind::LimbWidePlate, PartKind::LimbCrossPlate, PartKind::UpperYoke, PartKind::LowerYoke,
+     PartKind::LvWinding, PartKind::CoreInsulation, PartKind::LvHvInsulation, PartKind::HvWinding,
+     PartKind::Tank},
 };
 
 }  // namespace
@@ -108,13 +110,11 @@ class DrawingWindowTest : public QObject {
 
     static void CheckStepView(const ModelDocument& document, int view) {
         QCOMPARE(document.SolidCount(), std::size_t{21});
-        const QStringList& shown = kShownByView[static_cast<std::size_t>(view - 1)];
+        const std::set<PartKind>& shown = kShownByView[static_cast<std::size_t>(view - 1)];
         for (const auto& solid : document.Solids()) {
-            const QString name = QString::fromStdString(solid.name);
-            const bool expected = std::any_of(shown.begin(), shown.end(),
-                                              [&](const QString& p) { return name.startsWith(p); });
-            QVERIFY2(solid.visible == expected,
-                     qPrintable(QStringLiteral("view %1, %2").arg(view).arg(name)));
+            QVERIFY(solid.part.has_value());
+            QVERIFY2(solid.visible == shown.contains(solid.part->kind),
+                     qPrintable(QStringLiteral("view %1, %2").arg(view).arg(solid.name.c_str())));
         }
     }
 

@@ -15,7 +15,6 @@
 
 #include "cad/aci_palette.h"
 #include "cad/model_workspace.h"
-#include "cad/ui/display_group.h"
 #include "cad/ui/drawing_progress_window.h"
 #include "cad/ui/drawing_window.h"
 #include "cad/ui/tests/recording_launcher.h"
@@ -25,7 +24,6 @@
 using kestrava::cad::InteractiveCommand;
 using kestrava::cad::kInstanceGone;
 using kestrava::cad::TransformerModel;
-using kestrava::cad::ui::DisplayGroup;
 using kestrava::cad::ui::ModelViewer;
 using kestrava::cad::ui::ViewerLauncher;
 using kestrava::cad::ui::WorkspaceWindow;
@@ -142,28 +140,8 @@ class ModelViewerTest : public QObject {
         QVERIFY(CameraDirection(f.Viewer()).IsEqual(southEastIso, 1e-6));
     }
 
-    void groupsFollowTheBuildsSolidNames() {
+    void corePiecesSharingPlanesGetDistinctDepthOffsets() {
         Fixture f;
-        const auto& document =
-            std::dynamic_pointer_cast<kestrava::cad::ModelWorkspace>(f.model.cadConnection.acadApp)
-                ->Document();
-        const DisplayGroup expected[21] = {
-            DisplayGroup::LimbWidePlate, DisplayGroup::LimbCrossPlate,
-            DisplayGroup::LimbWidePlate, DisplayGroup::LimbCrossPlate,
-            DisplayGroup::LimbWidePlate, DisplayGroup::LimbCrossPlate,
-            DisplayGroup::Yoke,          DisplayGroup::Yoke,
-            DisplayGroup::Winding,       DisplayGroup::Winding,
-            DisplayGroup::Winding,       DisplayGroup::Tank,
-            DisplayGroup::Winding,       DisplayGroup::Winding,
-            DisplayGroup::Winding,       DisplayGroup::Insulation,
-            DisplayGroup::Insulation,    DisplayGroup::Insulation,
-            DisplayGroup::Insulation,    DisplayGroup::Insulation,
-            DisplayGroup::Insulation};
-        for (std::size_t index = 0; index < 21; ++index) {
-            QVERIFY2(kestrava::cad::ui::DisplayGroupOfSolid(document.Solid(index).name) ==
-                         expected[index],
-                     document.Solid(index).name.c_str());
-        }
         // Pieces whose faces share planes must not share a depth offset.
         const auto units = [&](std::size_t index) {
             Standard_Integer mode = 0;
@@ -184,7 +162,7 @@ class ModelViewerTest : public QObject {
 
     void dimensionMeasuresBetweenTwoPickedVertices() {
         Fixture f;
-        f.Send("DIMLINEAR ");
+        f.Send(kestrava::cad::kDimensionCommand);
         QCOMPARE(f.Viewer().ActiveCommand(), InteractiveCommand::Dimension);
         QSignalSpy placed(&f.Viewer(), &ModelViewer::dimensionPlaced);
         f.Click(kYokeLeftCorner);
@@ -201,7 +179,7 @@ class ModelViewerTest : public QObject {
 
     void escapeAbandonsAHalfPickedDimension() {
         Fixture f;
-        f.Send("DIMLINEAR ");
+        f.Send(kestrava::cad::kDimensionCommand);
         f.Click(kYokeLeftCorner);
         QTest::keyClick(&f.Viewer(), Qt::Key_Escape);
         QCOMPARE(f.Viewer().ActiveCommand(), InteractiveCommand::None);
@@ -212,7 +190,7 @@ class ModelViewerTest : public QObject {
     void continuousOrbitTurnsUntilClicked() {
         Fixture f;
         const gp_Dir before = CameraDirection(f.Viewer());
-        f.Send("3dCOrbit ");
+        f.Send(kestrava::cad::kContinuousOrbitCommand);
         QTest::qWait(300);
         const gp_Dir turning = CameraDirection(f.Viewer());
         QVERIFY(!turning.IsEqual(before, 1e-3));
@@ -231,7 +209,7 @@ class ModelViewerTest : public QObject {
         f.LeftDrag(centre, centre + QPoint(120, 40));
         QVERIFY(CameraDirection(f.Viewer()).IsEqual(before, 1e-9));
 
-        f.Send("3dOrbit ");
+        f.Send(kestrava::cad::kOrbitCommand);
         f.LeftDrag(centre, centre + QPoint(120, 40));
         QVERIFY(!CameraDirection(f.Viewer()).IsEqual(before, 1e-3));
         QTest::keyClick(&f.Viewer(), Qt::Key_Escape);
@@ -265,7 +243,8 @@ class ModelViewerTest : public QObject {
     void maximisedStateReachesTheWindow() {
         Fixture f;
         QVERIFY(f.window->windowState().testFlag(Qt::WindowMaximized));
-        QVERIFY(f.model.cadConnection.acadApp->SetWindowState(1).ok());
+        QVERIFY(
+            f.model.cadConnection.acadApp->SetWindowState(kestrava::cad::WindowState::Normal).ok());
         QVERIFY(!f.window->windowState().testFlag(Qt::WindowMaximized));
     }
 
