@@ -10,15 +10,7 @@ target=${KESTRAVA_BATCH_TARGET_SECONDS:-10}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-awk -v n="$count" 'BEGIN {
-    split("Delta-Star Star-Delta Star-Star Delta-Delta", connections, " ")
-    split("11000 6600 3300 22000", primaries, " ")
-    print "kva,primary,secondary,frequency,connection,tapping"
-    for (i = 0; i < n; i++) {
-        printf "%d,%s,%s,%s,%s,%d\n", 25 + i % 126, primaries[1 + i % 4], (i % 2 ? "433" : "415"),
-               (i % 5 ? "50" : "60"), connections[1 + int(i / 7) % 4], i % 11
-    }
-}' > "$work/ratings.csv"
+"$(dirname "$0")/batch_ratings.sh" "$count" >"$work/ratings.csv"
 
 start=$(date +%s.%N)
 lines=$("$program" --batch "$work/ratings.csv" "${options[@]}" | wc -l)
