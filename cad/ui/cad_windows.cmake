@@ -5,6 +5,10 @@ add_library(kestrava_cad_ui STATIC
     ${KESTRAVA_CAD_UI_DIR}/drawing_progress_window.cpp
     ${KESTRAVA_CAD_UI_DIR}/drawing_window.cpp
     ${KESTRAVA_CAD_UI_DIR}/model_viewer.cpp
+    ${KESTRAVA_CAD_UI_DIR}/model_viewer_commands.cpp
+    ${KESTRAVA_CAD_UI_DIR}/model_viewer_document.cpp
+    ${KESTRAVA_CAD_UI_DIR}/model_viewer_gl.cpp
+    ${KESTRAVA_CAD_UI_DIR}/model_viewer_input.cpp
     ${KESTRAVA_CAD_UI_DIR}/polygon_offsets.cpp
     ${KESTRAVA_CAD_UI_DIR}/report_cad_error.cpp
     ${KESTRAVA_CAD_UI_DIR}/single_instance_guard.cpp

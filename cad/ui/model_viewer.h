@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "cad/model_document.h"
+#include "cad/ui/occt_handles.h"
 
 namespace kestrava::cad::ui {
 
@@ -39,12 +40,12 @@ class ModelViewer : public QOpenGLWidget,
     // Vertices picked so far for the dimension in progress (0 or 1).
     std::size_t PickedVertexCount() const { return pickedPoints_.size(); }
     // The dimensions placed so far.
-    const std::vector<Handle(PrsDim_LengthDimension)>& Dimensions() const { return dimensions_; }
+    const std::vector<DimensionPresentationHandle>& Dimensions() const { return dimensions_; }
     // Whether the solid at 'index' is on screen.
     bool IsSolidDisplayed(std::size_t index) const;
     // The shaded presentation of the solid at 'index'.
-    const Handle(AIS_Shape) & SolidPresentation(std::size_t index) const;
-    const Handle(V3d_View) & View() const { return view_; }
+    const ShapePresentationHandle& SolidPresentation(std::size_t index) const;
+    const ViewHandle& View() const { return view_; }
     // The widget position where 'point' appears (after the first frame).
     QPoint ProjectToWidget(const gp_Pnt& point) const;
     // True once OCCT could not use Qt's OpenGL context.
@@ -70,10 +71,9 @@ class ModelViewer : public QOpenGLWidget,
 
     bool UpdateMouseClick(const Graphic3d_Vec2i& point, Aspect_VKeyMouse button,
                           Aspect_VKeyFlags modifiers, bool isDoubleClick) override;
-    void OnSelectionChanged(const Handle(AIS_InteractiveContext) & context,
-                            const Handle(V3d_View) & view) override;
-    void handleViewRedraw(const Handle(AIS_InteractiveContext) & context,
-                          const Handle(V3d_View) & view) override;
+    void OnSelectionChanged(const InteractiveContextHandle& context,
+                            const ViewHandle& view) override;
+    void handleViewRedraw(const InteractiveContextHandle& context, const ViewHandle& view) override;
 
   private:
     void ApplySolidAttributes(std::size_t index);
@@ -87,13 +87,15 @@ class ModelViewer : public QOpenGLWidget,
     void RequestRedraw();
     // A widget position in the view's device pixels.
     Graphic3d_Vec2i ViewPoint(const QPointF& position) const;
+    // Hands a press, release or move to the view controller; redraws if it changed the view.
+    void ForwardMouseEvent(const QMouseEvent& event);
 
     std::shared_ptr<ModelDocument> document_;
-    Handle(V3d_Viewer) viewer_;
-    Handle(V3d_View) view_;
-    Handle(AIS_InteractiveContext) context_;
-    std::vector<Handle(AIS_Shape)> solids_;
-    std::vector<Handle(PrsDim_LengthDimension)> dimensions_;
+    ViewerHandle viewer_;
+    ViewHandle view_;
+    InteractiveContextHandle context_;
+    std::vector<ShapePresentationHandle> solids_;
+    std::vector<DimensionPresentationHandle> dimensions_;
     std::vector<gp_Pnt> pickedPoints_;
     InteractiveCommand activeCommand_ = InteractiveCommand::None;
     QTimer orbitTimer_;
