@@ -75,8 +75,8 @@ DrawingWindow::DrawingWindow(kestrava::ui::MessageBoxes& boxes, CadLauncher& lau
     kestrava::ui::CenterOnScreen(this);
 
     SetToolButtons(false);
-    cmdDrawCAD_->setEnabled(true);
-    cmdQuitAC_->setEnabled(false);
+    drawButton_->setEnabled(true);
+    quitWorkspaceButton_->setEnabled(false);
     if (AnotherInstanceRunning()) {
         boxes_.Show(AlreadyRunningText(), MessageIcon::Critical, MessageButtons::Ok, appTitle_);
     }
@@ -91,10 +91,10 @@ QWidget* DrawingWindow::BuildDrawGroup() {
                          "to view the transformer in AutoCAD."),
                      group),
         1);
-    cmdDrawCAD_ = Button(QStringLiteral("cmdDrawCAD"), QStringLiteral("   Draw"), group);
-    cmdDrawCAD_->setMinimumWidth(110);
-    connect(cmdDrawCAD_, &QPushButton::clicked, this, &DrawingWindow::Draw);
-    layout->addWidget(cmdDrawCAD_);
+    drawButton_ = Button(QStringLiteral("cmdDrawCAD"), QStringLiteral("   Draw"), group);
+    drawButton_->setMinimumWidth(110);
+    connect(drawButton_, &QPushButton::clicked, this, &DrawingWindow::Draw);
+    layout->addWidget(drawButton_);
     return group;
 }
 
@@ -123,7 +123,7 @@ QWidget* DrawingWindow::BuildStepViewGroup() {
             Button(QStringLiteral("Command%1").arg(view), QStringLiteral("View"), group);
         connect(button, &QPushButton::clicked, this, [this, view] { ShowStepView(view); });
         layout->addWidget(button, view, 2);
-        viewButtons_[static_cast<std::size_t>(row)] = button;
+        stepViewButtons_[static_cast<std::size_t>(row)] = button;
     }
     layout->setColumnStretch(1, 1);
     return group;
@@ -132,41 +132,44 @@ QWidget* DrawingWindow::BuildStepViewGroup() {
 QWidget* DrawingWindow::BuildToolGroup() {
     QGroupBox* group = Group(QStringLiteral("AutoCAD tools"), this);
     auto* layout = new QGridLayout(group);
-    cmdDimension_ = Button(QStringLiteral("cmdDimension"), QStringLiteral("Dimension"), group);
-    command6_ = Button(QStringLiteral("Command6"), QStringLiteral("3D Random Rotation"), group);
-    command7_ = Button(QStringLiteral("Command7"), QStringLiteral("3D Rotation"), group);
-    cmdZoom_ = Button(QStringLiteral("cmdZoom"), QStringLiteral("Zoom to Fit"), group);
-    cmdQuitAC_ = Button(QStringLiteral("cmdQuitAC"), QStringLiteral("&Quit AutoCad"), group);
-    connect(cmdDimension_, &QPushButton::clicked, this, [this] { RunTool(kDimensionCommand); });
-    connect(command6_, &QPushButton::clicked, this, [this] { RunTool(kContinuousOrbitCommand); });
-    connect(command7_, &QPushButton::clicked, this, [this] { RunTool(kOrbitCommand); });
-    connect(cmdZoom_, &QPushButton::clicked, this, &DrawingWindow::ZoomToFit);
-    connect(cmdQuitAC_, &QPushButton::clicked, this, &DrawingWindow::QuitWorkspace);
-    layout->addWidget(cmdDimension_, 0, 0);
-    layout->addWidget(command6_, 0, 1);
-    layout->addWidget(command7_, 0, 2);
-    layout->addWidget(cmdZoom_, 1, 0);
-    layout->addWidget(cmdQuitAC_, 1, 2);
+    dimensionButton_ = Button(QStringLiteral("cmdDimension"), QStringLiteral("Dimension"), group);
+    randomRotationButton_ =
+        Button(QStringLiteral("Command6"), QStringLiteral("3D Random Rotation"), group);
+    rotationButton_ = Button(QStringLiteral("Command7"), QStringLiteral("3D Rotation"), group);
+    zoomButton_ = Button(QStringLiteral("cmdZoom"), QStringLiteral("Zoom to Fit"), group);
+    quitWorkspaceButton_ =
+        Button(QStringLiteral("cmdQuitAC"), QStringLiteral("&Quit AutoCad"), group);
+    connect(dimensionButton_, &QPushButton::clicked, this, [this] { RunTool(kDimensionCommand); });
+    connect(randomRotationButton_, &QPushButton::clicked, this,
+            [this] { RunTool(kContinuousOrbitCommand); });
+    connect(rotationButton_, &QPushButton::clicked, this, [this] { RunTool(kOrbitCommand); });
+    connect(zoomButton_, &QPushButton::clicked, this, &DrawingWindow::ZoomToFit);
+    connect(quitWorkspaceButton_, &QPushButton::clicked, this, &DrawingWindow::QuitWorkspace);
+    layout->addWidget(dimensionButton_, 0, 0);
+    layout->addWidget(randomRotationButton_, 0, 1);
+    layout->addWidget(rotationButton_, 0, 2);
+    layout->addWidget(zoomButton_, 1, 0);
+    layout->addWidget(quitWorkspaceButton_, 1, 2);
     return group;
 }
 
 QWidget* DrawingWindow::BuildNavigationRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
-    cmdBack_ = Button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), row);
-    cmdBack_->setToolTip(QStringLiteral("Click to go back"));
-    cmdBack_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    cmdExit_ = Button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), row);
-    cmdExit_->setToolTip(QStringLiteral("Click to exit"));
-    cmdExit_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    connect(cmdBack_, &QPushButton::clicked, this, [this] {
+    backButton_ = Button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), row);
+    backButton_->setToolTip(QStringLiteral("Click to go back"));
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    exitButton_ = Button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), row);
+    exitButton_->setToolTip(QStringLiteral("Click to exit"));
+    exitButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(backButton_, &QPushButton::clicked, this, [this] {
         hide();
         emit backRequested();
     });
-    connect(cmdExit_, &QPushButton::clicked, this, &DrawingWindow::Exit);
-    layout->addWidget(cmdBack_);
+    connect(exitButton_, &QPushButton::clicked, this, &DrawingWindow::Exit);
+    layout->addWidget(backButton_);
     layout->addStretch(1);
-    layout->addWidget(cmdExit_);
+    layout->addWidget(exitButton_);
     return row;
 }
 
@@ -175,7 +178,7 @@ void DrawingWindow::OpenForDesign(const DesignRecord& record) {
     show();
     raise();
     activateWindow();
-    cmdDrawCAD_->setEnabled(true);
+    drawButton_->setEnabled(true);
 }
 
 void DrawingWindow::Draw() {
@@ -186,8 +189,8 @@ void DrawingWindow::Draw() {
     }
     // Whatever the build achieved: a failed request is reported when the user makes it.
     SetToolButtons(true);
-    cmdQuitAC_->setEnabled(true);
-    cmdDrawCAD_->setEnabled(false);
+    quitWorkspaceButton_->setEnabled(true);
+    drawButton_->setEnabled(false);
 }
 
 void DrawingWindow::ShowStepView(int view) {
@@ -251,17 +254,17 @@ void DrawingWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DrawingWindow::SetToolButtons(bool enabled) {
-    for (QPushButton* button : viewButtons_) button->setEnabled(enabled);
-    command6_->setEnabled(enabled);
-    command7_->setEnabled(enabled);
-    cmdDimension_->setEnabled(enabled);
-    cmdZoom_->setEnabled(enabled);
+    for (QPushButton* button : stepViewButtons_) button->setEnabled(enabled);
+    randomRotationButton_->setEnabled(enabled);
+    rotationButton_->setEnabled(enabled);
+    dimensionButton_->setEnabled(enabled);
+    zoomButton_->setEnabled(enabled);
 }
 
 void DrawingWindow::ResetLostInstance() {
     SetToolButtons(false);
-    cmdExit_->setEnabled(true);
-    cmdQuitAC_->setEnabled(false);
+    exitButton_->setEnabled(true);
+    quitWorkspaceButton_->setEnabled(false);
 }
 
 void DrawingWindow::Report(const CadError& error) {

@@ -60,15 +60,16 @@ class DrawingWindow : public QWidget {
     DesignRecord record_;
     TransformerModel model_;
 
-    QPushButton* cmdDrawCAD_ = nullptr;
-    std::array<QPushButton*, 5> viewButtons_{};  // Command1 ... Command5
-    QPushButton* cmdDimension_ = nullptr;
-    QPushButton* command6_ = nullptr;
-    QPushButton* command7_ = nullptr;
-    QPushButton* cmdZoom_ = nullptr;
-    QPushButton* cmdQuitAC_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
-    QPushButton* cmdExit_ = nullptr;
+    // Each button's objectName is its name in the window's design (cmdDrawCAD, Command1 ...).
+    QPushButton* drawButton_ = nullptr;              // cmdDrawCAD
+    std::array<QPushButton*, 5> stepViewButtons_{};  // Command1 ... Command5
+    QPushButton* dimensionButton_ = nullptr;         // cmdDimension
+    QPushButton* randomRotationButton_ = nullptr;    // Command6
+    QPushButton* rotationButton_ = nullptr;          // Command7
+    QPushButton* zoomButton_ = nullptr;              // cmdZoom
+    QPushButton* quitWorkspaceButton_ = nullptr;     // cmdQuitAC
+    QPushButton* backButton_ = nullptr;              // cmdBack
+    QPushButton* exitButton_ = nullptr;              // cmdExit
 };
 
 }  // namespace kestrava::cad::ui
