@@ -28,7 +28,8 @@ using SkipSink = std::function<void(const CadError&)>;
 struct ModelDimensions {
     explicit ModelDimensions(const DesignRecord& r)
         : d(r.circumscribingCircleDiameter),
-          b(r.coreStepWidthB),
+          wideStep(r.coreStepWidthA),
+          narrowStep(r.coreStepWidthB),
           windowHeight(r.windowHeight),
           limbDistance(r.adjacentLimbDistance),
           yokeHeight(r.yokeHeight),
@@ -51,7 +52,8 @@ struct ModelDimensions {
         return {x, 0.0, coreMidHeight};
     }
 
-    double d, b, windowHeight, limbDistance, yokeHeight, yokeDepth, frameHeight, frameWidth;
+    double d, wideStep, narrowStep, windowHeight, limbDistance, yokeHeight, yokeDepth, frameHeight,
+        frameWidth;
     double hvHeight, hvOutside, hvInside, lvOutside, lvInside;
     double tankLength, tankWidth, tankHeight;
     double coreMidHeight;
@@ -161,7 +163,7 @@ class ModelBuild {
         SolidHandle previous;
         for (int k = 1; k <= 3; ++k) {
             const auto wide = static_cast<std::size_t>(2 * (k - 1));
-            plates[wide] = Box(dim_.LimbCentre(k), 0.85 * dim_.d, dim_.b, dim_.frameHeight,
+            plates[wide] = Box(dim_.LimbCentre(k), dim_.wideStep, dim_.narrowStep, dim_.frameHeight,
                                {PartKind::LimbWidePlate, k});
             if (k == 1) {
                 Colour(plates[wide], kCoreColor);
@@ -169,7 +171,7 @@ class ModelBuild {
                 CopyColour(previous, plates[wide]);
             }
             Advance();
-            plates[wide + 1] = Box(dim_.LimbCentre(k), 0.53 * dim_.d, 0.85 * dim_.d,
+            plates[wide + 1] = Box(dim_.LimbCentre(k), dim_.narrowStep, dim_.wideStep,
                                    dim_.frameHeight, {PartKind::LimbCrossPlate, k});
             CopyColour(plates[wide], plates[wide + 1]);
             Advance();

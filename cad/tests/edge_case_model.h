@@ -12,6 +12,7 @@ namespace kestrava::cad::testing {
 inline DesignRecord EdgeCaseDesign() {
     DesignRecord r;
     r.circumscribingCircleDiameter = 200.0;
+    r.coreStepWidthA = 170.0;
     r.coreStepWidthB = 106.0;
     r.windowHeight = 400.0;
     r.adjacentLimbDistance = 350.0;
