@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLockFile>
 #include <QProgressBar>
@@ -118,7 +119,17 @@ class DrawingWindowTest : public QObject {
         }
     }
 
+    // The instance lock lives in the temporary folder; one of this run's own keeps runs of these
+    // tests in parallel from taking each other for another running instance.
+    QTemporaryDir tempFolder_;
+
   private slots:
+    void initTestCase() {
+        QVERIFY(tempFolder_.isValid());
+        qputenv("TMPDIR", QFile::encodeName(tempFolder_.path()));
+        QVERIFY(kestrava::cad::ui::InstanceLockPath().startsWith(tempFolder_.path()));
+    }
+
     // Runs first, before this process holds the instance lock itself.
     void loadReportsAnotherRunningInstanceAndGoesOn() {
         QLockFile otherInstance(kestrava::cad::ui::InstanceLockPath());
