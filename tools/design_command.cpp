@@ -423,8 +423,9 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     }
     LoadedConductorTable loaded = LoadConductorTable(tablePath);
     if (!loaded.ok()) {
-        std::cerr << "kestrava-design: cannot read the conductor table \"" << tablePath.string()
-                  << "\": " << loaded.error() << '\n';
+        std::cerr << "kestrava-design: cannot read the conductor table \""
+                  << EscapedText(tablePath.string()) << "\": " << EscapedText(loaded.error())
+                  << '\n';
         return kExitUsage;
     }
     std::optional<AssessmentRequest> assessment;

@@ -12,6 +12,7 @@
 #include "tools/design_command.h"
 #include "tools/design_record_json.h"
 #include "tools/design_rules_text.h"
+#include "tools/rating_texts.h"
 #include "tools/shortest_number.h"
 
 namespace kestrava {
@@ -126,7 +127,8 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
         std::ofstream csv(options.pareto, std::ios::binary | std::ios::trunc);
         csv << ParetoCsv(request, outcome);
         if (!csv.flush()) {
-            err << "kestrava-design: cannot write the Pareto front \"" << options.pareto << "\"\n";
+            err << "kestrava-design: cannot write the Pareto front \""
+                << EscapedText(options.pareto) << "\"\n";
             return kExitUsage;
         }
     }

@@ -148,8 +148,9 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"TappingOutOfRange", "--kva 100 --primary 11000 --secondary 433 --tapping -1e6",
                   "--tapping"},
         UsageCase{"MissingTable",
-                  "--kva 100 --primary 11000 --secondary 433 --table /nonexistent/t.sqlite",
-                  "/nonexistent/t.sqlite"},
+                  "--kva 100 --primary 11000 --secondary 433 --table "
+                  "\"$(printf '/nonexistent/t\\033.sqlite')\"",
+                  "\"/nonexistent/t\\x1B.sqlite\""},
         UsageCase{"MissingBatchFile", "--batch /nonexistent/ratings.csv",
                   "/nonexistent/ratings.csv"},
         UsageCase{"BatchWithRating", "--batch /tmp/x.csv --kva 100", "--kva"},
