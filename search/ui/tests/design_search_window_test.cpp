@@ -143,8 +143,9 @@ class DesignSearchWindowTest : public QObject {
         broken.close();
         QVERIFY(!editor->OpenFile(path));
         QCOMPARE(SearchGridJson(editor->Grid()), SearchGridJson(grid));
-        QVERIFY(window->findChild<QLabel*>(QStringLiteral("summary"))->text().contains(
-            QStringLiteral("ends before it starts")));
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("summary"))
+                    ->text()
+                    .contains(QStringLiteral("ends before it starts")));
     }
 };
 
