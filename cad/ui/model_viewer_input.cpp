@@ -3,26 +3,42 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 
 // Mouse and keyboard: Qt's events become the view controller's gestures.
 namespace kestrava::cad::ui {
 namespace {
 
+// The view controller's bits for the Qt flags set in 'flags'.
+template <class QtFlag, std::size_t N>
+unsigned int ControllerBits(QFlags<QtFlag> flags,
+                            const std::array<std::pair<QtFlag, unsigned int>, N>& table) {
+    unsigned int bits = 0;
+    for (const auto& [qtFlag, controllerBit] : table) {
+        if (flags.testFlag(qtFlag)) bits |= controllerBit;
+    }
+    return bits;
+}
+
 Aspect_VKeyMouse ToVKeyMouse(Qt::MouseButtons buttons) {
-    Aspect_VKeyMouse keys = Aspect_VKeyMouse_NONE;
-    if (buttons & Qt::LeftButton) keys |= Aspect_VKeyMouse_LeftButton;
-    if (buttons & Qt::MiddleButton) keys |= Aspect_VKeyMouse_MiddleButton;
-    if (buttons & Qt::RightButton) keys |= Aspect_VKeyMouse_RightButton;
-    return keys;
+    static constexpr std::array<std::pair<Qt::MouseButton, unsigned int>, 3> kButtons{{
+        {Qt::LeftButton, Aspect_VKeyMouse_LeftButton},
+        {Qt::MiddleButton, Aspect_VKeyMouse_MiddleButton},
+        {Qt::RightButton, Aspect_VKeyMouse_RightButton},
+    }};
+    return ControllerBits(buttons, kButtons);
 }
 
 Aspect_VKeyFlags ToVKeyFlags(Qt::KeyboardModifiers modifiers) {
-    Aspect_VKeyFlags flags = Aspect_VKeyFlags_NONE;
-    if (modifiers & Qt::ShiftModifier) flags |= Aspect_VKeyFlags_SHIFT;
-    if (modifiers & Qt::ControlModifier) flags |= Aspect_VKeyFlags_CTRL;
-    if (modifiers & Qt::AltModifier) flags |= Aspect_VKeyFlags_ALT;
-    return flags;
+    static constexpr std::array<std::pair<Qt::KeyboardModifier, unsigned int>, 3> kModifiers{{
+        {Qt::ShiftModifier, Aspect_VKeyFlags_SHIFT},
+        {Qt::ControlModifier, Aspect_VKeyFlags_CTRL},
+        {Qt::AltModifier, Aspect_VKeyFlags_ALT},
+    }};
+    return ControllerBits(modifiers, kModifiers);
 }
 
 }  // namespace
