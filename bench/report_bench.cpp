@@ -4,10 +4,12 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 #include <variant>
 
 #include "assess/regime.h"
 #include "cad/general_arrangement.h"
+#include "engine/connection_type.h"
 #include "engine/design_transformer.h"
 #include "records/conductor_table_database.h"
 #include "report/drawing_svg.h"
@@ -36,8 +38,9 @@ DesignRecord InstalledTableDesign() {
 
 report::ReportDesign WorkedReport(const assess::Regime& regime) {
     const DesignRecord record = InstalledTableDesign();
-    return report::MakeReportDesign(record, {"Delta-Star", "11000", "433"}, {}, &regime,
-                                    FixedDesignRules(record.kvaRating), report::RulesOrigin::Fixed);
+    return report::MakeReportDesign(
+        record, {std::string(ConnectionName(ConnectionType::DeltaStar)), "11000", "433"}, {},
+        &regime, FixedDesignRules(record.kvaRating), report::RulesOrigin::Fixed);
 }
 
 assess::Regime Tier2() {
