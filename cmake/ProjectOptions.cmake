@@ -28,13 +28,3 @@ endif()
 function(kestrava_target_defaults target)
     target_link_libraries(${target} PRIVATE kestrava_options)
 endfunction()
-
-# Registers a GoogleTest executable with CTest under 'label' (unit, gui, bench).
-function(kestrava_add_gtest target label)
-    kestrava_target_defaults(${target})
-    target_link_libraries(${target} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
-    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    gtest_discover_tests(${target} NO_PRETTY_VALUES DISCOVERY_TIMEOUT 60 PROPERTIES
-        LABELS ${label}
-        ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0")
-endfunction()

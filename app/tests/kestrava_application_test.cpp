@@ -29,7 +29,7 @@ struct InstallFolder {
     InstallFolder() {
         QDir(dir.path()).mkpath("Database");
         (void)CreateParamRecordDatabase(RecordDatabase());
-        QFile::copy(KESTRAVA_TEST_CONDUCTOR_DATABASE, dir.filePath("Database/Appr_CSA.sqlite"));
+        QFile::copy(KESTRAVA_CONDUCTOR_DATABASE, dir.filePath("Database/Appr_CSA.sqlite"));
     }
     std::filesystem::path RecordDatabase() const {
         return dir.filePath("Database/TransValAsgn.sqlite").toStdString();
