@@ -2,20 +2,22 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "app/kestrava_application.h"
 #include "app/option_window.h"
 #include "app/transformer_calc_window.h"
 #include "assess/ui/results_window.h"
+#include "cad/ui/drawing_window.h"
 #include "engine/design_transformer.h"
 #include "records/param_record_store.h"
 #include "search/ui/design_search_window.h"
 #include "sheet/ui/design_sheet_window.h"
+#include "ui/testing/modal_answer.h"
 #include "ui/testing/scripted_message_boxes.h"
 
 using namespace kestrava;
@@ -53,6 +55,29 @@ T* Child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
 }
 
+// From the main option window, enters 100 kVA, 11000 V / 433 V and presses Next.
+TransformerCalcWindow* DesignTheWorkedRating(KestravaApplication& app) {
+    Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+    TransformerCalcWindow* parameters = app.transformerWindow();
+    Child<QLineEdit>(parameters, "txtPrmVolt")->setText("11000");
+    Child<QLineEdit>(parameters, "txtKVARating")->setText("100");
+    Child<QLineEdit>(parameters, "txtSecondVolt")->setText("433");
+    Child<QPushButton>(parameters, "cmdNext")->click();
+    return parameters;
+}
+
+// Starts the program and leads it, as the user would, to the window named 'name'.
+QWidget* OpenWindow(KestravaApplication& app, const QString& name) {
+    app.Start();
+    if (name == "frmOption") return app.optionWindow();
+    Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
+    if (name == "frmTransformerCalc") return app.transformerWindow();
+    DesignTheWorkedRating(app);
+    if (name == "frmDsgnSheet") return app.designSheetWindow();
+    Child<QPushButton>(app.designSheetWindow(), "cmdVwTrans")->click();
+    return app.drawingWindow();
+}
+
 }  // namespace
 
 class KestravaApplicationTest : public QObject {
@@ -77,14 +102,13 @@ class KestravaApplicationTest : public QObject {
         app.Start();
         QString caption;
         QWidget* owner = nullptr;
-        QTimer::singleShot(0, [&] {
-            QWidget* about = QApplication::activeModalWidget();
-            QVERIFY(about != nullptr);
+        ui::testing::ModalAnswer answer([&](QWidget* about) {
             caption = about->windowTitle();
             owner = about->parentWidget();
             about->close();
         });
         Child<QPushButton>(app.optionWindow(), "cmdAbout")->click();
+        QVERIFY(answer.answered());
         QCOMPARE(caption, QString("About Kestrava"));
         QCOMPARE(owner, app.optionWindow());
     }
@@ -127,12 +151,7 @@ class KestravaApplicationTest : public QObject {
         Session session;
         auto& [install, boxes, app] = session;
         app.Start();
-        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-        TransformerCalcWindow* parameters = app.transformerWindow();
-        Child<QLineEdit>(parameters, "txtPrmVolt")->setText("11000");
-        Child<QLineEdit>(parameters, "txtKVARating")->setText("100");
-        Child<QLineEdit>(parameters, "txtSecondVolt")->setText("433");
-        Child<QPushButton>(parameters, "cmdNext")->click();
+        TransformerCalcWindow* parameters = DesignTheWorkedRating(app);
         QVERIFY(!app.record().engineError);
         QCOMPARE(app.record().kvaRating, 100.0);
         QVERIFY(app.designSheetWindow() != nullptr && app.designSheetWindow()->isVisible());
@@ -168,12 +187,7 @@ class KestravaApplicationTest : public QObject {
         Session session;
         auto& [install, boxes, app] = session;
         app.Start();
-        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-        TransformerCalcWindow* parameters = app.transformerWindow();
-        Child<QLineEdit>(parameters, "txtPrmVolt")->setText("11000");
-        Child<QLineEdit>(parameters, "txtKVARating")->setText("100");
-        Child<QLineEdit>(parameters, "txtSecondVolt")->setText("433");
-        Child<QPushButton>(parameters, "cmdNext")->click();
+        DesignTheWorkedRating(app);
         Child<QPushButton>(app.designSheetWindow(), "cmdResults")->click();
         Child<QPushButton>(app.resultsWindow(), "cmdDesignSearch")->click();
         search::ui::DesignSearchWindow* window = app.designSearchWindow();
@@ -194,18 +208,64 @@ class KestravaApplicationTest : public QObject {
         QCOMPARE(app.resultsWindow()->assessment().masses.coreYoke, app.record().yokeWeight);
     }
 
-    void exitQuestionsEndTheProgram() {
+    // Every exit button and every frame close of the four flow windows asks the one question.
+    // Yes ends the program, except that closing the parameter window returns to the main one.
+    void exitQuestion_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("exitButton");  // empty: the window's frame is closed
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("quits");
+        QTest::addColumn<bool>("windowStays");
+        QTest::addColumn<bool>("optionShown");
+        const QString confirm = "Confirm Exit...";
+        // clang-format off
+        QTest::newRow("main, Exit, Yes")        << "frmOption" << "Command1" << true << confirm << 1 << true << true;
+        QTest::newRow("main, Exit, No")         << "frmOption" << "Command1" << false << confirm << 0 << true << true;
+        QTest::newRow("main, frame, Yes")       << "frmOption" << "" << true << confirm << 1 << true << true;
+        QTest::newRow("main, frame, No")        << "frmOption" << "" << false << confirm << 0 << true << true;
+        QTest::newRow("parameters, Exit, Yes")  << "frmTransformerCalc" << "cmdExit" << true << confirm << 1 << true << false;
+        QTest::newRow("parameters, Exit, No")   << "frmTransformerCalc" << "cmdExit" << false << confirm << 0 << true << false;
+        QTest::newRow("parameters, frame, Yes") << "frmTransformerCalc" << "" << true << confirm << 0 << false << true;
+        QTest::newRow("parameters, frame, No")  << "frmTransformerCalc" << "" << false << confirm << 0 << true << false;
+        QTest::newRow("sheet, Exit, Yes")       << "frmDsgnSheet" << "cmdExit" << true << confirm << 1 << true << false;
+        QTest::newRow("sheet, Exit, No")        << "frmDsgnSheet" << "cmdExit" << false << confirm << 0 << true << false;
+        QTest::newRow("sheet, frame, Yes")      << "frmDsgnSheet" << "" << true << confirm << 1 << false << false;
+        QTest::newRow("sheet, frame, No")       << "frmDsgnSheet" << "" << false << confirm << 0 << true << false;
+        QTest::newRow("drawing, Exit, Yes")     << "frmDraw" << "cmdExit" << true << "Kestrava" << 1 << true << false;
+        QTest::newRow("drawing, Exit, No")      << "frmDraw" << "cmdExit" << false << "Kestrava" << 0 << true << false;
+        QTest::newRow("drawing, frame, Yes")    << "frmDraw" << "" << true << confirm << 1 << false << false;
+        QTest::newRow("drawing, frame, No")     << "frmDraw" << "" << false << confirm << 0 << true << false;
+        // clang-format on
+    }
+    void exitQuestion() {
+        QFETCH(QString, window);
+        QFETCH(QString, exitButton);
+        QFETCH(bool, yes);
+        QFETCH(QString, title);
+        QFETCH(int, quits);
+        QFETCH(bool, windowStays);
+        QFETCH(bool, optionShown);
         Session session;
         auto& [install, boxes, app] = session;
         QSignalSpy quit(&app, &KestravaApplication::quitRequested);
-        app.Start();
-        boxes.Answer(MessageAnswer::Yes);
-        Child<QPushButton>(app.optionWindow(), "Command1")->click();
-        QCOMPARE(quit.count(), 1);
-        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-        boxes.Answer(MessageAnswer::Yes);
-        Child<QPushButton>(app.transformerWindow(), "cmdExit")->click();
-        QCOMPARE(quit.count(), 2);
+        const QPointer<QWidget> asked = OpenWindow(app, window);
+        QVERIFY(asked != nullptr && asked->isVisible());
+        QCOMPARE(asked->objectName(), window);
+        boxes.Clear();
+        boxes.Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        if (exitButton.isEmpty())
+            asked->close();
+        else
+            Child<QPushButton>(asked, exitButton.toLatin1().constData())->click();
+        QCOMPARE(boxes.shown().size(), 1u);
+        QCOMPARE(boxes.shown()[0].text, QString("Do you want to exit ?"));
+        QCOMPARE(boxes.shown()[0].title, title);
+        QVERIFY(boxes.shown()[0].icon == ui::MessageIcon::Question);
+        QVERIFY(boxes.shown()[0].buttons == ui::MessageButtons::YesNo);
+        QCOMPARE(quit.count(), quits);
+        QCOMPARE(!asked.isNull() && asked->isVisible(), windowStays);
+        QCOMPARE(app.optionWindow()->isVisible(), optionShown);
     }
 };
 

@@ -11,7 +11,6 @@
 #include "app/startup_procedure.h"
 #include "app/startup_progress.h"
 #include "ui/testing/scripted_message_boxes.h"
-#include "ui/twips.h"
 
 using namespace kestrava;
 
@@ -127,13 +126,14 @@ class StartupTest : public QObject {
                  QString("Loading variables and files..."));
         QCOMPARE(splash.findChild<QLabel*>("label")->text(),
                  QString("The new age of drawing Electrical Machines."));
-        QVERIFY(splash.findChild<QLabel*>("lblVersion")->text().startsWith("Version "));
+        QCOMPARE(splash.findChild<QLabel*>("lblVersion")->text(),
+                 QString("Version " KESTRAVA_PROJECT_VERSION));
         splash.show();
         auto* pb = splash.findChild<QProgressBar*>("PB");
         QCOMPARE(pb->minimum(), 1);
         QCOMPARE(pb->maximum(), 200);
         QCOMPARE(pb->value(), 2);
-        QCOMPARE(ui::TwipsGeometry(pb), QRect(120, 3600, 6525, 255));
+        QCOMPARE(pb->geometry(), QRect(8, 240, 435, 17));  // 120, 3600, 6525, 255 twips
         splash.SetMaximum(100);
         splash.SetValue(splash.Value() + 8);
         splash.ShowStep("Loading pictures...");

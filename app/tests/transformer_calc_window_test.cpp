@@ -589,33 +589,6 @@ class TransformerCalcWindowTest : public QObject {
         QCOMPARE(kva->text(), QString("100"));
     }
 
-    void exitAndFrameClose_data() {
-        QTest::addColumn<bool>("viaFrame");
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("exit yes") << false << true;
-        QTest::newRow("exit no") << false << false;
-        QTest::newRow("frame yes") << true << true;
-        QTest::newRow("frame no") << true << false;
-    }
-    void exitAndFrameClose() {
-        QFETCH(bool, viaFrame);
-        QFETCH(bool, yes);
-        Harness h;
-        TransformerCalcWindow& window = h.OpenShown();
-        QSignalSpy exit(&window, &TransformerCalcWindow::exitConfirmed);
-        QSignalSpy toOptions(&window, &TransformerCalcWindow::closedToOptions);
-        h.boxes.Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
-        if (viaFrame)
-            window.close();
-        else
-            h.Button("cmdExit")->click();
-        QCOMPARE(h.ShownTexts(), QStringList{"Do you want to exit ?"});
-        QCOMPARE(h.boxes.shown()[0].title, QString("Confirm Exit..."));
-        QCOMPARE(exit.count(), !viaFrame && yes ? 1 : 0);
-        QCOMPARE(toOptions.count(), viaFrame && yes ? 1 : 0);
-        QCOMPARE(window.isVisible(), !(viaFrame && yes));
-    }
-
     void focusSelectsTheWholeText() {
         Harness h;
         h.OpenShown();

@@ -4,13 +4,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 #include "ui/bgr_color.h"
 #include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
 #include "ui/qt_message_boxes.h"
 #include "ui/select_on_focus.h"
+#include "ui/testing/modal_answer.h"
 #include "ui/testing/scripted_message_boxes.h"
 #include "ui/twips.h"
 #include "ui/window_placement.h"
@@ -36,11 +36,15 @@ class UiHelpersTest : public QObject {
         QCOMPARE(TwipsToPixels(twips), pixels);
     }
 
-    void placeInTwipsKeepsTheTwipsRectangle() {
+    // A highlighted button grows from its twips and shrinks back to them: what rounding to
+    // pixels loses must not creep into the next placement.
+    void twipsGeometryKeepsWhatRoundingToPixelsLoses() {
         QWidget w;
-        PlaceInTwips(&w, QRect(360, 1440, 1695, 975));
-        QCOMPARE(w.geometry(), QRect(24, 96, 113, 65));
-        QCOMPARE(TwipsGeometry(&w), QRect(360, 1440, 1695, 975));
+        w.setGeometry(2, 3, 10, 20);
+        QCOMPARE(TwipsGeometry(&w), QRect(30, 45, 150, 300));
+        PlaceInTwips(&w, QRect(235, 1440, 1945, 968));
+        QCOMPARE(w.geometry(), QRect(16, 96, 130, 65));
+        QCOMPARE(TwipsGeometry(&w), QRect(235, 1440, 1945, 968));
     }
 
     void bgrValuesMapBlueToTheHighByte_data() {
@@ -56,8 +60,13 @@ class UiHelpersTest : public QObject {
         QFETCH(QColor, color);
         QCOMPARE(FromBgr(bgr), color);
         QCOMPARE(ToBgr(color), bgr);
+        // The style lightens the face it paints, but keeps the hue of the given colour.
         QPushButton button;
+        button.resize(60, 30);
         SetBackColor(&button, bgr);
+        const QColor face = button.grab().toImage().pixelColor(30, 15);
+        QVERIFY2(face.hsvSaturation() > 0 && qAbs(face.hsvHue() - color.hsvHue()) <= 4,
+                 qPrintable(face.name()));
         QCOMPARE(BackColor(&button), bgr);
     }
 
@@ -106,8 +115,8 @@ class UiHelpersTest : public QObject {
         QApplication::setApplicationName("Kestrava");
         QString seenTitle;
         int seenIcon = -1;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        testing::ModalAnswer clicks([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box != nullptr);
             seenTitle = box->windowTitle();
             seenIcon = box->icon();
@@ -118,6 +127,7 @@ class UiHelpersTest : public QObject {
         const MessageAnswer answer =
             boxes.Show("text", static_cast<MessageIcon>(icon),
                        yesNo ? MessageButtons::YesNo : MessageButtons::Ok, title);
+        QVERIFY(clicks.answered());
         QCOMPARE(seenTitle, shownTitle);
         QCOMPARE(seenIcon, qtIcon);
         QVERIFY(answer == (yesNo ? MessageAnswer::Yes : MessageAnswer::Ok));
@@ -139,15 +149,14 @@ class UiHelpersTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&other));
         if (!raiserShown) raiser.hide();
         QWidget* owner = nullptr;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box != nullptr);
-            owner = box->parentWidget();
-            box->button(QMessageBox::Ok)->click();
+        testing::ModalAnswer clicks([&](QWidget* modal) {
+            owner = modal->parentWidget();
+            qobject_cast<QDialog*>(modal)->accept();
         });
         QtMessageBoxes boxes;
         WindowMessageBoxes(boxes, &raiser)
             .Show("text", MessageIcon::Information, MessageButtons::Ok, "T");
+        QVERIFY(clicks.answered());
         QCOMPARE(owner, raiserShown ? &raiser : &other);
     }
 

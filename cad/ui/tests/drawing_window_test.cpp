@@ -265,8 +265,10 @@ class DrawingWindowTest : public QObject {
         f.OpenAndDraw();
         const auto& host = f.launcher.LatestHost();
         const int zooms = host.ZoomCount();
+        const int raises = host.ForegroundCount();
         f.Press("cmdZoom");
         QCOMPARE(host.ZoomCount(), zooms + 1);
+        QCOMPARE(host.ForegroundCount(), raises + 1);
         QVERIFY(f.boxes.shown().empty());
     }
 
@@ -364,35 +366,6 @@ class DrawingWindowTest : public QObject {
         QVERIFY(!f.window->isVisible());
         QVERIFY(f.launcher.LatestHost().IsOpen());
         CheckButtons(f, {false, true, true, true});
-    }
-
-    void exitAsksUnderTheProgramTitle() {
-        Fixture f;
-        f.window->OpenForDesign(EdgeCaseDesign());
-        QSignalSpy exit(f.window.get(), &DrawingWindow::exitConfirmed);
-        f.Press("cmdExit");
-        CheckOneBox(f.boxes, QStringLiteral("Do you want to exit ?"), MessageIcon::Question,
-                    kAppTitle);
-        QCOMPARE(f.boxes.shown()[0].buttons, MessageButtons::YesNo);
-        QCOMPARE(exit.count(), 0);
-        QVERIFY(f.window->isVisible());
-        f.boxes.Answer(MessageAnswer::Yes);
-        f.Press("cmdExit");
-        QCOMPARE(exit.count(), 1);
-    }
-
-    void closingTheWindowAsksToConfirm() {
-        Fixture f;
-        f.window->OpenForDesign(EdgeCaseDesign());
-        QSignalSpy exit(f.window.get(), &DrawingWindow::exitConfirmed);
-        QVERIFY(!f.window->close());
-        CheckOneBox(f.boxes, QStringLiteral("Do you want to exit ?"), MessageIcon::Question,
-                    QStringLiteral("Confirm Exit..."));
-        QVERIFY(f.window->isVisible());
-        QCOMPARE(exit.count(), 0);
-        f.boxes.Answer(MessageAnswer::Yes);
-        QVERIFY(f.window->close());
-        QCOMPARE(exit.count(), 1);
     }
 };
 

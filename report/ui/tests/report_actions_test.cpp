@@ -56,33 +56,35 @@ class ReportActionsTest : public QObject {
     }
 
   private slots:
-    void ReportIsSavedAsPdfAndOpenedOnYes() {
+    void SavesItsFileAndOpensItOnlyOnYes_data() {
+        QTest::addColumn<bool>("drawing");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("report, opened") << false << "pdf" << QByteArray("%PDF-") << true;
+        QTest::newRow("report, left closed") << false << "pdf" << QByteArray("%PDF-") << false;
+        QTest::newRow("drawing, opened") << true << "svg" << QByteArray("<?xml") << true;
+        QTest::newRow("drawing, left closed") << true << "svg" << QByteArray("<?xml") << false;
+    }
+    void SavesItsFileAndOpensItOnlyOnYes() {
+        QFETCH(bool, drawing);
+        QFETCH(QString, extension);
+        QFETCH(QByteArray, head);
+        QFETCH(bool, yes);
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("r.pdf"));
+        const QString path = folder.filePath(QStringLiteral("saved.") + extension);
         Fixture f(path);
-        f.boxes.Answer(MessageAnswer::Yes);
-        QTest::mouseClick(f.report, Qt::LeftButton);
+        f.boxes.Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        QTest::mouseClick(drawing ? f.drawing : f.report, Qt::LeftButton);
 
-        QCOMPARE(f.suggested, QStringLiteral("/sheets/Design Sheet.pdf"));
-        QVERIFY(f.filter.contains(QStringLiteral("*.pdf")));
-        QCOMPARE(Head(path), QByteArray("%PDF-"));
+        QCOMPARE(f.suggested, QStringLiteral("/sheets/Design Sheet.") + extension);
+        QVERIFY(f.filter.contains(QStringLiteral("*.") + extension));
+        QCOMPARE(Head(path), head);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"saved." + extension});
         QCOMPARE(f.boxes.shown().size(), std::size_t{1});
         QCOMPARE(f.boxes.shown()[0].buttons, MessageButtons::YesNo);
         QVERIFY(f.boxes.shown()[0].text.contains(path));
-        QCOMPARE(f.opened, QStringList{path});
-    }
-
-    void DrawingIsSavedAsSvgAndLeftClosedOnNo() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("d.svg"));
-        Fixture f(path);
-        f.boxes.Answer(MessageAnswer::No);
-        QTest::mouseClick(f.drawing, Qt::LeftButton);
-
-        QCOMPARE(f.suggested, QStringLiteral("/sheets/Design Sheet.svg"));
-        QCOMPARE(Head(path), QByteArray("<?xml"));
-        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("d.pdf"))));
-        QVERIFY(f.opened.isEmpty());
+        QCOMPARE(f.opened, yes ? QStringList{path} : QStringList{});
     }
 
     void CancelledDialogOrNoDesignWritesNothing() {

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "records/param_record_store.h"
 #include "sheet/ui/design_sheet_window.h"
+#include "ui/testing/modal_answer.h"
 #include "ui/testing/scripted_message_boxes.h"
 
 namespace kestrava {
@@ -74,8 +74,7 @@ class DesignSheetWindowTest : public QObject {
     void openingUsesTheCurrentPathAndReportsFailure();
     void backAsksFirst_data();
     void backAsksFirst();
-    void exitAsksFirst_data();
-    void exitAsksFirst();
+    void closingAfterAConfirmedExitAsksNothingMore();
     void viewTransformerHandsOver();
     void resultsButtonComesLastAndMovesNothing();
     void browseFillsThePathBoxOnlyOnOk_data();
@@ -384,36 +383,14 @@ void DesignSheetWindowTest::backAsksFirst() {
     QCOMPARE(window_->isVisible(), !yes);
 }
 
-void DesignSheetWindowTest::exitAsksFirst_data() {
-    QTest::addColumn<bool>("throughCloseBox");
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("cmdExit Yes") << false << true;
-    QTest::newRow("cmdExit No") << false << false;
-    QTest::newRow("close Yes") << true << true;
-    QTest::newRow("close No") << true << false;
-}
-
-void DesignSheetWindowTest::exitAsksFirst() {
-    QFETCH(bool, throughCloseBox);
-    QFETCH(bool, yes);
+// The program ends after Yes; the windows closing then must not ask again.
+void DesignSheetWindowTest::closingAfterAConfirmedExitAsksNothingMore() {
     QSignalSpy exit(window_.get(), &DesignSheetWindow::exitConfirmed);
-    boxes_->Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
-    if (throughCloseBox) {
-        QCOMPARE(window_->close(), yes);
-    } else {
-        Child<QPushButton>("cmdExit")->click();
-    }
+    boxes_->Answer(MessageAnswer::Yes);
+    Child<QPushButton>("cmdExit")->click();
+    QVERIFY(window_->close());
     QCOMPARE(boxes_->shown().size(), std::size_t{1});
-    ExpectShown(boxes_->shown()[0], "Do you want to exit ?", MessageIcon::Question,
-                MessageButtons::YesNo, "Confirm Exit...");
-    QCOMPARE(exit.count(), yes ? 1 : 0);
-    QCOMPARE(window_->isVisible(), !(throughCloseBox && yes));
-    if (yes) {
-        // Quitting closes the window afterwards: nothing more is asked.
-        window_->close();
-        QCOMPARE(boxes_->shown().size(), std::size_t{1});
-        QCOMPARE(exit.count(), 1);
-    }
+    QCOMPARE(exit.count(), 1);
 }
 
 void DesignSheetWindowTest::viewTransformerHandsOver() {
@@ -472,9 +449,7 @@ void DesignSheetWindowTest::browseFillsThePathBoxOnlyOnOk() {
     auto* owner = Child<QLineEdit>(box.toLatin1().constData());
     const QString before = owner->text();
     QString seen;
-    QTimer::singleShot(0, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal != nullptr);
+    ui::testing::ModalAnswer picks([&](QWidget* modal) {
         QCOMPARE(modal->objectName(), dialog);
         auto* saveAs = modal->findChild<QLineEdit*>("txtSaveAs");
         seen = saveAs->text();
@@ -482,6 +457,7 @@ void DesignSheetWindowTest::browseFillsThePathBoxOnlyOnOk() {
         modal->findChild<QPushButton*>(ok ? "cmdOk" : "Command1")->click();
     });
     Child<QPushButton>(button.toLatin1().constData())->click();
+    QVERIFY(picks.answered());
 
     QCOMPARE(seen, before);
     QCOMPARE(owner->text(), ok ? QStringLiteral("/elsewhere/picked.txt") : before);
