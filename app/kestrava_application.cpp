@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <variant>
 
 #include "app/about_window.h"
 #include "app/app_identity.h"
@@ -141,8 +140,7 @@ void KestravaApplication::ShowDesignSearch() {
             standards.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
         for (const QString& file : files) {
             auto read = assess::ReadRegimeFile(standards.filePath(file).toStdString());
-            if (auto* regime = std::get_if<assess::Regime>(&read))
-                regimes.push_back(std::move(*regime));
+            if (read.ok()) regimes.push_back(std::move(read).value());
         }
         // An unreadable table leaves the search without strips; its runs then report it.
         const ConductorRows opened = conductorTable_.OpenRows();

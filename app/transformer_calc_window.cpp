@@ -365,14 +365,15 @@ void TransformerCalcWindow::RefillRecordList() {
 
 void TransformerCalcWindow::FillRecordList() {
     const ParamList list = store_.FillParamList();
-    if (list.noCurrentRecord && !emptyStoreNoticed_) {
+    if (list.ok() && list->empty() && !emptyStoreNoticed_) {
         emptyStoreNoticed_ = true;
         boxes_.Show(QStringLiteral("No ratings have been saved yet."), ui::MessageIcon::Information,
                     ui::MessageButtons::Ok, appTitle_);
     }
-    for (const std::string& name : list.namesNewestFirst) cboFile_->addItem(FromUtf8(name));
+    for (const std::string& name : list.ok() ? list.value() : list.error().namesSoFar)
+        cboFile_->addItem(FromUtf8(name));
     // A store that failed while listing is no source to load from: the fields stay as typed.
-    if (list.error || cboFile_->count() == 0) {
+    if (!list.ok() || cboFile_->count() == 0) {
         cboFile_->setCurrentIndex(-1);
         return;
     }

@@ -15,8 +15,8 @@ struct NumberMember {
     double* target;
 };
 
-std::string ReadNumbers(const json& object, std::string_view where,
-                        std::initializer_list<NumberMember> members) {
+Checked ReadNumbers(const json& object, std::string_view where,
+                    std::initializer_list<NumberMember> members) {
     for (const NumberMember& member : members) {
         const auto found = object.find(member.name);
         if (found == object.end()) continue;
@@ -24,58 +24,58 @@ std::string ReadNumbers(const json& object, std::string_view where,
                                      ? std::string(member.name)
                                      : std::string(where) + "." + std::string(member.name);
         const auto number = FiniteNumber(*found, name);
-        if (const auto* problem = std::get_if<std::string>(&number)) return *problem;
-        *member.target = std::get<double>(number);
+        if (!number.ok()) return Fail(number.error());
+        *member.target = *number;
     }
     return {};
 }
 
 SettingsOutcome ReadSettings(const json& document, AssessmentSettings settings) {
-    if (auto problem = UnknownMembersProblem(document, "the settings",
-                                             {"prices", "capitalisation", "tankWallThickness"});
-        !problem.empty()) {
-        return problem;
+    if (Checked members = CheckKnownMembers(document, "the settings",
+                                            {"prices", "capitalisation", "tankWallThickness"});
+        !members.ok()) {
+        return Fail(members.error());
     }
     if (const auto prices = document.find("prices"); prices != document.end()) {
-        if (auto problem = UnknownMembersProblem(*prices, "prices", {"copper", "oil", "tankSteel"});
-            !problem.empty()) {
-            return problem;
+        if (Checked members = CheckKnownMembers(*prices, "prices", {"copper", "oil", "tankSteel"});
+            !members.ok()) {
+            return Fail(members.error());
         }
         Prices& p = settings.prices;
-        if (auto problem =
+        if (Checked numbers =
                 ReadNumbers(*prices, "prices",
                             {{"copper", &p.copper}, {"oil", &p.oil}, {"tankSteel", &p.tankSteel}});
-            !problem.empty()) {
-            return problem;
+            !numbers.ok()) {
+            return Fail(numbers.error());
         }
     }
     if (const auto capitalisation = document.find("capitalisation");
         capitalisation != document.end()) {
-        if (auto problem = UnknownMembersProblem(*capitalisation, "capitalisation",
-                                                 {"noLoadLossPerW", "loadLossPerW"});
-            !problem.empty()) {
-            return problem;
+        if (Checked members = CheckKnownMembers(*capitalisation, "capitalisation",
+                                                {"noLoadLossPerW", "loadLossPerW"});
+            !members.ok()) {
+            return Fail(members.error());
         }
         Capitalisation& c = settings.capitalisation;
-        if (auto problem = ReadNumbers(
+        if (Checked numbers = ReadNumbers(
                 *capitalisation, "capitalisation",
                 {{"noLoadLossPerW", &c.noLoadLossPerW}, {"loadLossPerW", &c.loadLossPerW}});
-            !problem.empty()) {
-            return problem;
+            !numbers.ok()) {
+            return Fail(numbers.error());
         }
     }
-    if (auto problem =
+    if (Checked numbers =
             ReadNumbers(document, "", {{"tankWallThickness", &settings.tankWallThickness}});
-        !problem.empty()) {
-        return problem;
+        !numbers.ok()) {
+        return Fail(numbers.error());
     }
-    if (auto problem = SettingsValueProblem(settings); !problem.empty()) return problem;
+    if (Checked values = CheckSettingsValues(settings); !values.ok()) return Fail(values.error());
     return settings;
 }
 
 }  // namespace
 
-std::string SettingsValueProblem(const AssessmentSettings& s) {
+Result<void, std::string> CheckSettingsValues(const AssessmentSettings& s) {
     const std::pair<std::string_view, double> amounts[] = {
         {"prices.coreSteel", s.prices.coreSteel},
         {"prices.copper", s.prices.copper},
@@ -85,30 +85,28 @@ std::string SettingsValueProblem(const AssessmentSettings& s) {
         {"capitalisation.loadLossPerW", s.capitalisation.loadLossPerW}};
     for (const auto& [name, value] : amounts) {
         if (!std::isfinite(value) || value < 0) {
-            return std::string(name) + " must be a number not below zero";
+            return Fail(std::string(name) + " must be a number not below zero");
         }
     }
     const double wall = s.tankWallThickness;
     if (!(wall > 0 && wall <= kMaxTankWallThickness)) {
-        return "tankWallThickness must be above 0 m and at most 0.1 m";
+        return Fail(std::string("tankWallThickness must be above 0 m and at most 0.1 m"));
     }
     return {};
 }
 
 SettingsOutcome ParseSettings(std::string_view text, const AssessmentSettings& base) {
     const JsonDocument document = ParseJson(text);
-    if (!document.error.empty()) return document.error;
-    return ReadSettings(document.value, base);
+    if (!document.ok()) return Fail(document.error());
+    return ReadSettings(*document, base);
 }
 
 SettingsOutcome ReadSettingsFile(const std::filesystem::path& path,
                                  const AssessmentSettings& base) {
     const JsonDocument document = ReadJsonFile(path);
-    if (!document.error.empty()) return document.error;
-    SettingsOutcome settings = ReadSettings(document.value, base);
-    if (auto* problem = std::get_if<SettingsProblem>(&settings)) {
-        *problem = PrefixedByPath(path, *problem);
-    }
+    if (!document.ok()) return Fail(document.error());
+    SettingsOutcome settings = ReadSettings(*document, base);
+    if (!settings.ok()) return Fail(PrefixedByPath(path, settings.error()));
     return settings;
 }
 

@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "engine/result.h"
 
 namespace kestrava::assess {
 
@@ -29,13 +30,12 @@ struct AssessmentSettings {
 
 inline constexpr double kMaxTankWallThickness = 0.1;  // m; anything thicker is a typing error
 
-// Why a value or a settings file was refused.
-using SettingsProblem = std::string;
-using SettingsOutcome = std::variant<AssessmentSettings, SettingsProblem>;
+// Settings, or why a value or a settings file was refused.
+using SettingsOutcome = Result<AssessmentSettings, std::string>;
 
-// The problem with 'settings', if any: a negative or non-finite price or capitalisation, or a
-// wall thickness outside (0, kMaxTankWallThickness].
-std::string SettingsValueProblem(const AssessmentSettings& settings);
+// Refuses a negative or non-finite price or capitalisation, and a wall thickness outside
+// (0, kMaxTankWallThickness].
+Result<void, std::string> CheckSettingsValues(const AssessmentSettings& settings);
 
 // Reads settings text {"prices":{copper,oil,tankSteel},"capitalisation":{noLoadLossPerW,
 // loadLossPerW},"tankWallThickness"} over 'base'; members left out keep the value of 'base',

@@ -9,35 +9,32 @@
 
 namespace kestrava::assess {
 
-std::string UnknownMembersProblem(const nlohmann::json& object, std::string_view where,
-                                  std::initializer_list<std::string_view> known) {
-    if (!object.is_object()) return std::string(where) + " must be an object";
+Checked CheckKnownMembers(const nlohmann::json& object, std::string_view where,
+                          std::initializer_list<std::string_view> known) {
+    if (!object.is_object()) return Fail(std::string(where) + " must be an object");
     for (const auto& [key, value] : object.items()) {
         if (std::find(known.begin(), known.end(), key) == known.end()) {
-            return "unknown member \"" + key + "\" in " + std::string(where);
+            return Fail("unknown member \"" + key + "\" in " + std::string(where));
         }
     }
     return {};
 }
 
-std::variant<double, std::string> FiniteNumber(const nlohmann::json& value,
-                                               std::string_view where) {
-    if (!value.is_number()) return std::string(where) + " must be a number";
+Result<double, std::string> FiniteNumber(const nlohmann::json& value, std::string_view where) {
+    if (!value.is_number()) return Fail(std::string(where) + " must be a number");
     const double number = value.get<double>();
-    if (!std::isfinite(number)) return std::string(where) + " must be finite";
+    if (!std::isfinite(number)) return Fail(std::string(where) + " must be finite");
     return number;
 }
 
 JsonDocument ParseJson(std::string_view text) {
-    JsonDocument document;
     try {
-        document.value = nlohmann::json::parse(text);
+        return nlohmann::json::parse(text);
     } catch (const nlohmann::json::parse_error& error) {
-        document.error = std::string("not JSON: ") + error.what();
+        return Fail(std::string("not JSON: ") + error.what());
     } catch (const nlohmann::json::exception& error) {  // a number beyond double
-        document.error = std::string("a number is out of range: ") + error.what();
+        return Fail(std::string("a number is out of range: ") + error.what());
     }
-    return document;
 }
 
 std::string PrefixedByPath(const std::filesystem::path& path, std::string_view problem) {
@@ -47,10 +44,8 @@ std::string PrefixedByPath(const std::filesystem::path& path, std::string_view p
 }
 
 JsonDocument ReadJsonFile(const std::filesystem::path& path) {
-    const auto unreadable = [&](const char* reason) {
-        JsonDocument failed;
-        failed.error = "cannot read \"" + path.string() + "\": " + reason;
-        return failed;
+    const auto unreadable = [&](const char* reason) -> JsonDocument {
+        return Fail("cannot read \"" + path.string() + "\": " + reason);
     };
     // A folder opens like a file and then reads as nothing.
     if (std::error_code ignored; std::filesystem::is_directory(path, ignored)) {
@@ -62,7 +57,7 @@ JsonDocument ReadJsonFile(const std::filesystem::path& path) {
     bytes << in.rdbuf();
     if (in.bad()) return unreadable("read failure");
     JsonDocument document = ParseJson(bytes.str());
-    if (!document.error.empty()) document.error = PrefixedByPath(path, document.error);
+    if (!document.ok()) return Fail(PrefixedByPath(path, document.error()));
     return document;
 }
 

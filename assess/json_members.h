@@ -3,26 +3,26 @@
 #include <filesystem>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "engine/result.h"
 
 namespace kestrava::assess {
 
-// The problem with 'object' at 'where' (e.g. "prices"), if it is not an object or has a member
-// outside 'known'.
-std::string UnknownMembersProblem(const nlohmann::json& object, std::string_view where,
-                                  std::initializer_list<std::string_view> known);
+// A check of read data that passes, or the problem it found.
+using Checked = Result<void, std::string>;
+
+// Refuses 'object' at 'where' (e.g. "prices") if it is not an object or has a member outside
+// 'known'.
+Checked CheckKnownMembers(const nlohmann::json& object, std::string_view where,
+                          std::initializer_list<std::string_view> known);
 
 // The finite number at 'value', or the problem naming 'where'.
-std::variant<double, std::string> FiniteNumber(const nlohmann::json& value, std::string_view where);
+Result<double, std::string> FiniteNumber(const nlohmann::json& value, std::string_view where);
 
-// A JSON document, or why there is none ('error' set).
-struct JsonDocument {
-    nlohmann::json value;
-    std::string error;
-};
+// A JSON document, or why there is none.
+using JsonDocument = Result<nlohmann::json, std::string>;
 
 JsonDocument ParseJson(std::string_view text);
 

@@ -11,29 +11,29 @@ using nlohmann::json;
 
 constexpr std::string_view kRegimeExtension = ".json";
 
-std::string ReadScope(const json& value, RegimeScope& scope) {
-    if (auto problem = UnknownMembersProblem(
+Checked ReadScope(const json& value, RegimeScope& scope) {
+    if (Checked members = CheckKnownMembers(
             value, "scope", {"description", "maxPrimaryLineVoltage", "frequencies"});
-        !problem.empty()) {
-        return problem;
+        !members.ok()) {
+        return members;
     }
     const auto description = value.find("description");
     if (description == value.end() || !description->is_string()) {
-        return "scope.description must be a text";
+        return Fail(std::string("scope.description must be a text"));
     }
     scope.description = description->get<std::string>();
     if (const auto voltage = value.find("maxPrimaryLineVoltage"); voltage != value.end()) {
         const auto number = FiniteNumber(*voltage, "scope.maxPrimaryLineVoltage");
-        if (const auto* problem = std::get_if<std::string>(&number)) return *problem;
-        if (std::get<double>(number) <= 0) return "scope.maxPrimaryLineVoltage must be positive";
-        scope.maxPrimaryLineVoltage = std::get<double>(number);
+        if (!number.ok()) return Fail(number.error());
+        if (*number <= 0) return Fail(std::string("scope.maxPrimaryLineVoltage must be positive"));
+        scope.maxPrimaryLineVoltage = *number;
     }
     if (const auto frequencies = value.find("frequencies"); frequencies != value.end()) {
-        if (!frequencies->is_array()) return "scope.frequencies must be a list";
+        if (!frequencies->is_array()) return Fail(std::string("scope.frequencies must be a list"));
         for (const json& frequency : *frequencies) {
             if (!frequency.is_number_integer() || frequency.get<long long>() <= 0 ||
                 frequency.get<long long>() > 1000) {
-                return "scope.frequencies must hold whole numbers of hertz";
+                return Fail(std::string("scope.frequencies must hold whole numbers of hertz"));
             }
             scope.frequencies.push_back(frequency.get<int>());
         }
@@ -42,67 +42,69 @@ std::string ReadScope(const json& value, RegimeScope& scope) {
 }
 
 // Reads one row into 'regime'; the first row decides which limits every row must give.
-std::string ReadRow(const json& row, std::size_t index, Regime& regime) {
+Checked ReadRow(const json& row, std::size_t index, Regime& regime) {
     const std::string where = "rows[" + std::to_string(index) + "]";
-    if (auto problem = UnknownMembersProblem(
+    if (Checked members = CheckKnownMembers(
             row, where, {"kva", "maxNoLoadLossW", "maxLoadLossW", "minEfficiency50"});
-        !problem.empty()) {
-        return problem;
+        !members.ok()) {
+        return members;
     }
     const auto kvaMember = row.find("kva");
-    if (kvaMember == row.end()) return where + " has no kva";
+    if (kvaMember == row.end()) return Fail(where + " has no kva");
     const auto kva = FiniteNumber(*kvaMember, where + ".kva");
-    if (const auto* problem = std::get_if<std::string>(&kva)) return *problem;
-    if (std::get<double>(kva) <= 0) return where + ".kva must be positive";
-    if (!regime.kva.empty() && std::get<double>(kva) <= regime.kva.back()) {
-        return where + ".kva must be above the kva of the row before";
+    if (!kva.ok()) return Fail(kva.error());
+    if (*kva <= 0) return Fail(where + ".kva must be positive");
+    if (!regime.kva.empty() && *kva <= regime.kva.back()) {
+        return Fail(where + ".kva must be above the kva of the row before");
     }
-    regime.kva.push_back(std::get<double>(kva));
+    regime.kva.push_back(*kva);
 
     if (index == 0) {
         for (const LimitKind kind : kLimitKinds) {
             if (row.contains(LimitName(kind))) regime.limits.push_back({kind, {}});
         }
-        if (regime.limits.empty()) return where + " names no limit";
+        if (regime.limits.empty()) return Fail(where + " names no limit");
     }
-    if (row.size() != regime.limits.size() + 1) return where + " names other limits than rows[0]";
+    if (row.size() != regime.limits.size() + 1) {
+        return Fail(where + " names other limits than rows[0]");
+    }
     for (RegimeLimit& column : regime.limits) {
         const std::string name(LimitName(column.kind));
         const auto member = row.find(name);
-        if (member == row.end()) return where + " names other limits than rows[0]";
+        if (member == row.end()) return Fail(where + " names other limits than rows[0]");
         const auto limit = FiniteNumber(*member, where + "." + name);
-        if (const auto* problem = std::get_if<std::string>(&limit)) return *problem;
-        if (std::get<double>(limit) < 0) return where + "." + name + " must not be negative";
-        column.values.push_back(std::get<double>(limit));
+        if (!limit.ok()) return Fail(limit.error());
+        if (*limit < 0) return Fail(where + "." + name + " must not be negative");
+        column.values.push_back(*limit);
     }
     return {};
 }
 
 RegimeOutcome ReadRegime(const json& document) {
-    if (auto problem =
-            UnknownMembersProblem(document, "the regime", {"name", "source", "scope", "rows"});
-        !problem.empty()) {
-        return problem;
+    if (Checked members =
+            CheckKnownMembers(document, "the regime", {"name", "source", "scope", "rows"});
+        !members.ok()) {
+        return Fail(members.error());
     }
     Regime regime;
     for (const char* text : {"name", "source"}) {
         const auto member = document.find(text);
         if (member == document.end() || !member->is_string() ||
             member->get<std::string>().empty()) {
-            return std::string(text) + " must be a text";
+            return Fail(std::string(text) + " must be a text");
         }
     }
     regime.name = document["name"].get<std::string>();
     regime.source = document["source"].get<std::string>();
     const auto scope = document.find("scope");
-    if (scope == document.end()) return std::string("scope is missing");
-    if (auto problem = ReadScope(*scope, regime.scope); !problem.empty()) return problem;
+    if (scope == document.end()) return Fail(std::string("scope is missing"));
+    if (Checked read = ReadScope(*scope, regime.scope); !read.ok()) return Fail(read.error());
     const auto rows = document.find("rows");
     if (rows == document.end() || !rows->is_array() || rows->empty()) {
-        return std::string("rows must be a list of at least one row");
+        return Fail(std::string("rows must be a list of at least one row"));
     }
     for (std::size_t i = 0; i < rows->size(); ++i) {
-        if (auto problem = ReadRow((*rows)[i], i, regime); !problem.empty()) return problem;
+        if (Checked read = ReadRow((*rows)[i], i, regime); !read.ok()) return Fail(read.error());
     }
     return regime;
 }
@@ -141,17 +143,15 @@ std::optional<double> LimitAt(const Regime& regime, const RegimeLimit& column, d
 
 RegimeOutcome ParseRegime(std::string_view text) {
     const JsonDocument document = ParseJson(text);
-    if (!document.error.empty()) return document.error;
-    return ReadRegime(document.value);
+    if (!document.ok()) return Fail(document.error());
+    return ReadRegime(*document);
 }
 
 RegimeOutcome ReadRegimeFile(const std::filesystem::path& path) {
     const JsonDocument document = ReadJsonFile(path);
-    if (!document.error.empty()) return document.error;
-    RegimeOutcome regime = ReadRegime(document.value);
-    if (auto* problem = std::get_if<std::string>(&regime)) {
-        *problem = PrefixedByPath(path, *problem);
-    }
+    if (!document.ok()) return Fail(document.error());
+    RegimeOutcome regime = ReadRegime(*document);
+    if (!regime.ok()) return Fail(PrefixedByPath(path, regime.error()));
     return regime;
 }
 
@@ -165,7 +165,7 @@ RegimeOutcome FindRegime(std::string_view nameOrFile,
     if (std::error_code error; !plainName || !std::filesystem::is_regular_file(file, error)) {
         std::string problem = "no regime named \"" + std::string(nameOrFile) + "\"; known:";
         for (const std::string& name : RegimeNames(standardsFolder)) problem += " " + name;
-        return problem;
+        return Fail(problem);
     }
     return ReadRegimeFile(file);
 }
@@ -176,8 +176,7 @@ std::vector<std::string> RegimeNames(const std::filesystem::path& standardsFolde
     for (const auto& entry : std::filesystem::directory_iterator(standardsFolder, error)) {
         const auto& path = entry.path();
         // The folder holds other standards data too; only files that read as regimes count.
-        if (path.extension() == kRegimeExtension &&
-            std::holds_alternative<Regime>(ReadRegimeFile(path))) {
+        if (path.extension() == kRegimeExtension && ReadRegimeFile(path).ok()) {
             names.push_back(path.stem().string());
         }
     }

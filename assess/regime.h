@@ -4,8 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
+
+#include "engine/result.h"
 
 namespace kestrava::assess {
 
@@ -48,7 +49,8 @@ bool IsInKvaRange(const Regime& regime, double kva);
 // last row.
 std::optional<double> LimitAt(const Regime& regime, const RegimeLimit& column, double kva);
 
-using RegimeOutcome = std::variant<Regime, std::string>;
+// A regime, or why its text was refused.
+using RegimeOutcome = Result<Regime, std::string>;
 
 // Reads regime text {"name","source","scope":{description,maxPrimaryLineVoltage,frequencies},
 // "rows":[{"kva",<limit names>}]}; every row names the same limits, kVA strictly ascending.

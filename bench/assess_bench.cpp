@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <variant>
-
 #include "assess/assessment.h"
 #include "assess/assessment_json.h"
 #include "engine/design_transformer.h"
@@ -21,12 +19,12 @@ DesignRecord WorkedDesign() {
 void BM_AssessWithRegime(benchmark::State& state) {
     const DesignRecord record = WorkedDesign();
     const RegimeOutcome regime = FindRegime("eu-2014-548-tier1", KESTRAVA_STANDARDS_DIR);
-    if (!std::holds_alternative<Regime>(regime)) {
-        state.SkipWithError(std::get<std::string>(regime).c_str());
+    if (!regime.ok()) {
+        state.SkipWithError(regime.error().c_str());
         return;
     }
     for (auto _ : state) {
-        Assessment assessment = Assess(record, {}, &std::get<Regime>(regime));
+        Assessment assessment = Assess(record, {}, &regime.value());
         benchmark::DoNotOptimize(assessment);
     }
 }

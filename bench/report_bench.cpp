@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
-#include <variant>
 
 #include "assess/regime.h"
 #include "cad/general_arrangement.h"
@@ -45,8 +44,8 @@ report::ReportDesign WorkedReport(const assess::Regime& regime) {
 
 assess::Regime Tier2() {
     auto regime = assess::FindRegime("eu-2014-548-tier2", KESTRAVA_STANDARDS_DIR);
-    if (const auto* problem = std::get_if<std::string>(&regime)) Fail(*problem);
-    return std::get<assess::Regime>(std::move(regime));
+    if (!regime.ok()) Fail(regime.error());
+    return std::move(regime).value();
 }
 
 // The three hidden-line views alone.

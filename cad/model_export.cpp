@@ -147,8 +147,8 @@ Failure<CadError> SaveError(const std::filesystem::path& path) {
 
 // Saves through a temporary file, so that a reader or a second writer never sees a torn file.
 CadStatus SaveReplacing(const std::filesystem::path& path, const FileContentsWriter& write) {
-    if (const auto failure = ReplaceFile(path, write)) {
-        return Fail(CadError{kSaveFailed, DescribeFileFailure(*failure, "the file", path)});
+    if (const FileReplaced replaced = ReplaceFile(path, write); !replaced.ok()) {
+        return Fail(CadError{kSaveFailed, DescribeFileFailure(replaced.error(), "the file", path)});
     }
     return {};
 }

@@ -152,20 +152,18 @@ StoreStatus ParamRecordStore::AddParamRecord(const std::string& sheetPath,
 }
 
 ParamList ParamRecordStore::FillParamList() const {
-    ParamList list;
+    std::vector<std::string> names;
     try {
         const Database db = Open(databaseFile_, kReadFlags);
         const Statement select =
             Prepare(db.get(), "SELECT File_Name FROM TransValAsgn ORDER BY id DESC", databaseFile_);
         while (Step(db.get(), select.get(), databaseFile_)) {
-            list.namesNewestFirst.push_back(ColumnText(select.get(), 0).value_or(""));
+            names.push_back(ColumnText(select.get(), 0).value_or(""));
         }
     } catch (const StoreFailure& failure) {
-        list.error = failure.error;
-        return list;
+        return Fail(ListFailure{failure.error, std::move(names)});
     }
-    list.noCurrentRecord = list.namesNewestFirst.empty();
-    return list;
+    return names;
 }
 
 ParamRecordStore::Loaded ParamRecordStore::LoadParamRecord(const std::string& fileName) const {

@@ -33,12 +33,14 @@ struct StoreError {
 // The outcome of a store operation that yields nothing.
 using StoreStatus = Result<void, StoreError>;
 
-// What FillParamList found: names newest first, or why there are none.
-struct ParamList {
-    std::vector<std::string> namesNewestFirst;
-    bool noCurrentRecord = false;     // the table is empty
-    std::optional<StoreError> error;  // the listing failed: the names as far as it got
+// A listing that failed part way: why, and the names it read before.
+struct ListFailure {
+    StoreError error;
+    std::vector<std::string> namesSoFar;
 };
+
+// The stored names, newest first (none when the table is empty), or the failure.
+using ParamList = Result<std::vector<std::string>, ListFailure>;
 
 // The ratings of saved design sheets in Database/TransValAsgn.sqlite, table TransValAsgn.
 // Every operation opens the database anew and releases it at its end.

@@ -145,7 +145,7 @@ class ThreadSearch {
 std::string GridValuesProblem(const SearchRequest& request, const CoreSteelCatalogue& steels,
                               GridValues& values) {
     const SearchGrid& grid = request.grid;
-    if (std::string problem = GridProblem(grid); !problem.empty()) return problem;
+    if (auto checked = CheckGrid(grid); !checked.ok()) return checked.error();
     if (request.keepBest == 0) return "the search must keep at least one design";
     for (std::size_t s = 0; s < grid.steels.size(); ++s) {
         const CoreSteel* steel = steels.Find(grid.steels[s].steel);

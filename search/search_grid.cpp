@@ -23,38 +23,39 @@ double DecimalScale(double value) {
 
 }  // namespace
 
-std::string AxisProblem(const GridAxis& axis) {
+Result<void, std::string> CheckAxis(const GridAxis& axis) {
+    const auto refuse = [](const char* problem) { return Fail(std::string(problem)); };
     if (!std::isfinite(axis.first) || !std::isfinite(axis.last) || !std::isfinite(axis.step)) {
-        return "a grid value is not a number";
+        return refuse("a grid value is not a number");
     }
-    if (!(axis.step > 0.0)) return "a grid step must be positive";
-    if (axis.last < axis.first) return "a grid range ends before it starts";
-    if ((axis.last - axis.first) / axis.step >= kMaxAxisValues) return "a grid axis is too long";
+    if (!(axis.step > 0.0)) return refuse("a grid step must be positive");
+    if (axis.last < axis.first) return refuse("a grid range ends before it starts");
+    if ((axis.last - axis.first) / axis.step >= kMaxAxisValues) {
+        return refuse("a grid axis is too long");
+    }
     if (DecimalScale(axis.first) == 0.0 || DecimalScale(axis.step) == 0.0) {
-        return "grid values may have at most six decimals";
+        return refuse("grid values may have at most six decimals");
     }
     return {};
 }
 
-std::string GridProblem(const SearchGrid& grid) {
-    if (grid.steels.empty()) return "the grid names no steel";
+Result<void, std::string> CheckGrid(const SearchGrid& grid) {
+    if (grid.steels.empty()) return Fail(std::string("the grid names no steel"));
     for (const GridAxis* axis : {&grid.outputConstant, &grid.currentDensity, &grid.windowRatio}) {
-        if (std::string problem = AxisProblem(*axis); !problem.empty()) return problem;
+        if (auto checked = CheckAxis(*axis); !checked.ok()) return checked;
     }
     for (const SteelFluxAxis& steel : grid.steels) {
-        if (std::string problem = AxisProblem(steel.coreFluxDensity); !problem.empty()) {
-            return problem;
-        }
+        if (auto checked = CheckAxis(steel.coreFluxDensity); !checked.ok()) return checked;
     }
     if (grid.minParallelStrips < 1 || grid.maxParallelStrips < grid.minParallelStrips) {
-        return "parallel strips must run from 1 upwards";
+        return Fail(std::string("parallel strips must run from 1 upwards"));
     }
     return {};
 }
 
 std::vector<double> AxisValues(const GridAxis& axis) {
     std::vector<double> values;
-    if (!AxisProblem(axis).empty()) return values;
+    if (!CheckAxis(axis).ok()) return values;
     const double scale = std::max(DecimalScale(axis.first), DecimalScale(axis.step));
     const auto first = static_cast<long long>(std::llround(axis.first * scale));
     const auto step = static_cast<long long>(std::llround(axis.step * scale));

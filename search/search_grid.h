@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/result.h"
+
 namespace kestrava::search {
 
 // Values from 'first' to 'last' (both included when on the step) by 'step'. Each value is the
@@ -33,10 +35,11 @@ struct SearchGrid {
     int maxParallelStrips = 4;
 };
 
-// Why 'axis' cannot be enumerated (non-positive step, last before first, more than a million
-// values, a step with more than six decimals), or empty.
-std::string AxisProblem(const GridAxis& axis);
-std::string GridProblem(const SearchGrid& grid);
+// Refuses an axis that cannot be enumerated (non-positive step, last before first, more than a
+// million values, a step with more than six decimals), and a grid with such an axis, without a
+// steel or with a strip range that does not start at 1 or above.
+Result<void, std::string> CheckAxis(const GridAxis& axis);
+Result<void, std::string> CheckGrid(const SearchGrid& grid);
 
 std::vector<double> AxisValues(const GridAxis& axis);
 

@@ -15,15 +15,13 @@ Result<double, std::string> Number(const json& object, std::string_view name,
     const auto found = object.find(name);
     const std::string place = where + "." + std::string(name);
     if (found == object.end()) return Fail(place + " is missing");
-    auto number = assess::FiniteNumber(*found, place);
-    if (const auto* problem = std::get_if<std::string>(&number)) return Fail(*problem);
-    return std::get<double>(number);
+    return assess::FiniteNumber(*found, place);
 }
 
 Result<GridAxis, std::string> ReadAxis(const json& value, const std::string& where) {
-    if (auto problem = assess::UnknownMembersProblem(value, where, {"first", "last", "step"});
-        !problem.empty()) {
-        return Fail(problem);
+    if (auto members = assess::CheckKnownMembers(value, where, {"first", "last", "step"});
+        !members.ok()) {
+        return Fail(members.error());
     }
     GridAxis axis;
     for (auto [name, target] : {std::pair<std::string_view, double*>{"first", &axis.first},
@@ -33,9 +31,7 @@ Result<GridAxis, std::string> ReadAxis(const json& value, const std::string& whe
         if (!number.ok()) return Fail(number.error());
         *target = *number;
     }
-    if (std::string problem = AxisProblem(axis); !problem.empty()) {
-        return Fail(where + ": " + problem);
-    }
+    if (auto checked = CheckAxis(axis); !checked.ok()) return Fail(where + ": " + checked.error());
     return axis;
 }
 
@@ -45,10 +41,9 @@ Result<void, std::string> ReadSteels(const json& value, SearchGrid& grid) {
     for (std::size_t i = 0; i < value.size(); ++i) {
         const std::string where = "steels[" + std::to_string(i) + "]";
         const json& entry = value[i];
-        if (auto problem =
-                assess::UnknownMembersProblem(entry, where, {"steel", "coreFluxDensity"});
-            !problem.empty()) {
-            return Fail(problem);
+        if (auto members = assess::CheckKnownMembers(entry, where, {"steel", "coreFluxDensity"});
+            !members.ok()) {
+            return members;
         }
         const auto steel = entry.find("steel");
         if (steel == entry.end() || !steel->is_string() || steel->get<std::string>().empty()) {
@@ -64,9 +59,9 @@ Result<void, std::string> ReadSteels(const json& value, SearchGrid& grid) {
 }
 
 Result<void, std::string> ReadStrips(const json& value, SearchGrid& grid) {
-    if (auto problem = assess::UnknownMembersProblem(value, "parallelStrips", {"first", "last"});
-        !problem.empty()) {
-        return Fail(problem);
+    if (auto members = assess::CheckKnownMembers(value, "parallelStrips", {"first", "last"});
+        !members.ok()) {
+        return members;
     }
     int* targets[] = {&grid.minParallelStrips, &grid.maxParallelStrips};
     const std::string_view names[] = {"first", "last"};
@@ -83,11 +78,11 @@ Result<void, std::string> ReadStrips(const json& value, SearchGrid& grid) {
 }
 
 GridReading ReadGrid(const json& document, SearchGrid grid) {
-    if (auto problem = assess::UnknownMembersProblem(
+    if (auto members = assess::CheckKnownMembers(
             document, "the grid",
             {"outputConstant", "steels", "currentDensity", "windowRatio", "parallelStrips"});
-        !problem.empty()) {
-        return Fail(problem);
+        !members.ok()) {
+        return Fail(members.error());
     }
     for (auto [name, target] :
          {std::pair<const char*, GridAxis*>{"outputConstant", &grid.outputConstant},
@@ -105,7 +100,7 @@ GridReading ReadGrid(const json& document, SearchGrid grid) {
     if (const auto strips = document.find("parallelStrips"); strips != document.end()) {
         if (auto read = ReadStrips(*strips, grid); !read.ok()) return Fail(read.error());
     }
-    if (std::string problem = GridProblem(grid); !problem.empty()) return Fail(problem);
+    if (auto checked = CheckGrid(grid); !checked.ok()) return Fail(checked.error());
     return grid;
 }
 
@@ -117,14 +112,14 @@ json AxisJson(const GridAxis& axis) {
 
 GridReading ParseSearchGrid(std::string_view text, const SearchGrid& base) {
     const assess::JsonDocument document = assess::ParseJson(text);
-    if (!document.error.empty()) return Fail(document.error);
-    return ReadGrid(document.value, base);
+    if (!document.ok()) return Fail(document.error());
+    return ReadGrid(*document, base);
 }
 
 GridReading ReadSearchGridFile(const std::filesystem::path& path, const SearchGrid& base) {
     const assess::JsonDocument document = assess::ReadJsonFile(path);
-    if (!document.error.empty()) return Fail(document.error);
-    GridReading grid = ReadGrid(document.value, base);
+    if (!document.ok()) return Fail(document.error());
+    GridReading grid = ReadGrid(*document, base);
     if (!grid.ok()) return Fail(assess::PrefixedByPath(path, grid.error()));
     return grid;
 }

@@ -231,8 +231,9 @@ std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& text
 
 Result<void, std::string> WriteDesignSheet(const std::filesystem::path& path,
                                            const DesignRecord& record, const SheetTexts& texts) {
-    if (const auto failure = ReplaceFileBytes(path, FormatDesignSheet(record, texts))) {
-        return Fail(DescribeFileFailure(*failure, "the design sheet", path));
+    if (const FileReplaced replaced = ReplaceFileBytes(path, FormatDesignSheet(record, texts));
+        !replaced.ok()) {
+        return Fail(DescribeFileFailure(replaced.error(), "the design sheet", path));
     }
     return {};
 }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace kestrava {
@@ -66,32 +67,30 @@ mode_t CurrentUmask() {
     return 022;
 }
 
-std::optional<FileReplaceFailure> Failed(std::string_view action, int error) {
-    return FileReplaceFailure{action, error};
+FileReplaced Failed(std::string_view action, int error) {
+    return Fail(FileReplaceFailure{action, error});
 }
 
-std::optional<FileReplaceFailure> WriteSpecialFile(const fs::path& file,
-                                                   const FileContentsWriter& write) {
+FileReplaced WriteSpecialFile(const fs::path& file, const FileContentsWriter& write) {
     Descriptor fd(open(file.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (fd.Get() < 0) return Failed("create", errno);
     errno = 0;
     if (!write(fd.Get(), file)) return Failed("write", errno);
     if (!fd.Close()) return Failed("write", errno);
-    return std::nullopt;
+    return {};
 }
 
 // A rename is durable only once the folder that holds the new entry is on disk too.
-std::optional<FileReplaceFailure> FlushFolder(const fs::path& folder) {
+FileReplaced FlushFolder(const fs::path& folder) {
     Descriptor fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.Get() < 0) return Failed("flush", errno);
     // Some file systems cannot flush a folder at all; that is no failure of this save.
     if (fsync(fd.Get()) != 0 && errno != EINVAL) return Failed("flush", errno);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<FileReplaceFailure> WriteThroughTemporary(const fs::path& file,
-                                                        const struct stat* existing,
-                                                        const FileContentsWriter& write) {
+FileReplaced WriteThroughTemporary(const fs::path& file, const struct stat* existing,
+                                   const FileContentsWriter& write) {
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     std::string name = (folder / ".kestrava-XXXXXX").string();
     Descriptor fd(mkostemp(name.data(), O_CLOEXEC));
@@ -127,8 +126,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::optional<FileReplaceFailure> ReplaceFile(const fs::path& target,
-                                              const FileContentsWriter& write) {
+FileReplaced ReplaceFile(const fs::path& target, const FileContentsWriter& write) {
     const std::optional<fs::path> file = FollowLinks(target);
     if (!file) return Failed("create", errno);
     struct stat existing {};
@@ -141,7 +139,7 @@ std::optional<FileReplaceFailure> ReplaceFile(const fs::path& target,
     return WriteThroughTemporary(*file, &existing, write);
 }
 
-std::optional<FileReplaceFailure> ReplaceFileBytes(const fs::path& target, std::string_view bytes) {
+FileReplaced ReplaceFileBytes(const fs::path& target, std::string_view bytes) {
     return ReplaceFile(target, [bytes](int fd, const fs::path&) { return WriteAll(fd, bytes); });
 }
 

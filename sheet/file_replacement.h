@@ -2,9 +2,10 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "engine/result.h"
 
 namespace kestrava {
 
@@ -15,6 +16,9 @@ struct FileReplaceFailure {
     int error = 0;
 };
 
+// The file was replaced, or the step that failed.
+using FileReplaced = Result<void, FileReplaceFailure>;
+
 // Writes the new contents: into the open 'fd', or by name into 'path' (both name the same
 // file). Returns false on failure, leaving errno set when the system gave a reason.
 using FileContentsWriter = std::function<bool(int fd, const std::filesystem::path& path)>;
@@ -24,12 +28,10 @@ using FileContentsWriter = std::function<bool(int fd, const std::filesystem::pat
 // device, pipe or other special file is written straight into. A regular file (or a new name)
 // is written to a short-named temporary file in the same folder, flushed to disk, renamed
 // over the target and the folder flushed; a replaced file keeps its permissions.
-std::optional<FileReplaceFailure> ReplaceFile(const std::filesystem::path& target,
-                                              const FileContentsWriter& write);
+FileReplaced ReplaceFile(const std::filesystem::path& target, const FileContentsWriter& write);
 
 // ReplaceFile with 'bytes' as the whole new contents.
-std::optional<FileReplaceFailure> ReplaceFileBytes(const std::filesystem::path& target,
-                                                   std::string_view bytes);
+FileReplaced ReplaceFileBytes(const std::filesystem::path& target, std::string_view bytes);
 
 // "Cannot <action> <what> \"<path>\": <reason>", the reason left out when there is none.
 std::string DescribeFileFailure(const FileReplaceFailure& failure, std::string_view what,

@@ -4,21 +4,19 @@
 
 namespace kestrava {
 
-std::variant<AssessmentRequest, std::string> LoadAssessmentRequest(
+Result<AssessmentRequest, std::string> LoadAssessmentRequest(
     std::string_view regime, const std::string& settingsFile,
     const std::filesystem::path& standardsFolder) {
     AssessmentRequest request;
     if (!settingsFile.empty()) {
         assess::SettingsOutcome settings = assess::ReadSettingsFile(settingsFile);
-        if (const auto* problem = std::get_if<assess::SettingsProblem>(&settings)) {
-            return "--settings: " + *problem;
-        }
-        request.settings = std::get<assess::AssessmentSettings>(settings);
+        if (!settings.ok()) return Fail("--settings: " + settings.error());
+        request.settings = *settings;
     }
     if (!regime.empty()) {
         assess::RegimeOutcome found = assess::FindRegime(regime, standardsFolder);
-        if (const auto* problem = std::get_if<std::string>(&found)) return "--regime: " + *problem;
-        request.regime = std::get<assess::Regime>(std::move(found));
+        if (!found.ok()) return Fail("--regime: " + found.error());
+        request.regime = std::move(found).value();
     }
     return request;
 }

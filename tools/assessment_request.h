@@ -4,12 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "assess/assessment.h"
 #include "assess/assessment_settings.h"
 #include "assess/regime.h"
 #include "engine/design_record.h"
+#include "engine/result.h"
 
 namespace kestrava {
 
@@ -21,7 +21,7 @@ struct AssessmentRequest {
 
 // Reads the settings file and the regime (a name in 'standardsFolder' or a .json file); an
 // empty text leaves the defaults or no regime. The error text names what was refused.
-std::variant<AssessmentRequest, std::string> LoadAssessmentRequest(
+Result<AssessmentRequest, std::string> LoadAssessmentRequest(
     std::string_view regime, const std::string& settingsFile,
     const std::filesystem::path& standardsFolder);
 

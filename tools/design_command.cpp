@@ -433,11 +433,11 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         const std::optional<fs::path> folder = InstallationFolder();
         auto request = LoadAssessmentRequest(options.regime, options.settings,
                                              folder.value_or(fs::path()) / "Standards");
-        if (const auto* problem = std::get_if<std::string>(&request)) {
-            std::cerr << "kestrava-design: " << *problem << '\n';
+        if (!request.ok()) {
+            std::cerr << "kestrava-design: " << request.error() << '\n';
             return kExitUsage;
         }
-        assessment = std::get<AssessmentRequest>(std::move(request));
+        assessment = std::move(request).value();
     }
     if (options.search) return RunSearch(options, std::move(loaded).value(), *assessment, heavy);
     const AssessmentRequest* request = assessment ? &*assessment : nullptr;

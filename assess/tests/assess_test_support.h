@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <variant>
 
 #include "assess/regime.h"
 #include "testing/installed_table_design.h"
@@ -18,8 +17,11 @@ inline DesignRecord DesignOnInstalledTable(const DesignInputs& inputs) {
 // A regime shipped with the program, by name.
 inline Regime ShippedRegime(const std::string& name) {
     RegimeOutcome outcome = FindRegime(name, KESTRAVA_STANDARDS_DIR);
-    if (const auto* problem = std::get_if<std::string>(&outcome)) ADD_FAILURE() << *problem;
-    return std::get<Regime>(std::move(outcome));
+    if (!outcome.ok()) {
+        ADD_FAILURE() << outcome.error();
+        return {};
+    }
+    return std::move(outcome).value();
 }
 
 }  // namespace kestrava::assess::test_support

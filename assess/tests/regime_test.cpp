@@ -125,12 +125,12 @@ TEST(RegimeTest, RefusesMalformedRegimes) {
     };
     for (const auto& [text, problem] : cases) {
         const RegimeOutcome outcome = ParseRegime(text);
-        ASSERT_TRUE(std::holds_alternative<std::string>(outcome)) << text;
-        EXPECT_EQ(std::get<std::string>(outcome), problem) << text;
+        ASSERT_FALSE(outcome.ok()) << text;
+        EXPECT_EQ(outcome.error(), problem) << text;
     }
     const RegimeOutcome unknown = FindRegime("eu-2030", KESTRAVA_STANDARDS_DIR);
-    ASSERT_TRUE(std::holds_alternative<std::string>(unknown));
-    EXPECT_EQ(std::get<std::string>(unknown),
+    ASSERT_FALSE(unknown.ok());
+    EXPECT_EQ(unknown.error(),
               "no regime named \"eu-2030\"; known: eu-2014-548-tier1 eu-2014-548-tier2 "
               "us-doe-2016");
 }

@@ -260,9 +260,9 @@ void ResultsWindow::FillRegimes() {
     const std::filesystem::path folder = standardsFolder_.toStdString();
     for (const std::string& name : RegimeNames(folder)) {
         RegimeOutcome outcome = ReadRegimeFile(folder / (name + ".json"));
-        if (auto* regime = std::get_if<Regime>(&outcome)) {
-            regime_->addItem(QString::fromStdString(regime->name), QString::fromStdString(name));
-            regimes_.emplace(name, std::move(*regime));
+        if (outcome.ok()) {
+            regime_->addItem(QString::fromStdString(outcome->name), QString::fromStdString(name));
+            regimes_.emplace(name, std::move(outcome).value());
         }
     }
     const int stored = regime_->findData(choice_.regime);
@@ -380,7 +380,7 @@ void ResultsWindow::SettingsChanged() {
     edited.capitalisation = {noLoadLossPerW_->value(), loadLossPerW_->value()};
     edited.tankWallThickness = wallThickness_->value() / 1000;
     // The boxes' ranges keep every value acceptable; the check stays as the last word.
-    if (SettingsValueProblem(edited).empty()) choice_.settings = edited;
+    if (CheckSettingsValues(edited).ok()) choice_.settings = edited;
     choice_.regime = regime_->currentData().toString();
     SaveAssessmentChoice(store_, choice_);
     Refresh();

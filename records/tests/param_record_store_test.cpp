@@ -51,7 +51,11 @@ class ParamRecordStoreTest : public ::testing::Test {
         ASSERT_EQ(result, SQLITE_OK) << reason;
     }
 
-    std::vector<std::string> Names() const { return store_.FillParamList().namesNewestFirst; }
+    std::vector<std::string> Names() const {
+        const ParamList list = store_.FillParamList();
+        EXPECT_TRUE(list.ok());
+        return list.ok() ? list.value() : std::vector<std::string>{};
+    }
 
     fs::path folder_;
     fs::path file_;
@@ -63,10 +67,7 @@ TEST_F(ParamRecordStoreTest, ListsNewestFirstAndLoadsTheNewestOfAName) {
     ASSERT_TRUE(store_.AddParamRecord("/sheets/B.txt", Texts("6600", "250", 1)).ok());
     ASSERT_TRUE(store_.AddParamRecord("/other/A.txt", Texts("22000", "500", 3)).ok());
 
-    const ParamList list = store_.FillParamList();
-    EXPECT_EQ(list.namesNewestFirst, (std::vector<std::string>{"A.txt", "B.txt", "A.txt"}));
-    EXPECT_FALSE(list.noCurrentRecord);
-    EXPECT_FALSE(list.error);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"A.txt", "B.txt", "A.txt"}));
 
     const ParamRecordStore::Loaded a = store_.LoadParamRecord("A.txt");
     ASSERT_TRUE(a.ok());
@@ -116,7 +117,7 @@ TEST_F(ParamRecordStoreTest, NameIsThePartAfterTheLastSeparatorWhichMustExist) {
         EXPECT_EQ(added.error().code, kSheetPathWithoutSeparator);
         EXPECT_NE(added.error().description.find('"' + std::string(path) + '"'), std::string::npos);
     }
-    EXPECT_TRUE(store_.FillParamList().noCurrentRecord);
+    EXPECT_TRUE(Names().empty());
 
     ASSERT_TRUE(store_.AddParamRecord("/home/u/Sheets/T1.txt", Texts("1", "2", 0)).ok());
     ASSERT_TRUE(store_.AddParamRecord("/T2", Texts("1", "2", 0)).ok());
@@ -125,17 +126,15 @@ TEST_F(ParamRecordStoreTest, NameIsThePartAfterTheLastSeparatorWhichMustExist) {
 
 TEST_F(ParamRecordStoreTest, EmptyTableIsNoFailure) {
     const ParamList list = store_.FillParamList();
-    EXPECT_TRUE(list.namesNewestFirst.empty());
-    EXPECT_TRUE(list.noCurrentRecord);
-    EXPECT_FALSE(list.error);
+    ASSERT_TRUE(list.ok());
+    EXPECT_TRUE(list->empty());
 }
 
 TEST_F(ParamRecordStoreTest, MissingFileIsAFailureAndIsNotCreated) {
     store_ = ParamRecordStore(folder_ / "missing.sqlite");
     const ParamList list = store_.FillParamList();
-    ASSERT_TRUE(list.error);
-    EXPECT_FALSE(list.noCurrentRecord);
-    EXPECT_NE(list.error->description.find("missing.sqlite"), std::string::npos);
+    ASSERT_FALSE(list.ok());
+    EXPECT_NE(list.error().error.description.find("missing.sqlite"), std::string::npos);
     EXPECT_FALSE(store_.LoadParamRecord("A.txt").ok());
     EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).ok());
     EXPECT_FALSE(fs::exists(folder_ / "missing.sqlite"));
@@ -149,11 +148,11 @@ TEST_F(ParamRecordStoreTest, FailedAppendLeavesNothing) {
     ASSERT_FALSE(added.ok());
     EXPECT_NE(added.error().description.find("rejected"), std::string::npos);
     Sql("DROP TRIGGER reject");
-    EXPECT_TRUE(store_.FillParamList().noCurrentRecord);
+    EXPECT_TRUE(Names().empty());
 
     Sql("DROP TABLE TransValAsgn");
     EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).ok());
-    EXPECT_TRUE(store_.FillParamList().error);
+    EXPECT_FALSE(store_.FillParamList().ok());
     EXPECT_FALSE(store_.LoadParamRecord("A.txt").ok());
 }
 
@@ -186,7 +185,7 @@ TEST_F(ParamRecordStoreTest, TwoStoresAppendingAtOnceLoseNothing) {
             const StoreStatus added = store.AddParamRecord("/s/" + name, Texts(name, "1", writer));
             if (!added.ok()) failures[writer].push_back(added.error().description);
             const ParamList list = store.FillParamList();
-            if (list.error) failures[writer].push_back(list.error->description);
+            if (!list.ok()) failures[writer].push_back(list.error().error.description);
         }
     };
     std::thread first(append, 0);

@@ -57,7 +57,7 @@ TEST_P(FileReplacementTest, NewTextLandsInTheRightFileAndNoTemporaryRemains) {
     c.prepare(folder);
     const std::vector<std::string> before = Entries(folder);
 
-    ASSERT_EQ(ReplaceFileBytes(folder / c.target, kNewText), std::nullopt);
+    ASSERT_TRUE(ReplaceFileBytes(folder / c.target, kNewText).ok());
 
     EXPECT_EQ(ReadBytes(folder / c.written), kNewText);
     EXPECT_EQ(fs::is_symlink(folder / c.target), c.targetStaysSymlink);
@@ -116,8 +116,8 @@ TEST_F(FileReplacementFolderTest, KeepsTheModeOfAReplacedFileAndGivesANewOneTheU
     const fs::path fresh = folder_ / "fresh.txt";
     WriteText(folder_ / "reference.txt", "");  // created by the stream under the same umask
 
-    ASSERT_EQ(ReplaceFileBytes(kept, kNewText), std::nullopt);
-    ASSERT_EQ(ReplaceFileBytes(fresh, kNewText), std::nullopt);
+    ASSERT_TRUE(ReplaceFileBytes(kept, kNewText).ok());
+    ASSERT_TRUE(ReplaceFileBytes(fresh, kNewText).ok());
 
     EXPECT_EQ(fs::status(kept).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -130,7 +130,7 @@ TEST_F(FileReplacementFolderTest, APipeIsWrittenIntoAndStaysAPipe) {
     std::future<std::string> reader =
         std::async(std::launch::async, [&pipe] { return ReadBytes(pipe); });
 
-    ASSERT_EQ(ReplaceFileBytes(pipe, kNewText), std::nullopt);
+    ASSERT_TRUE(ReplaceFileBytes(pipe, kNewText).ok());
 
     EXPECT_EQ(reader.get(), kNewText);
     EXPECT_TRUE(fs::is_fifo(pipe));
@@ -142,16 +142,16 @@ TEST_F(FileReplacementFolderTest, AFailedWriterLeavesTheOldFileAndNoTemporary) {
     WriteText(file, "good model");
     fs::path writtenTo;
 
-    const auto failure = ReplaceFile(file, [&writtenTo](int, const fs::path& path) {
+    const FileReplaced failure = ReplaceFile(file, [&writtenTo](int, const fs::path& path) {
         writtenTo = path;
         WriteText(path, "half a mod");
         errno = 0;
         return false;
     });
 
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(failure->action, "write");
-    EXPECT_EQ(DescribeFileFailure(*failure, "the model", file),
+    ASSERT_FALSE(failure.ok());
+    EXPECT_EQ(failure.error().action, "write");
+    EXPECT_EQ(DescribeFileFailure(failure.error(), "the model", file),
               "Cannot write the model \"" + file.string() + "\"");
     EXPECT_EQ(writtenTo.parent_path(), folder_);
     EXPECT_LT(writtenTo.filename().string().size(), 20u);
@@ -161,9 +161,9 @@ TEST_F(FileReplacementFolderTest, AFailedWriterLeavesTheOldFileAndNoTemporary) {
 
 TEST_F(FileReplacementFolderTest, AFolderInThePlaceOfTheFileIsRefusedWithTheReason) {
     fs::create_directory(folder_ / "taken");
-    const auto failure = ReplaceFileBytes(folder_ / "taken", kNewText);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(DescribeFileFailure(*failure, "the sheet", folder_ / "taken"),
+    const FileReplaced failure = ReplaceFileBytes(folder_ / "taken", kNewText);
+    ASSERT_FALSE(failure.ok());
+    EXPECT_EQ(DescribeFileFailure(failure.error(), "the sheet", folder_ / "taken"),
               "Cannot create the sheet \"" + (folder_ / "taken").string() + "\": Is a directory");
     EXPECT_EQ(Entries(folder_), std::vector<std::string>{"taken"});
 }

@@ -91,7 +91,8 @@ class DesignSheetWindowTest : public QObject {
     void Save() { Child<QPushButton>("cmdDsgnSheet")->click(); }
     QString SheetFolder() const { return dir_->path() + QStringLiteral("/Design Sheet"); }
     std::vector<std::string> StoredNames() const {
-        return store_->FillParamList().namesNewestFirst;
+        const ParamList list = store_->FillParamList();
+        return list.ok() ? list.value() : std::vector<std::string>{"(the listing failed)"};
     }
     static void ExpectShown(const Shown& shown, const QString& text, MessageIcon icon,
                             MessageButtons buttons, const QString& title);
