@@ -10,6 +10,7 @@
 #include "assess/ui/assessment_settings_store.h"
 #include "engine/design_record.h"
 #include "ui/message_boxes.h"
+#include "ui/program_window.h"
 
 class QChartView;
 class QComboBox;
@@ -30,7 +31,7 @@ using ExportPathChooser = std::function<QString(QWidget* parent)>;
 // What a finished design weighs and costs, how efficient it is, and whether it fits and meets
 // the chosen regime. Prices, capitalisation, wall thickness and regime are edited here, kept in
 // 'store', and every change shows its figures at once.
-class ResultsWindow : public QWidget {
+class ResultsWindow : public kestrava::ui::ProgramWindow {
     Q_OBJECT
 
   public:
@@ -70,10 +71,8 @@ class ResultsWindow : public QWidget {
     const Regime* ChosenRegime() const;
     void ExportJson();
 
-    kestrava::ui::WindowMessageBoxes boxes_;
     QSettings& store_;
     QString standardsFolder_;
-    QString appTitle_;
     StoredAssessmentChoice choice_;
     std::map<std::string, Regime> regimes_;  // by file name
     const DesignRecord* record_ = nullptr;

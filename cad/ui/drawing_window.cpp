@@ -57,14 +57,10 @@ QGroupBox* Group(const QString& caption, QWidget* parent) {
 
 DrawingWindow::DrawingWindow(kestrava::ui::MessageBoxes& boxes, CadLauncher& launcher,
                              QString installFolder, QString appTitle, QWidget* parent)
-    : QWidget(parent),
-      boxes_(boxes, this),
+    : ProgramWindow(boxes, std::move(appTitle), QStringLiteral("frmDraw"),
+                    QStringLiteral(": View The Transformer"), parent),
       launcher_(launcher),
-      installFolder_(std::move(installFolder)),
-      appTitle_(std::move(appTitle)) {
-    setObjectName(QStringLiteral("frmDraw"));
-    setWindowTitle(appTitle_ + QStringLiteral(": View The Transformer"));
-
+      installFolder_(std::move(installFolder)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildDrawGroup());
     layout->addWidget(BuildStepViewGroup());

@@ -9,12 +9,13 @@
 #include "cad/transformer_model_builder.h"
 #include "engine/design_record.h"
 #include "ui/message_boxes.h"
+#include "ui/program_window.h"
 
 namespace kestrava::cad::ui {
 
 // frmDraw: builds the 3-D model of the current design, walks through the five step views, offers
 // the viewing tools and quits the workspace.
-class DrawingWindow : public QWidget {
+class DrawingWindow : public kestrava::ui::ProgramWindow {
     Q_OBJECT
 
   public:
@@ -53,10 +54,8 @@ class DrawingWindow : public QWidget {
     void ResetLostInstance();
     void Report(const CadError& error);
 
-    kestrava::ui::WindowMessageBoxes boxes_;
     CadLauncher& launcher_;
     QString installFolder_;
-    QString appTitle_;
     DesignRecord record_;
     TransformerModel model_;
 
