@@ -146,8 +146,10 @@ void KestravaApplication::ShowDesignSearch() {
         const ConductorRows opened = conductorTable_.OpenRows();
         std::vector<ConductorStrip> rows;
         if (opened.ok()) rows.assign(opened.value().begin(), opened.value().end());
+        // Likewise unreadable steels leave it without steels.
+        LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(installFolder_.toStdString()));
         search_ = std::make_unique<search::ui::DesignSearchWindow>(
-            std::move(rows), LoadCoreSteels(CoreSteelsFile(installFolder_.toStdString())).catalogue,
+            std::move(rows), steels.ok() ? std::move(steels).value() : CoreSteelCatalogue{},
             std::move(regimes));
         search_->setWindowTitle(AppTitle() + QStringLiteral(" - Design search"));
         connect(search_.get(), &search::ui::DesignSearchWindow::designChosen, this,

@@ -18,7 +18,7 @@ const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, ConnectionType::Del
 void SearchDefaultGrid(benchmark::State& state, const char* regimeName) {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
     LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
-    if (!loaded.ok() || !steels.error.empty()) {
+    if (!loaded.ok() || !steels.ok()) {
         state.SkipWithError("the installed table or steels cannot be read");
         return;
     }
@@ -36,7 +36,7 @@ void SearchDefaultGrid(benchmark::State& state, const char* regimeName) {
     }
     std::uint64_t candidates = 0;
     for (auto _ : state) {
-        const SearchOutcome outcome = RunDesignSearch(request, loaded.value(), steels.catalogue);
+        const SearchOutcome outcome = RunDesignSearch(request, loaded.value(), steels.value());
         candidates += outcome.evaluated;
         benchmark::DoNotOptimize(outcome.best);
     }

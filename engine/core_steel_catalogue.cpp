@@ -128,17 +128,17 @@ const CoreSteel* CoreSteelCatalogue::Find(std::string_view name) const {
 
 LoadedCoreSteels ReadCoreSteels(std::string_view text) {
     try {
-        return {ReadCatalogue(json::parse(text)), {}};
+        return ReadCatalogue(json::parse(text));
     } catch (const json::exception& error) {
-        return {{}, std::string("not JSON: ") + error.what()};
+        return Fail(std::string("not JSON: ") + error.what());
     } catch (const Refusal& refusal) {
-        return {{}, refusal.what()};
+        return Fail(std::string(refusal.what()));
     }
 }
 
 LoadedCoreSteels LoadCoreSteels(const std::filesystem::path& file) {
     std::ifstream input(file, std::ios::binary);
-    if (!input) return {{}, "cannot open \"" + file.string() + '"'};
+    if (!input) return Fail("cannot open \"" + file.string() + '"');
     const std::string text{std::istreambuf_iterator<char>(input), {}};
     return ReadCoreSteels(text);
 }

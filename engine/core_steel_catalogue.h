@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core_steel.h"
+#include "engine/result.h"
 
 namespace kestrava {
 
@@ -17,10 +18,8 @@ struct CoreSteelCatalogue {
     const CoreSteel* Find(std::string_view name) const;
 };
 
-struct LoadedCoreSteels {
-    CoreSteelCatalogue catalogue;
-    std::string error;  // empty when read
-};
+// The steels of a file, or why it was refused.
+using LoadedCoreSteels = Result<CoreSteelCatalogue, std::string>;
 
 // Reads a steel file: {"source", "scope", "steels": [{"name", "pricePerKg", "buildingFactor",
 // "yokeKeyedBy" ("limb" or "yoke"), "fluxDensity", "limbLoss", optional "yokeLoss" (else the

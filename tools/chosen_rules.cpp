@@ -14,11 +14,11 @@ ChosenRules ChooseRules(std::string_view text, double kva,
         return chosen;
     }
     const LoadedCoreSteels loaded = LoadCoreSteels(steelsFile);
-    if (!loaded.error.empty()) {
-        chosen.error = "cannot read the core steels: " + loaded.error;
+    if (!loaded.ok()) {
+        chosen.error = "cannot read the core steels: " + loaded.error();
         return chosen;
     }
-    const CoreSteel* steel = loaded.catalogue.Find(chosen.rules.steel);
+    const CoreSteel* steel = loaded->Find(chosen.rules.steel);
     if (steel == nullptr) {
         chosen.error =
             "--rules: no steel " + QuotedText(chosen.rules.steel) + " in " + steelsFile.string();

@@ -99,8 +99,8 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
         return kExitUsage;
     }
     const LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(folder));
-    if (!steels.error.empty()) {
-        err << "kestrava-design: cannot read the core steels: " << steels.error << '\n';
+    if (!steels.ok()) {
+        err << "kestrava-design: cannot read the core steels: " << steels.error() << '\n';
         return kExitUsage;
     }
     search::SearchRequest request;
@@ -118,7 +118,7 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
     request.limits.targetImpedancePercent = options.targetImpedancePercent;
     request.objective = options.objective == "material" ? search::Objective::Material
                                                         : search::Objective::TotalOwning;
-    const search::SearchOutcome outcome = search::RunDesignSearch(request, rows, steels.catalogue);
+    const search::SearchOutcome outcome = search::RunDesignSearch(request, rows, steels.value());
     if (!outcome.error.empty()) {
         err << "kestrava-design: " << outcome.error << '\n';
         return kExitUsage;
@@ -138,7 +138,7 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
         std::string refinement;
         search::Refinement refined{request, outcome.best.front(), 0};
         if (options.refine) {
-            refined = search::RefineBest(request, outcome.best.front(), rows, steels.catalogue);
+            refined = search::RefineBest(request, outcome.best.front(), rows, steels.value());
             refinement = ",\"refinement\":{\"evaluated\":" + std::to_string(refined.evaluated) +
                          ",\"gridBestObjective\":";
             AppendShortestNumber(
@@ -146,7 +146,7 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
             refinement += '}';
         }
         const CandidateDesign best =
-            Redesign(refined.request, refined.best, steels.catalogue, rows, assessment);
+            Redesign(refined.request, refined.best, steels.value(), rows, assessment);
         out << "{\"best\":" << CandidateJson(best) << refinement << counts << '\n';
         if (!out.flush()) return kExitUsage;
         return options.withBest ? options.withBest(best.record, best.rules, best.assessment)
@@ -163,8 +163,8 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
         << BrokenList(miss.broken, ", ", false) << '\n';
     out << "{\"best\":null,\"nearestMiss\":{\"broken\":[" << BrokenList(miss.broken, ",", true)
         << "],\"design\":"
-        << CandidateJson(Redesign(request, miss, steels.catalogue, rows, assessment)) << '}'
-        << counts << '\n';
+        << CandidateJson(Redesign(request, miss, steels.value(), rows, assessment)) << '}' << counts
+        << '\n';
     return kExitDesignFailed;
 }
 

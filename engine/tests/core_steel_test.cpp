@@ -11,8 +11,11 @@ namespace {
 
 CoreSteelCatalogue ShippedSteels() {
     LoadedCoreSteels loaded = LoadCoreSteels(KESTRAVA_STEELS_FILE);
-    EXPECT_EQ(loaded.error, "");
-    return loaded.catalogue;
+    if (!loaded.ok()) {
+        ADD_FAILURE() << loaded.error();
+        return {};
+    }
+    return std::move(loaded).value();
 }
 
 struct LossCase {
@@ -109,8 +112,9 @@ TEST(CoreSteelCatalogueTest, RefusesBrokenFiles) {
     };
     for (const auto& c : cases) {
         const LoadedCoreSteels loaded = ReadCoreSteels(c.json);
-        EXPECT_NE(loaded.error.find(c.mentions), std::string::npos)
-            << c.json << " -> " << loaded.error;
+        ASSERT_FALSE(loaded.ok()) << c.json;
+        EXPECT_NE(loaded.error().find(c.mentions), std::string::npos)
+            << c.json << " -> " << loaded.error();
     }
 }
 

@@ -23,8 +23,11 @@ std::vector<ConductorStrip> InstalledRows() {
 
 CoreSteelCatalogue InstalledSteels() {
     LoadedCoreSteels loaded = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
-    EXPECT_EQ(loaded.error, "");
-    return loaded.catalogue;
+    if (!loaded.ok()) {
+        ADD_FAILURE() << loaded.error();
+        return {};
+    }
+    return std::move(loaded).value();
 }
 
 assess::Regime InstalledRegime(const char* name) {

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         if (read.ok()) regimes.push_back(std::move(read).value());
     }
     search::ui::DesignSearchWindow window(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value(),
-                                          steels.catalogue, regimes);
+                                          steels.value(), regimes);
     window.SetRating({160.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5});
     window.resize(1400, 900);
     window.show();

@@ -40,7 +40,7 @@ class DesignSearchWindowTest : public QObject {
 
     std::unique_ptr<DesignSearchWindow> NewWindow() {
         LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
-        auto window = std::make_unique<DesignSearchWindow>(rows_, steels.catalogue,
+        auto window = std::make_unique<DesignSearchWindow>(rows_, steels.value(),
                                                            std::vector<assess::Regime>{});
         window->SetRating(kWorkedRating);
         window->show();
