@@ -6,27 +6,23 @@
 
 namespace kestrava {
 
-ChosenRules ChooseRules(std::string_view text, double kva,
-                        const std::filesystem::path& steelsFile) {
-    ChosenRules chosen{FixedDesignRules(kva), {}, {}};
-    if (std::string problem = ReadDesignRulesText(text, chosen.rules); !problem.empty()) {
-        chosen.error = "--rules: " + problem;
-        return chosen;
+Result<ChosenRules, std::string> ChooseRules(std::string_view text, double kva,
+                                             const std::filesystem::path& steelsFile) {
+    ChosenRules chosen{FixedDesignRules(kva), {}};
+    if (auto read = ReadDesignRulesText(text, chosen.rules); !read.ok()) {
+        return Fail("--rules: " + read.error());
     }
     const LoadedCoreSteels loaded = LoadCoreSteels(steelsFile);
-    if (!loaded.ok()) {
-        chosen.error = "cannot read the core steels: " + loaded.error();
-        return chosen;
-    }
+    if (!loaded.ok()) return Fail("cannot read the core steels: " + loaded.error());
     const CoreSteel* steel = loaded->Find(chosen.rules.steel);
     if (steel == nullptr) {
-        chosen.error =
-            "--rules: no steel " + QuotedText(chosen.rules.steel) + " in " + steelsFile.string();
-        return chosen;
+        return Fail("--rules: no steel " + QuotedText(chosen.rules.steel) + " in " +
+                    steelsFile.string());
     }
     chosen.steel = *steel;
-    if (auto problem = RulesProblem(chosen.rules, chosen.steel))
-        chosen.error = "--rules: " + *problem;
+    if (auto problem = RulesProblem(chosen.rules, chosen.steel)) {
+        return Fail("--rules: " + *problem);
+    }
     return chosen;
 }
 

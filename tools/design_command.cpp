@@ -155,12 +155,13 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     std::optional<ChosenRules> chosen;
     if (!options.rules.empty()) {
         const std::optional<fs::path> folder = InstallationFolder();
-        chosen = ChooseRules(options.rules, inputs.kvaRating,
-                             CoreSteelsFile(folder.value_or(fs::path())));
-        if (!chosen->error.empty()) {
-            std::cerr << "kestrava-design: " << chosen->error << '\n';
+        auto picked = ChooseRules(options.rules, inputs.kvaRating,
+                                  CoreSteelsFile(folder.value_or(fs::path())));
+        if (!picked.ok()) {
+            std::cerr << "kestrava-design: " << picked.error() << '\n';
             return kExitUsage;
         }
+        chosen = std::move(picked).value();
     }
 
     InMemoryConductorTable table(std::move(rows));
@@ -246,42 +247,46 @@ int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
                             std::cout, std::cerr);
 }
 
-// Checks what CLI11 cannot express; returns the usage problem, if any.
-std::string UsageProblem(const CLI::App& app, const CommandOptions& options) {
-    if (app.count("--table") > 0 && options.table.empty()) return "--table needs a file name";
+// Checks what CLI11 cannot express; refuses with the usage problem.
+Result<void, std::string> CheckUsage(const CLI::App& app, const CommandOptions& options) {
+    if (app.count("--table") > 0 && options.table.empty())
+        return Fail(std::string("--table needs a file name"));
     if (app.count("--batch") > 0) {
-        return options.batch.empty() ? "--batch needs a file name" : std::string();
+        if (options.batch.empty()) return Fail(std::string("--batch needs a file name"));
+        return {};
     }
     for (const char* required : {"--kva", "--primary", "--secondary"}) {
-        if (app.count(required) == 0) return std::string(required) + " is required (or --batch)";
+        if (app.count(required) == 0)
+            return Fail(std::string(required) + " is required (or --batch)");
     }
-    if (app.count("--sheet") > 0 && options.sheet.empty()) return "--sheet needs a file name or -";
+    if (app.count("--sheet") > 0 && options.sheet.empty())
+        return Fail(std::string("--sheet needs a file name or -"));
     if (app.count("--model") > 0) {
-        if (std::string problem = ModelPathProblem(options.model); !problem.empty()) return problem;
+        if (auto checked = CheckModelPath(options.model); !checked.ok()) return checked;
     }
     for (const auto& [option, path] :
          {std::pair<const char*, const std::string*>{"--drawing", &options.drawing},
           {"--report", &options.report},
           {"--pareto", &options.pareto}}) {
         if (app.count(option) == 0) continue;
-        if (std::string problem = OutputPathProblem(option, *path); !problem.empty()) {
-            return problem;
-        }
+        if (auto checked = CheckOutputPath(option, *path); !checked.ok()) return checked;
     }
-    if (app.count("--rules") > 0 && options.rules.empty()) return "--rules needs NAME=VALUE,...";
+    if (app.count("--rules") > 0 && options.rules.empty())
+        return Fail(std::string("--rules needs NAME=VALUE,..."));
     if ((app.count("--regime") > 0 || app.count("--settings") > 0) && !options.assess &&
         !options.search && options.report.empty()) {
-        return "--regime and --settings need --assess, --report or --search";
+        return Fail(std::string("--regime and --settings need --assess, --report or --search"));
     }
     if (options.targetImpedance && !(*options.targetImpedance > 0.0)) {
-        return "--target-impedance must be a positive percentage";
+        return Fail(std::string("--target-impedance must be a positive percentage"));
     }
     if (options.sheet == "-" && (options.json || options.assess)) {
-        return "--sheet - and the record (--json, --assess, --format, --fields) both write to "
-               "standard output; choose one";
+        return Fail(
+            std::string("--sheet - and the record (--json, --assess, --format, --fields) "
+                        "both write to standard output; choose one"));
     }
     if (app.count("--json") > 0 && options.format == "csv") {
-        return "--json contradicts --format csv";
+        return Fail(std::string("--json contradicts --format csv"));
     }
     return {};
 }
@@ -397,8 +402,9 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     }
     // Choosing a format or fields asks for the record.
     if (format->count() > 0 || fields->count() > 0) options.json = true;
-    if (const std::string problem = UsageProblem(app, options); !problem.empty()) {
-        std::cerr << "kestrava-design: " << problem << "\nRun with --help for more information.\n";
+    if (const auto usage = CheckUsage(app, options); !usage.ok()) {
+        std::cerr << "kestrava-design: " << usage.error()
+                  << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
     const bool batch = app.count("--batch") > 0;

@@ -20,8 +20,9 @@ bool ReadWholeText(std::string_view text, int& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// Sets the rule 'name' from 'value'; returns the refusal, or nothing.
-std::string SetRule(std::string_view name, std::string_view value, DesignRules& rules) {
+// Sets the rule 'name' from 'value', or refuses it.
+Result<void, std::string> SetRule(std::string_view name, std::string_view value,
+                                  DesignRules& rules) {
     const std::pair<std::string_view, double*> numbers[] = {
         {"outputConstant", &rules.outputConstant},
         {"coreFluxDensity", &rules.coreFluxDensity},
@@ -30,40 +31,38 @@ std::string SetRule(std::string_view name, std::string_view value, DesignRules& 
         {"windowRatio", &rules.windowRatio}};
     for (const auto& [known, field] : numbers) {
         if (name != known) continue;
-        if (!ReadWholeText(value, *field)) return std::string(name) + " needs a number";
+        if (!ReadWholeText(value, *field)) return Fail(std::string(name) + " needs a number");
         return {};
     }
     if (name == "parallelStrips") {
         if (!ReadWholeText(value, rules.parallelStrips)) {
-            return "parallelStrips needs a whole number";
+            return Fail(std::string("parallelStrips needs a whole number"));
         }
         return {};
     }
     if (name == "steel") {
-        if (value.empty()) return "steel needs a name";
+        if (value.empty()) return Fail(std::string("steel needs a name"));
         rules.steel = value;
         return {};
     }
-    return "unknown rule " + QuotedText(name);
+    return Fail("unknown rule " + QuotedText(name));
 }
 
 }  // namespace
 
-std::string ReadDesignRulesText(std::string_view text, DesignRules& rules) {
-    if (text.empty()) return "no rules given";
+Result<void, std::string> ReadDesignRulesText(std::string_view text, DesignRules& rules) {
+    if (text.empty()) return Fail(std::string("no rules given"));
     std::set<std::string_view> seen;
     while (true) {
         const std::size_t comma = text.find(',');
         const std::string_view item = text.substr(0, comma);
         const std::size_t equals = item.find('=');
         if (equals == std::string_view::npos) {
-            return QuotedText(item) + " is not NAME=VALUE";
+            return Fail(QuotedText(item) + " is not NAME=VALUE");
         }
         const std::string_view name = item.substr(0, equals);
-        if (!seen.insert(name).second) return std::string(name) + " is given twice";
-        if (std::string problem = SetRule(name, item.substr(equals + 1), rules); !problem.empty()) {
-            return problem;
-        }
+        if (!seen.insert(name).second) return Fail(std::string(name) + " is given twice");
+        if (auto set = SetRule(name, item.substr(equals + 1), rules); !set.ok()) return set;
         if (comma == std::string_view::npos) return {};
         text.remove_prefix(comma + 1);
     }

@@ -27,28 +27,30 @@ std::string QuotedOption(std::string_view option, const std::string& path) {
     return std::string(option) + " \"" + EscapedText(path) + "\": ";
 }
 
-std::string MissingFolderProblem(std::string_view option, const std::string& path) {
+Result<void, std::string> CheckFolderExists(std::string_view option, const std::string& path) {
     const fs::path file = path;
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     std::error_code error;
     if (fs::is_directory(folder, error)) return {};
-    return QuotedOption(option, path) + "the folder \"" + EscapedText(folder.string()) +
-           "\" does not exist";
+    return Fail(QuotedOption(option, path) + "the folder \"" + EscapedText(folder.string()) +
+                "\" does not exist");
 }
 
 }  // namespace
 
-std::string ModelPathProblem(const std::string& model) {
-    if (model.empty()) return "--model needs a file name ending in .step, .stp or .glb";
-    if (!ModelFilesFor(model)) {
-        return QuotedOption("--model", model) + "the name must end in .step, .stp or .glb";
+Result<void, std::string> CheckModelPath(const std::string& model) {
+    if (model.empty()) {
+        return Fail(std::string("--model needs a file name ending in .step, .stp or .glb"));
     }
-    return MissingFolderProblem("--model", model);
+    if (!ModelFilesFor(model)) {
+        return Fail(QuotedOption("--model", model) + "the name must end in .step, .stp or .glb");
+    }
+    return CheckFolderExists("--model", model);
 }
 
-std::string OutputPathProblem(std::string_view option, const std::string& path) {
-    if (path.empty()) return std::string(option) + " needs a file name";
-    return MissingFolderProblem(option, path);
+Result<void, std::string> CheckOutputPath(std::string_view option, const std::string& path) {
+    if (path.empty()) return Fail(std::string(option) + " needs a file name");
+    return CheckFolderExists(option, path);
 }
 
 }  // namespace kestrava

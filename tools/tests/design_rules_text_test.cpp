@@ -11,7 +11,8 @@ namespace {
 
 TEST(DesignRulesTextTest, ReplacesOnlyTheNamedRules) {
     DesignRules rules = FixedDesignRules(100.0);
-    ASSERT_EQ(ReadDesignRulesText("coreFluxDensity=1.6,steel=hib-023,parallelStrips=2", rules), "");
+    ASSERT_TRUE(
+        ReadDesignRulesText("coreFluxDensity=1.6,steel=hib-023,parallelStrips=2", rules).ok());
     EXPECT_EQ(rules.coreFluxDensity, 1.6);
     EXPECT_EQ(rules.steel, "hib-023");
     EXPECT_EQ(rules.parallelStrips, 2);
@@ -50,7 +51,9 @@ TEST(DesignRulesTextTest, RefusesWhatIsNotOneRulePerItem) {
     };
     for (const auto& c : cases) {
         DesignRules rules = FixedDesignRules(100.0);
-        EXPECT_EQ(ReadDesignRulesText(c.text, rules), c.refusal) << c.text;
+        const auto read = ReadDesignRulesText(c.text, rules);
+        ASSERT_FALSE(read.ok()) << c.text;
+        EXPECT_EQ(read.error(), c.refusal) << c.text;
     }
 }
 
