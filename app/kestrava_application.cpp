@@ -156,9 +156,9 @@ void KestravaApplication::ShowDesignSearch() {
                 &KestravaApplication::UseSearchedDesign);
     }
     // The record holds phase voltages; the line voltages are the texts the user typed.
-    const ParameterTexts texts = transformer_ ? transformer_->CurrentTexts() : ParameterTexts{};
-    search_->SetRating({record_.kvaRating, ReadLeadingNumber(texts.primaryVoltage),
-                        ReadLeadingNumber(texts.secondaryVoltage), record_.frequency,
+    const RatingTexts texts = transformer_ ? transformer_->CurrentTexts() : RatingTexts{};
+    search_->SetRating({record_.kvaRating, ReadLeadingNumber(texts.primary),
+                        ReadLeadingNumber(texts.secondary), record_.frequency,
                         record_.connectionType, record_.tapping});
     search_->SetSettings(assess::ui::LoadAssessmentChoice(resultsSettings_).settings);
     search_->show();
@@ -188,15 +188,14 @@ void KestravaApplication::AddReportActions() {
 std::optional<report::ReportDesign> KestravaApplication::ResultsReportDesign() {
     if (!results_ || !results_->record() || !transformer_) return std::nullopt;
     const DesignRecord& record = *results_->record();
-    const ParameterTexts texts = transformer_->CurrentTexts();
-    return report::ReportDesign{
-        record,
-        {texts.connectionType, texts.primaryVoltage, texts.secondaryVoltage},
-        assess::ui::LoadAssessmentChoice(resultsSettings_).settings,
-        results_->assessment(),
-        rules_,
-        rulesOrigin_,
-        QDate::currentDate().toString(Qt::ISODate)};
+    const RatingTexts texts = transformer_->CurrentTexts();
+    return report::ReportDesign{record,
+                                texts,
+                                assess::ui::LoadAssessmentChoice(resultsSettings_).settings,
+                                results_->assessment(),
+                                rules_,
+                                rulesOrigin_,
+                                QDate::currentDate().toString(Qt::ISODate)};
 }
 
 QString KestravaApplication::SuggestedReportPath() const {

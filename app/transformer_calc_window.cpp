@@ -14,6 +14,7 @@
 #include "app/pics/artwork.h"
 #include "engine/design_transformer.h"
 #include "engine/number_text.h"
+#include "engine/rating_texts.h"
 #include "records/param_record_store.h"
 #include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
@@ -214,21 +215,10 @@ void TransformerCalcWindow::SetTabOrder() {
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-ParameterTexts TransformerCalcWindow::CurrentTexts() const {
-    ParameterTexts texts;
-    texts.primaryVoltage = Utf8(txtPrmVolt_->text());
-    texts.kvaRating = Utf8(txtKVARating_->text());
-    texts.secondaryVoltage = Utf8(txtSecondVolt_->text());
-    texts.frequency = Utf8(txtFrequency_->text());
-    texts.tapping = Utf8(txtTapping_->text());
-    texts.connectionType = Utf8(cboConnType_->currentText());
-    texts.connection = ChosenConnection();
-    return texts;
-}
-
-ConnectionType TransformerCalcWindow::ChosenConnection() const {
-    // The list always has a choice once the window is loaded; Next refuses an empty one.
-    return ConnectionAt(cboConnType_->currentIndex()).value_or(ConnectionType::DeltaStar);
+RatingTexts TransformerCalcWindow::CurrentTexts() const {
+    return {Utf8(txtKVARating_->text()),       Utf8(txtPrmVolt_->text()),
+            Utf8(txtSecondVolt_->text()),      Utf8(txtFrequency_->text()),
+            Utf8(cboConnType_->currentText()), Utf8(txtTapping_->text())};
 }
 
 void TransformerCalcWindow::MakeDefault(QPushButton* button) {
@@ -312,10 +302,13 @@ void TransformerCalcWindow::Next() {
         cboConnType_->setFocus(Qt::OtherFocusReason);
         return;
     }
-    DesignInputs inputs;
-    if (!StoreInputs(inputs)) return;
+    const auto inputs = ReadRatingTexts(CurrentTexts());
+    if (!inputs.ok()) {
+        RefuseText(inputs.error().field);
+        return;
+    }
 
-    DesignResult result = DesignTransformer(inputs, table_);
+    DesignResult result = DesignTransformer(inputs.value(), table_);
     if (!result.ok()) {
         boxes_.Show(FromUtf8(result.error().message), ui::MessageIcon::Critical,
                     ui::MessageButtons::Ok, appTitle_);
@@ -331,31 +324,23 @@ void TransformerCalcWindow::Next() {
     hide();
 }
 
-bool TransformerCalcWindow::StoreInputs(DesignInputs& inputs) {
-    inputs.kvaRating = ReadLeadingNumber(Utf8(txtKVARating_->text()));
-    inputs.primaryVoltage = ReadLeadingNumber(Utf8(txtPrmVolt_->text()));
-    inputs.secondaryVoltage = ReadLeadingNumber(Utf8(txtSecondVolt_->text()));
-    // The engine keeps frequency and tapping as 16-bit integers; refuse what does not fit.
-    const auto frequency = RoundToInt16(ReadLeadingNumber(Utf8(txtFrequency_->text())));
-    if (!frequency) {
-        txtFrequency_->setFocus(Qt::OtherFocusReason);
+void TransformerCalcWindow::RefuseText(RatingField field) {
+    QWidget* const fields[] = {txtKVARating_, txtPrmVolt_,  txtSecondVolt_,
+                               txtFrequency_, cboConnType_, txtTapping_};
+    fields[static_cast<std::size_t>(field)]->setFocus(Qt::OtherFocusReason);
+    // The checks before have let through only what the engine's 16 bits cannot hold, or a tab or
+    // line feed that would break the sheet's lines and columns.
+    if (field == RatingField::Frequency) {
         Warn(
             QStringLiteral("The frequency is out of range: enter a whole number of hertz "
                            "from -32768 to 32767."));
-        return false;
-    }
-    inputs.frequency = *frequency;
-    inputs.connectionType = ChosenConnection();
-    const auto tapping = RoundToInt16(ReadLeadingNumber(Utf8(txtTapping_->text())));
-    if (!tapping) {
-        txtTapping_->setFocus(Qt::OtherFocusReason);
+    } else if (field == RatingField::Tapping) {
         Warn(
             QStringLiteral("The tapping is out of range: enter a whole number of percent "
                            "from -32768 to 32767."));
-        return false;
+    } else {
+        Warn(kPleaseEnterValidData);
     }
-    inputs.tapping = *tapping;
-    return true;
 }
 
 void TransformerCalcWindow::RefillRecordList() {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "engine/design_record.h"
-#include "records/parameter_texts.h"
+#include "engine/rating_texts.h"
 #include "ui/message_boxes.h"
 
 class QComboBox;
@@ -31,7 +31,7 @@ class TransformerCalcWindow final : public QWidget {
                           QWidget* parent = nullptr);
 
     // The ratings as typed, for the design sheet and the record store.
-    ParameterTexts CurrentTexts() const;
+    RatingTexts CurrentTexts() const;
     // Empties the list of earlier ratings and fills it again, loading the newest.
     void RefillRecordList();
     // The button that Enter presses.
@@ -55,8 +55,8 @@ class TransformerCalcWindow final : public QWidget {
     bool PassesLeaveCheck(QLineEdit* box);
     void MakeDefault(QPushButton* button);
     void Next();
-    bool StoreInputs(DesignInputs& inputs);
-    ConnectionType ChosenConnection() const;
+    // Puts the focus on the refused text and says why.
+    void RefuseText(RatingField field);
     void FillRecordList();
     void LoadSelectedRecord();
     void Warn(const QString& text);

@@ -38,8 +38,8 @@ DesignRecord InstalledTableDesign() {
 report::ReportDesign WorkedReport(const assess::Regime& regime) {
     const DesignRecord record = InstalledTableDesign();
     return report::MakeReportDesign(
-        record, {std::string(ConnectionName(ConnectionType::DeltaStar)), "11000", "433"}, {},
-        &regime, FixedDesignRules(record.kvaRating), report::RulesOrigin::Fixed);
+        record, {.primary = "11000", .secondary = "433", .connection = "Delta-Star"}, {}, &regime,
+        FixedDesignRules(record.kvaRating), report::RulesOrigin::Fixed);
 }
 
 assess::Regime Tier2() {

@@ -6,7 +6,9 @@
 namespace kestrava {
 namespace {
 
-const SheetTexts kTexts{std::string(ConnectionName(ConnectionType::DeltaStar)), "11 000", "433"};
+const RatingTexts kTexts{.primary = "11 000",
+                         .secondary = "433",
+                         .connection = std::string(ConnectionName(ConnectionType::DeltaStar))};
 
 void BM_FormatDesignSheet(benchmark::State& state) {
     const DesignRecord record = testing_records::SampleDesignRecord(ConnectionType::DeltaStar);

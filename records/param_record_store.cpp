@@ -116,7 +116,7 @@ ParamRecordStore::ParamRecordStore(std::filesystem::path databaseFile)
     : databaseFile_(std::move(databaseFile)) {}
 
 StoreStatus ParamRecordStore::AddParamRecord(const std::string& sheetPath,
-                                             const ParameterTexts& texts) const {
+                                             const RatingTexts& texts) const {
     const std::size_t separator = sheetPath.rfind('/');
     if (separator == std::string::npos) {
         return Fail(StoreError{kSheetPathWithoutSeparator,
@@ -124,6 +124,12 @@ StoreStatus ParamRecordStore::AddParamRecord(const std::string& sheetPath,
                                    "\" has no \"/\" before its file name; no record was kept."});
     }
     const std::string fileName = sheetPath.substr(separator + 1);
+    const std::optional<ConnectionType> connection = ConnectionNamed(texts.connection);
+    if (!connection) {
+        return Fail(StoreError{kUnknownConnection,
+                               "The connection \"" + texts.connection + "\" is not one of " +
+                                   ConnectionChoices(" or ") + "; no record was kept."});
+    }
     try {
         const Database db = Open(databaseFile_, SQLITE_OPEN_READWRITE);
         Execute(db.get(), "BEGIN IMMEDIATE", databaseFile_);
@@ -134,11 +140,11 @@ StoreStatus ParamRecordStore::AddParamRecord(const std::string& sheetPath,
                         "Frequency, Conn_Type) VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
                         databaseFile_);
             BindText(insert.get(), 1, fileName);
-            BindText(insert.get(), 2, texts.primaryVoltage);
-            BindText(insert.get(), 3, texts.kvaRating);
-            BindText(insert.get(), 4, texts.secondaryVoltage);
+            BindText(insert.get(), 2, texts.primary);
+            BindText(insert.get(), 3, texts.kva);
+            BindText(insert.get(), 4, texts.secondary);
             BindText(insert.get(), 5, texts.frequency);
-            sqlite3_bind_int(insert.get(), 6, static_cast<int>(texts.connection));
+            sqlite3_bind_int(insert.get(), 6, static_cast<int>(*connection));
             Step(db.get(), insert.get(), databaseFile_);
             Execute(db.get(), "COMMIT", databaseFile_);
         } catch (const StoreFailure&) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/rating_texts.h"
 #include "engine/result.h"
-#include "records/parameter_texts.h"
 
 namespace kestrava {
 
@@ -23,6 +23,7 @@ struct ParamRecord {
 // Codes of the failures the store finds itself; any other code is an SQLite result code.
 inline constexpr int kSheetPathWithoutSeparator = 1000;
 inline constexpr int kInvalidStoredRecord = 1001;
+inline constexpr int kUnknownConnection = 1002;
 
 // A failure of the data layer: a numeric code and its description.
 struct StoreError {
@@ -48,9 +49,9 @@ class ParamRecordStore {
   public:
     explicit ParamRecordStore(std::filesystem::path databaseFile);
 
-    // Appends the ratings under the name after the last separator of 'sheetPath'.
-    // On failure nothing is stored.
-    StoreStatus AddParamRecord(const std::string& sheetPath, const ParameterTexts& texts) const;
+    // Appends the ratings under the name after the last separator of 'sheetPath', the connection
+    // as its list index. On failure nothing is stored.
+    StoreStatus AddParamRecord(const std::string& sheetPath, const RatingTexts& texts) const;
 
     // Lists the stored names, newest first.
     ParamList FillParamList() const;

@@ -15,7 +15,7 @@ enum class RulesOrigin { Fixed, Chosen, Searched };
 // Everything a design report states about one finished design.
 struct ReportDesign {
     DesignRecord record;
-    SheetTexts texts;  // the rating's voltages and connection as typed
+    RatingTexts texts;  // the rating's voltages and connection as typed
     assess::AssessmentSettings settings;
     assess::Assessment assessment;  // made with 'settings' and the chosen regime, if any
     DesignRules rules;              // the rules the design was made by

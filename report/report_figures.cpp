@@ -147,10 +147,9 @@ QString Fixed(double value, int decimals) {
 QString RatingText(const ReportDesign& design) {
     const DesignRecord& r = design.record;
     return QStringLiteral("%1 kVA, %2 / %3, %4, %5 Hz, tapping %6 %")
-        .arg(QString::number(r.kvaRating, 'g', 10), Volts(design.texts.primaryVoltage),
-             Volts(design.texts.secondaryVoltage),
-             QString::fromStdString(design.texts.connectionType), QString::number(r.frequency),
-             QString::number(r.tapping));
+        .arg(QString::number(r.kvaRating, 'g', 10), Volts(design.texts.primary),
+             Volts(design.texts.secondary), QString::fromStdString(design.texts.connection),
+             QString::number(r.frequency), QString::number(r.tapping));
 }
 
 QString RulesOriginText(RulesOrigin origin) {

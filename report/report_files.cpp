@@ -20,7 +20,7 @@ std::optional<std::string> WriteWhole(const std::filesystem::path& path, const Q
 
 }  // namespace
 
-ReportDesign MakeReportDesign(const DesignRecord& record, const SheetTexts& texts,
+ReportDesign MakeReportDesign(const DesignRecord& record, const RatingTexts& texts,
                               const assess::AssessmentSettings& settings,
                               const assess::Regime* regime, const DesignRules& rules,
                               RulesOrigin origin) {

@@ -12,7 +12,7 @@ namespace kestrava::report {
 
 // The design as the report shows it: assessed with 'settings' against 'regime' (if any), dated
 // today.
-ReportDesign MakeReportDesign(const DesignRecord& record, const SheetTexts& texts,
+ReportDesign MakeReportDesign(const DesignRecord& record, const RatingTexts& texts,
                               const assess::AssessmentSettings& settings,
                               const assess::Regime* regime, const DesignRules& rules,
                               RulesOrigin origin);

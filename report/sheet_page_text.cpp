@@ -4,7 +4,7 @@
 
 namespace kestrava::report {
 
-QStringList SheetPageLines(const DesignRecord& record, const SheetTexts& texts) {
+QStringList SheetPageLines(const DesignRecord& record, const RatingTexts& texts) {
     constexpr qsizetype kTabStop = 8;
     QStringList lines;
     QString line;

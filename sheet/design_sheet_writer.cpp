@@ -72,7 +72,7 @@ std::string_view WindingConnection(bool star) {
     return star ? "Star" : "Delta";
 }
 
-void WriteRating(std::string& out, const DesignRecord& r, const SheetTexts& texts) {
+void WriteRating(std::string& out, const DesignRecord& r, const RatingTexts& texts) {
     const double sqrt3 = std::sqrt(3.0);
     const double hvLineCurrent =
         IsHvStar(r.connectionType) ? r.hvPhaseCurrent : r.hvPhaseCurrent * sqrt3;
@@ -83,10 +83,10 @@ void WriteRating(std::string& out, const DesignRecord& r, const SheetTexts& text
     Line(out, kTitleRule);
     Line(out);
     Line(out, "KVA ", Plain{r.kvaRating}, "\tPhase 3\tFrequency--", std::to_string(r.frequency),
-         "Hz\t", Typed{texts.connectionType});
+         "Hz\t", Typed{texts.connection});
     Line(out, "Line Voltage:");
-    Line(out, "\tH.V. - ", Typed{texts.primaryVoltage}, " V ,");
-    Line(out, "\tL.V. - ", Typed{texts.secondaryVoltage}, " V");
+    Line(out, "\tH.V. - ", Typed{texts.primary}, " V ,");
+    Line(out, "\tL.V. - ", Typed{texts.secondary}, " V");
     Line(out, "Phase Voltage:");
     Line(out, "\tH.V. - ", Round4{r.primaryVoltage}, " V ,");
     Line(out, "\tL.V. - ", Round4{r.lvPhaseVoltage}, " V");
@@ -218,7 +218,7 @@ void WriteInsulationTankAndLosses(std::string& out, const DesignRecord& r) {
 
 }  // namespace
 
-std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& texts) {
+std::string FormatDesignSheet(const DesignRecord& record, const RatingTexts& texts) {
     std::string out;
     out.reserve(6000);
     WriteRating(out, record, texts);
@@ -230,7 +230,7 @@ std::string FormatDesignSheet(const DesignRecord& record, const SheetTexts& text
 }
 
 Result<void, std::string> WriteDesignSheet(const std::filesystem::path& path,
-                                           const DesignRecord& record, const SheetTexts& texts) {
+                                           const DesignRecord& record, const RatingTexts& texts) {
     if (const FileReplaced replaced = ReplaceFileBytes(path, FormatDesignSheet(record, texts));
         !replaced.ok()) {
         return Fail(DescribeFileFailure(replaced.error(), "the design sheet", path));

@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "engine/design_transformer.h"
+#include "engine/rating_texts.h"
 #include "tools/bounded_line_reader.h"
-#include "tools/rating_texts.h"
 
 namespace kestrava {
 namespace {
@@ -43,8 +43,7 @@ std::size_t SplitFields(std::string_view line, std::array<std::string_view, kFie
 
 // Designs one rating line into 'out'; returns false when it became an error line.
 bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSource& table,
-                const RecordOutput& format, const AssessmentRequest* assessment,
-                DesignInputs& inputs, std::string& out) {
+                const RecordOutput& format, const AssessmentRequest* assessment, std::string& out) {
     std::array<std::string_view, kFieldCount> fields;
     const std::size_t count = SplitFields(line, fields);
     if (count != kFieldCount) {
@@ -53,14 +52,16 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
         format.AppendFailure(out, lineNumber, message);
         return false;
     }
-    const RatingTexts texts{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
-    if (const auto refusal = ReadRatingTexts(texts, inputs)) {
-        std::string message(refusal->field);
-        message.append(": ").append(refusal->reason);
+    const auto read =
+        ReadRatingTexts({std::string(fields[0]), std::string(fields[1]), std::string(fields[2]),
+                         std::string(fields[3]), std::string(fields[4]), std::string(fields[5])});
+    if (!read.ok()) {
+        std::string message(RatingFieldName(read.error().field));
+        message.append(": ").append(read.error().reason);
         format.AppendFailure(out, lineNumber, message);
         return false;
     }
-    const DesignResult result = DesignTransformer(inputs, table);
+    const DesignResult result = DesignTransformer(read.value(), table);
     if (!result.ok()) {
         format.AppendFailure(out, lineNumber, result.error().message);
         return false;
@@ -113,8 +114,7 @@ struct Worker {
             if (line.tooLong) {
                 format.AppendFailure(out, line.number, kTooLongMessage);
                 ++failed;
-            } else if (!DesignLine(chunk.Text(line), line.number, table, format, assessment, inputs,
-                                   out)) {
+            } else if (!DesignLine(chunk.Text(line), line.number, table, format, assessment, out)) {
                 ++failed;
             }
             out += '\n';
@@ -124,7 +124,6 @@ struct Worker {
     InMemoryConductorTable table;
     const RecordOutput& format;
     const AssessmentRequest* assessment;
-    DesignInputs inputs;
     std::string out;
     std::size_t failed = 0;
 };

@@ -1,8 +1,8 @@
 #include "tools/chosen_rules.h"
 
 #include "engine/core_steel_catalogue.h"
+#include "engine/escaped_text.h"
 #include "tools/design_rules_text.h"
-#include "tools/rating_texts.h"
 
 namespace kestrava {
 

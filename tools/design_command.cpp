@@ -15,6 +15,8 @@
 
 #include "engine/core_steel_catalogue.h"
 #include "engine/design_transformer.h"
+#include "engine/escaped_text.h"
+#include "engine/rating_texts.h"
 #include "records/conductor_table_database.h"
 #include "sheet/design_sheet_writer.h"
 #include "tools/assessment_request.h"
@@ -23,7 +25,6 @@
 #include "tools/full_program.h"
 #include "tools/heavy_outputs.h"
 #include "tools/model_files.h"
-#include "tools/rating_texts.h"
 #include "tools/record_output.h"
 #include "tools/search_command.h"
 
@@ -38,12 +39,9 @@ constexpr const char* kInconsistentWarning =
     "designing.\nYou can also enter new parameters by coming back to this form.";
 
 struct CommandOptions {
-    std::string kva;
-    std::string primary;
-    std::string secondary;
-    std::string frequency = "50";
-    std::string connection{ConnectionName(ConnectionType::DeltaStar)};
-    std::string tapping = "5";
+    RatingTexts rating{.frequency = "50",
+                       .connection = std::string(ConnectionName(ConnectionType::DeltaStar)),
+                       .tapping = "5"};
     std::string table;
     std::string sheet;
     std::string batch;
@@ -141,16 +139,19 @@ ReportOutputs RequestedReports(const CommandOptions& options, const AssessmentRe
     return reports;
 }
 
+// Says which option was refused and why.
+int RefuseRating(const RatingRefusal& refusal) {
+    std::cerr << "kestrava-design: --" << RatingFieldName(refusal.field) << ": " << refusal.reason
+              << '\n';
+    return kExitUsage;
+}
+
 int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
               const RecordOutput& format, const AssessmentRequest* assessment,
               const HeavyOutputs* heavy) {
-    DesignInputs inputs;
-    const RatingTexts texts{options.kva,       options.primary,    options.secondary,
-                            options.frequency, options.connection, options.tapping};
-    if (const auto refusal = ReadRatingTexts(texts, inputs)) {
-        std::cerr << "kestrava-design: --" << refusal->field << ": " << refusal->reason << '\n';
-        return kExitUsage;
-    }
+    const auto read = ReadRatingTexts(options.rating);
+    if (!read.ok()) return RefuseRating(read.error());
+    const DesignInputs& inputs = read.value();
 
     std::optional<ChosenRules> chosen;
     if (!options.rules.empty()) {
@@ -175,12 +176,11 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     const DesignRecord& record = result.value();
     if (IsDesignInconsistent(record)) std::cerr << kInconsistentWarning << '\n';
 
-    const SheetTexts sheetTexts{options.connection, options.primary, options.secondary};
     errno = 0;
     if (options.sheet == "-") {
-        std::cout << FormatDesignSheet(record, sheetTexts);
+        std::cout << FormatDesignSheet(record, options.rating);
     } else if (!options.sheet.empty()) {
-        if (const auto written = WriteDesignSheet(options.sheet, record, sheetTexts);
+        if (const auto written = WriteDesignSheet(options.sheet, record, options.rating);
             !written.ok()) {
             std::cerr << "kestrava-design: " << written.error() << '\n';
             return kExitUsage;
@@ -200,7 +200,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
         const ReportOutputs reports = RequestedReports(
             options, priced, chosen ? chosen->rules : FixedDesignRules(record.kvaRating),
             chosen ? RulesSource::Chosen : RulesSource::Fixed);
-        if (const int status = heavy->writeReports(record, sheetTexts, reports);
+        if (const int status = heavy->writeReports(record, options.rating, reports);
             status != kExitDesigned) {
             return status;
         }
@@ -222,13 +222,10 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
 
 int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
               const AssessmentRequest& assessment, const HeavyOutputs* heavy) {
+    const auto read = ReadRatingTexts(options.rating);
+    if (!read.ok()) return RefuseRating(read.error());
     SearchCommandOptions search;
-    const RatingTexts texts{options.kva,       options.primary,    options.secondary,
-                            options.frequency, options.connection, options.tapping};
-    if (const auto refusal = ReadRatingTexts(texts, search.inputs)) {
-        std::cerr << "kestrava-design: --" << refusal->field << ": " << refusal->reason << '\n';
-        return kExitUsage;
-    }
+    search.inputs = read.value();
     search.objective = options.objective;
     search.pareto = options.pareto;
     search.grid = options.grid;
@@ -238,7 +235,7 @@ int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
         search.withBest = [&](const DesignRecord& record, const DesignRules& rules,
                               const AssessmentRequest& priced) {
             return heavy->writeReports(
-                record, {options.connection, options.primary, options.secondary},
+                record, options.rating,
                 RequestedReports(options, priced, rules, RulesSource::Searched));
         };
     }
@@ -296,15 +293,17 @@ Result<void, std::string> CheckUsage(const CLI::App& app, const CommandOptions& 
 int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     CommandOptions options;
     CLI::App app{"Designs a three-phase core-type transformer from its rating.", "kestrava-design"};
-    auto* kva = app.add_option("--kva", options.kva, "kVA rating");
-    auto* primary = app.add_option("--primary", options.primary, "H.V. line voltage, V");
-    auto* secondary = app.add_option("--secondary", options.secondary, "L.V. line voltage, V");
-    auto* frequency =
-        app.add_option("--frequency", options.frequency, "frequency, Hz")->capture_default_str();
-    auto* connection = app.add_option("--connection", options.connection, ConnectionChoices(" or "))
-                           ->capture_default_str();
+    auto* kva = app.add_option("--kva", options.rating.kva, "kVA rating");
+    auto* primary = app.add_option("--primary", options.rating.primary, "H.V. line voltage, V");
+    auto* secondary =
+        app.add_option("--secondary", options.rating.secondary, "L.V. line voltage, V");
+    auto* frequency = app.add_option("--frequency", options.rating.frequency, "frequency, Hz")
+                          ->capture_default_str();
+    auto* connection =
+        app.add_option("--connection", options.rating.connection, ConnectionChoices(" or "))
+            ->capture_default_str();
     auto* tapping =
-        app.add_option("--tapping", options.tapping, "tapping, %")->capture_default_str();
+        app.add_option("--tapping", options.rating.tapping, "tapping, %")->capture_default_str();
     app.add_option(
         "--table", options.table,
         "conductor table database (default: Database/Appr_CSA.sqlite beside the program)");

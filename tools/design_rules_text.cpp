@@ -3,8 +3,8 @@
 #include <charconv>
 #include <set>
 
+#include "engine/escaped_text.h"
 #include "tools/design_record_json.h"
-#include "tools/rating_texts.h"
 #include "tools/shortest_number.h"
 
 namespace kestrava {

@@ -16,7 +16,7 @@ std::optional<std::string> WriteModel(const DesignRecord& record,
     return std::nullopt;
 }
 
-int WriteReports(const DesignRecord& record, const SheetTexts& texts,
+int WriteReports(const DesignRecord& record, const RatingTexts& texts,
                  const ReportOutputs& outputs) {
     ReportRequest request;
     request.drawingFile = outputs.drawingFile;

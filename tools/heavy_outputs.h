@@ -35,7 +35,7 @@ struct HeavyOutputs {
                                              const std::filesystem::path& gltfFile);
     // Writes the drawing and the report; tells on stderr why one could not be written. Returns
     // an exit status.
-    int (*writeReports)(const DesignRecord& record, const SheetTexts& texts,
+    int (*writeReports)(const DesignRecord& record, const RatingTexts& texts,
                         const ReportOutputs& outputs);
 };
 

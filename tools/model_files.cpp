@@ -4,7 +4,7 @@
 #include <cctype>
 #include <system_error>
 
-#include "tools/rating_texts.h"
+#include "engine/escaped_text.h"
 
 namespace kestrava {
 

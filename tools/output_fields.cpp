@@ -4,7 +4,7 @@
 #include <array>
 
 #include "engine/design_record_fields.h"
-#include "tools/rating_texts.h"
+#include "engine/escaped_text.h"
 
 namespace kestrava {
 namespace {

@@ -8,7 +8,7 @@
 
 namespace kestrava {
 
-int WriteRequestedReports(const DesignRecord& record, const SheetTexts& texts,
+int WriteRequestedReports(const DesignRecord& record, const RatingTexts& texts,
                           const ReportRequest& request) {
     if (request.drawingFile.empty() && request.reportFile.empty()) return kExitDesigned;
     const report::OffscreenGui gui;

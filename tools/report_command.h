@@ -23,7 +23,7 @@ struct ReportRequest {
 
 // Writes the requested drawing and report of 'record' (without a display, if need be); tells
 // on stderr why a file could not be written. Returns an exit status.
-int WriteRequestedReports(const DesignRecord& record, const SheetTexts& texts,
+int WriteRequestedReports(const DesignRecord& record, const RatingTexts& texts,
                           const ReportRequest& request);
 
 }  // namespace kestrava

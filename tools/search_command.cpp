@@ -6,13 +6,13 @@
 
 #include "engine/core_steel_catalogue.h"
 #include "engine/design_transformer.h"
+#include "engine/escaped_text.h"
 #include "search/design_search.h"
 #include "search/refinement.h"
 #include "search/search_grid_file.h"
 #include "tools/design_command.h"
 #include "tools/design_record_json.h"
 #include "tools/design_rules_text.h"
-#include "tools/rating_texts.h"
 #include "tools/shortest_number.h"
 
 namespace kestrava {

@@ -167,10 +167,9 @@ class KestravaApplicationTest : public QObject {
 
         // A sheet saved meanwhile is listed first when the user comes back.
         const ParamRecordStore store(install.RecordDatabase());
-        QVERIFY(store
-                    .AddParamRecord("/sheets/T1.txt",
-                                    {"6600", "250", "415", "50", "5", "", ConnectionType::StarStar})
-                    .ok());
+        QVERIFY(
+            store.AddParamRecord("/sheets/T1.txt", {"250", "6600", "415", "50", "Star-Star", "5"})
+                .ok());
         Child<QLineEdit>(parameters, "txtKVARating")->setText("999");
         boxes.Answer(MessageAnswer::Yes);
         Child<QPushButton>(app.designSheetWindow(), "cmdCancel")->click();

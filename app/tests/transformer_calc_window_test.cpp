@@ -30,14 +30,6 @@ InMemoryConductorTable StripTable() {
     return InMemoryConductorTable(std::move(rows));
 }
 
-struct Ratings {
-    const char* kva;
-    const char* primary;
-    const char* secondary;
-    const char* frequency;
-    ConnectionType connection;
-};
-
 // A parameter window over a temporary record store, with scripted message boxes.
 struct Harness {
     enum class Store { Empty, Missing };
@@ -48,8 +40,7 @@ struct Harness {
         if (kind == Store::Empty) (void)CreateParamRecordDatabase(databaseFile);
     }
 
-    void Add(const char* sheetPath, const Ratings& r) {
-        ParameterTexts texts{r.primary, r.kva, r.secondary, r.frequency, "5", "", r.connection};
+    void Add(const char* sheetPath, const RatingTexts& texts) {
         QVERIFY(store.AddParamRecord(sheetPath, texts).ok());
     }
 
@@ -164,9 +155,9 @@ class TransformerCalcWindowTest : public QObject {
 
     void recordListNewestFirstAndTheNewestSameNameWins() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
-        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", ConnectionType::StarDelta});
-        h.Add("/sheets/A.txt", {"300", "3300", "440", "50", ConnectionType::DeltaDelta});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", "Delta-Star", "5"});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", "Star-Delta", "5"});
+        h.Add("/sheets/A.txt", {"300", "3300", "440", "50", "Delta-Delta", "5"});
         h.Open();
         QVERIFY(h.boxes.shown().empty());
         QComboBox* files = h.List("cboFile");
@@ -195,10 +186,10 @@ class TransformerCalcWindowTest : public QObject {
 
     void refillListsTheNewRecordFirstWithoutDuplicates() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", "Delta-Star", "5"});
         h.Open();
         h.Box("txtKVARating")->setText("999");
-        h.Add("/sheets/C.txt", {"250", "11000", "433", "50", ConnectionType::StarStar});
+        h.Add("/sheets/C.txt", {"250", "11000", "433", "50", "Star-Star", "5"});
         h.window->RefillRecordList();
         QCOMPARE(h.List("cboFile")->count(), 2);
         QCOMPARE(h.List("cboFile")->itemText(0), QString("C.txt"));
@@ -228,8 +219,8 @@ class TransformerCalcWindowTest : public QObject {
 
     void interruptedAppendLeavesTheListReadable() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
-        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", ConnectionType::StarDelta});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", "Delta-Star", "5"});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", "Star-Delta", "5"});
         InterruptAppend(h.databaseFile);
         h.Open();
         QVERIFY(h.boxes.shown().empty());
@@ -238,14 +229,14 @@ class TransformerCalcWindowTest : public QObject {
         QCOMPARE(files->itemText(0), QString("B.txt"));
         QCOMPARE(h.Box("txtKVARating")->text(), QString("200"));
         // The journal has been rolled back: the next append goes on from the sound store.
-        h.Add("/sheets/C.txt", {"300", "3300", "440", "50", ConnectionType::StarStar});
+        h.Add("/sheets/C.txt", {"300", "3300", "440", "50", "Star-Star", "5"});
         h.window->RefillRecordList();
         QCOMPARE(files->count(), 3);
     }
 
     void badStoredRecordIsReportedAndTheWindowStaysUsable() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", "Delta-Star", "5"});
         ExecuteSql(h.databaseFile,
                    "INSERT INTO TransValAsgn (File_Name, Prm_Volt, KVA_Rate, Secon_Volt, "
                    "Frequency, Conn_Type) VALUES ('Bad.txt', '1', '2', '3', '50', 7)");
@@ -378,28 +369,43 @@ class TransformerCalcWindowTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), h.List("cboConnType"));
     }
 
-    void frequencyOrTappingOutsideSixteenBitsIsRefused_data() {
+    void textsTheInputsCannotHoldAreRefused_data() {
+        QTest::addColumn<QString>("primary");
         QTest::addColumn<QString>("frequency");
         QTest::addColumn<QString>("tapping");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("frequency") << "40000"
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("frequency") << "11000"
+                                   << "40000"
                                    << "5"
-                                   << "txtFrequency";
-        QTest::newRow("tapping") << "50"
+                                   << "txtFrequency"
+                                   << "The frequency is out of range";
+        QTest::newRow("tapping") << "11000"
+                                 << "50"
                                  << "-32768.6"
-                                 << "txtTapping";
+                                 << "txtTapping"
+                                 << "The tapping is out of range";
+        // Numeric once blanks are skipped, but the sheet copies the text as typed.
+        QTest::newRow("pasted tab") << "11\t000"
+                                    << "50"
+                                    << "5"
+                                    << "txtPrmVolt"
+                                    << "Please enter valid data.";
     }
-    void frequencyOrTappingOutsideSixteenBitsIsRefused() {
+    void textsTheInputsCannotHoldAreRefused() {
+        QFETCH(QString, primary);
         QFETCH(QString, frequency);
         QFETCH(QString, tapping);
         QFETCH(QString, focused);
+        QFETCH(QString, refusal);
         Harness h;
         TransformerCalcWindow& window = h.OpenShown();
         QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
-        h.Fill("100", "11000", "433", frequency.toUtf8(), tapping.toUtf8());
+        h.Fill("100", "", "433", frequency.toUtf8(), tapping.toUtf8());
+        h.Box("txtPrmVolt")->insert(primary);
         h.Button("cmdNext")->click();
         QCOMPARE(h.boxes.shown().size(), 1u);
-        QVERIFY(h.boxes.shown()[0].text.contains("out of range"));
+        QVERIFY(h.boxes.shown()[0].text.startsWith(refusal));
         QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
         QCOMPARE(ready.count(), 0);
         QVERIFY(window.isVisible());
@@ -423,10 +429,10 @@ class TransformerCalcWindowTest : public QObject {
         QVERIFY(!h.record.engineError);
         QVERIFY(h.record.tableFound);
 
-        const ParameterTexts texts = window.CurrentTexts();
-        QCOMPARE(texts.primaryVoltage, std::string("11 000"));
+        const RatingTexts texts = window.CurrentTexts();
+        QCOMPARE(texts.primary, std::string("11 000"));
         QCOMPARE(texts.frequency, std::string("50.5"));
-        QCOMPARE(texts.connection, ConnectionType::DeltaStar);
+        QCOMPARE(texts.connection, std::string("Delta-Star"));
 
         window.show();
         h.Box("txtFrequency")->setText("51.5");
@@ -569,8 +575,8 @@ class TransformerCalcWindowTest : public QObject {
 
     void wheelActsOnlyOnAFocusedList() {
         Harness h;
-        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", ConnectionType::DeltaStar});
-        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", ConnectionType::StarDelta});
+        h.Add("/sheets/A.txt", {"100", "11000", "433", "50", "Delta-Star", "5"});
+        h.Add("/sheets/B.txt", {"200", "6600", "415", "60", "Star-Delta", "5"});
         h.OpenShown();
         QLineEdit* kva = h.Box("txtKVARating");
         kva->setFocus();

@@ -16,14 +16,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-ParameterTexts Texts(const std::string& primary, const std::string& kva, int connection) {
-    ParameterTexts texts;
-    texts.primaryVoltage = primary;
-    texts.kvaRating = kva;
-    texts.secondaryVoltage = "433";
+RatingTexts Texts(const std::string& primary, const std::string& kva, int connection) {
+    RatingTexts texts;
+    texts.primary = primary;
+    texts.kva = kva;
+    texts.secondary = "433";
     texts.frequency = "50";
     texts.tapping = "5";
-    texts.connection = ConnectionAt(connection).value();
+    texts.connection = ConnectionName(ConnectionAt(connection).value());
     return texts;
 }
 
@@ -95,7 +95,7 @@ TEST_F(ParamRecordStoreTest, TextsRoundTripUnchanged) {
                                             "quote \" and ' both.txt", "Ümlaut – ☃.txt",
                                             "100%_like?.txt"};
     for (const std::string& name : names) {
-        ParameterTexts texts = Texts("11 000", "  0100.50", 2);
+        RatingTexts texts = Texts("11 000", "  0100.50", 2);
         texts.frequency = name;  // any text, stored as typed
         ASSERT_TRUE(store_.AddParamRecord("/sheets/" + name, texts).ok()) << name;
         const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(name);
@@ -122,6 +122,15 @@ TEST_F(ParamRecordStoreTest, NameIsThePartAfterTheLastSeparatorWhichMustExist) {
     ASSERT_TRUE(store_.AddParamRecord("/home/u/Sheets/T1.txt", Texts("1", "2", 0)).ok());
     ASSERT_TRUE(store_.AddParamRecord("/T2", Texts("1", "2", 0)).ok());
     EXPECT_EQ(Names(), (std::vector<std::string>{"T2", "T1.txt"}));
+}
+
+TEST_F(ParamRecordStoreTest, ConnectionMustBeOneOfTheFourNames) {
+    RatingTexts texts = Texts("1", "2", 0);
+    texts.connection = "delta-star";
+    const StoreStatus added = store_.AddParamRecord("/s/A.txt", texts);
+    ASSERT_FALSE(added.ok());
+    EXPECT_EQ(added.error().code, kUnknownConnection);
+    EXPECT_TRUE(store_.FillParamList()->empty());
 }
 
 TEST_F(ParamRecordStoreTest, EmptyTableIsNoFailure) {

@@ -63,8 +63,9 @@ class ReportTest : public testing::Test {
     static ReportDesign Design(const assess::Regime* regime,
                                RulesOrigin origin = RulesOrigin::Fixed) {
         const DesignRecord record = WorkedDesign();
-        return MakeReportDesign(record, {"Delta-Star", "11000", "433"}, {}, regime,
-                                FixedDesignRules(record.kvaRating), origin);
+        return MakeReportDesign(
+            record, {.primary = "11000", .secondary = "433", .connection = "Delta-Star"}, {},
+            regime, FixedDesignRules(record.kvaRating), origin);
     }
 
     fs::path folder_;

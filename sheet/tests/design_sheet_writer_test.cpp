@@ -42,8 +42,10 @@ std::vector<std::string> SplitLines(const std::string& sheet) {
     return lines;
 }
 
-SheetTexts TextsFor(ConnectionType connectionType) {
-    return {std::string(ConnectionName(connectionType)), "11 000", "433"};
+RatingTexts TextsFor(ConnectionType connectionType) {
+    return {.primary = "11 000",
+            .secondary = "433",
+            .connection = std::string(ConnectionName(connectionType))};
 }
 
 struct GoldenCase {
@@ -100,7 +102,8 @@ TEST(DesignSheetTest, OnlyTheDegreeAndFluxSignsAreAboveAscii) {
 }
 
 TEST(DesignSheetTest, TypedTextsAreConvertedToWindows1252) {
-    const SheetTexts texts{"Delta-\xD0\x96", "11\xE2\x82\xAC", "caf\xC3\xA9"};
+    const RatingTexts texts{
+        .primary = "11\xE2\x82\xAC", .secondary = "caf\xC3\xA9", .connection = "Delta-\xD0\x96"};
     const std::vector<std::string> lines =
         SplitLines(FormatDesignSheet(SampleDesignRecord(ConnectionType::DeltaStar), texts));
     ASSERT_EQ(lines.size(), 135u);
@@ -142,7 +145,7 @@ class SheetFileTest : public testing::Test {
 
     fs::path folder_;
     DesignRecord record_ = SampleDesignRecord(ConnectionType::DeltaStar);
-    SheetTexts texts_ = TextsFor(ConnectionType::DeltaStar);
+    RatingTexts texts_ = TextsFor(ConnectionType::DeltaStar);
 };
 
 TEST_F(SheetFileTest, ReplacesALongerFileWhole) {

@@ -238,7 +238,7 @@ void DesignSheetWindow::BuildControls() {
     connect(cmdResults_, &QPushButton::clicked, this, &DesignSheetWindow::resultsRequested);
 }
 
-void DesignSheetWindow::ShowDesign(const DesignRecord& record, const ParameterTexts& texts) {
+void DesignSheetWindow::ShowDesign(const DesignRecord& record, const RatingTexts& texts) {
     record_ = &record;
     texts_ = texts;
     show();
@@ -289,10 +289,7 @@ void DesignSheetWindow::SaveDesignSheet() {
             MessageIcon::Warning, MessageButtons::YesNo, appTitle_);
         if (replace != MessageAnswer::Yes) return;
     }
-    const SheetTexts sheetTexts{texts_.connectionType, texts_.primaryVoltage,
-                                texts_.secondaryVoltage};
-    if (const auto written = WriteDesignSheet(ToFsPath(path()), *record_, sheetTexts);
-        !written.ok()) {
+    if (const auto written = WriteDesignSheet(ToFsPath(path()), *record_, texts_); !written.ok()) {
         ShowCritical(QString::fromStdString(written.error()));
         return;
     }

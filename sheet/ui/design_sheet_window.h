@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "engine/design_record.h"
-#include "records/parameter_texts.h"
+#include "engine/rating_texts.h"
 #include "ui/message_boxes.h"
 
 class QLineEdit;
@@ -33,7 +33,7 @@ class DesignSheetWindow : public QWidget {
                       QString appTitle, QWidget* parent = nullptr);
 
     // Shows the window for the design just computed; 'record' outlives the window.
-    void ShowDesign(const DesignRecord& record, const ParameterTexts& texts);
+    void ShowDesign(const DesignRecord& record, const RatingTexts& texts);
 
     // Replaces how cmdOpenTxt opens the sheet (tests keep editors from starting).
     void SetDocumentOpener(DocumentOpener opener);
@@ -73,7 +73,7 @@ class DesignSheetWindow : public QWidget {
     QString appTitle_;
     DocumentOpener opener_;
     const DesignRecord* record_ = nullptr;
-    ParameterTexts texts_;
+    RatingTexts texts_;
     QString sheetFileName_;
     QPushButton* defaultButton_ = nullptr;
     bool exiting_ = false;  // exit confirmed: a close that follows asks nothing more

@@ -96,7 +96,9 @@ TEST_F(DesignCommandTest, SheetOnStandardOutputEqualsTheWriter) {
         "--tapping 2.5 --sheet -");
     ASSERT_EQ(run.status, 0) << run.err;
     const DesignRecord record = DesignHere({250, 6600, 415, 50, ConnectionType::StarDelta, 2});
-    EXPECT_EQ(run.out, FormatDesignSheet(record, {"Star-Delta", " 6600", "415"}));
+    EXPECT_EQ(run.out,
+              FormatDesignSheet(
+                  record, {.primary = " 6600", .secondary = "415", .connection = "Star-Delta"}));
 }
 
 TEST_F(DesignCommandTest, SheetFileAndTableOptionAreHonoured) {
@@ -110,7 +112,9 @@ TEST_F(DesignCommandTest, SheetFileAndTableOptionAreHonoured) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     const DesignRecord record = DesignHere({100, 11000, 433, 50, ConnectionType::StarStar, 5});
-    EXPECT_EQ(ReadBytes(sheet), FormatDesignSheet(record, {"Star-Star", "11000", "433"}));
+    EXPECT_EQ(ReadBytes(sheet),
+              FormatDesignSheet(
+                  record, {.primary = "11000", .secondary = "433", .connection = "Star-Star"}));
 }
 
 struct UsageCase {

@@ -35,9 +35,10 @@ class ReportActionsTest : public QObject {
             : actions(window, *report, *drawing, boxes, QStringLiteral("Kestrava"),
                       {[hasDesign]() -> std::optional<ReportDesign> {
                            if (!hasDesign) return std::nullopt;
-                           return MakeReportDesign(cad::testing::EdgeCaseDesign(),
-                                                   {"Delta-Star", "11000", "433"}, {}, nullptr, {},
-                                                   RulesOrigin::Fixed);
+                           return MakeReportDesign(
+                               cad::testing::EdgeCaseDesign(),
+                               {.primary = "11000", .secondary = "433", .connection = "Delta-Star"},
+                               {}, nullptr, {}, RulesOrigin::Fixed);
                        },
                        [] { return QStringLiteral("/sheets/Design Sheet"); }}) {
             actions.SetSavePathChooser(

@@ -26,15 +26,14 @@ using Shown = ui::testing::ScriptedMessageBoxes::Shown;
 
 const QString kTitle = QStringLiteral("Kestrava");
 
-ParameterTexts SampleTexts() {
-    ParameterTexts texts;
-    texts.primaryVoltage = "11000";
-    texts.kvaRating = "100";
-    texts.secondaryVoltage = "433";
+RatingTexts SampleTexts() {
+    RatingTexts texts;
+    texts.primary = "11000";
+    texts.kva = "100";
+    texts.secondary = "433";
     texts.frequency = "50";
     texts.tapping = "5";
-    texts.connectionType = "Delta-Star";
-    texts.connection = ConnectionType::DeltaStar;
+    texts.connection = "Delta-Star";
     return texts;
 }
 

@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     const kestrava::DesignRecord record;
     kestrava::DesignSheetWindow window(boxes, store, QStringLiteral("/opt/kestrava"),
                                        QStringLiteral("Kestrava"));
-    window.ShowDesign(record, kestrava::ParameterTexts{});
+    window.ShowDesign(record, kestrava::RatingTexts{});
     bool saved = kestrava::ui::testing::SaveScreenshot(
         window, out.filePath(QStringLiteral("design-sheet-window.png")));
 

@@ -1,13 +1,14 @@
-#include "tools/rating_texts.h"
+#include "engine/rating_texts.h"
 
 #include <gtest/gtest.h>
 
 namespace kestrava {
 namespace {
 
-RatingTexts Texts(std::string_view kva, std::string_view primary, std::string_view frequency,
-                  std::string_view connection, std::string_view tapping) {
-    return {kva, primary, "433", frequency, connection, tapping};
+RatingTexts Texts(std::string kva, std::string primary, std::string frequency,
+                  std::string connection, std::string tapping) {
+    return {std::move(kva),       std::move(primary),    "433",
+            std::move(frequency), std::move(connection), std::move(tapping)};
 }
 
 struct RefusalCase {
@@ -20,11 +21,11 @@ struct RefusalCase {
 class RatingRefusalTest : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RatingRefusalTest, NamesTheFieldAndTheReason) {
-    DesignInputs inputs;
-    const std::optional<RatingRefusal> refusal = ReadRatingTexts(GetParam().texts, inputs);
-    ASSERT_TRUE(refusal.has_value());
-    EXPECT_EQ(refusal->field, GetParam().field);
-    EXPECT_NE(refusal->reason.find(GetParam().reasonPart), std::string::npos) << refusal->reason;
+    const auto read = ReadRatingTexts(GetParam().texts);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(RatingFieldName(read.error().field), GetParam().field);
+    EXPECT_NE(read.error().reason.find(GetParam().reasonPart), std::string::npos)
+        << read.error().reason;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,9 +57,9 @@ struct AcceptCase {
 class RatingAcceptTest : public testing::TestWithParam<AcceptCase> {};
 
 TEST_P(RatingAcceptTest, ReadsAsTheParameterWindow) {
-    DesignInputs inputs;
-    inputs.connectionType = ConnectionType::DeltaDelta;
-    ASSERT_EQ(ReadRatingTexts(GetParam().texts, inputs), std::nullopt);
+    const auto read = ReadRatingTexts(GetParam().texts);
+    ASSERT_TRUE(read.ok()) << read.error().reason;
+    const DesignInputs& inputs = read.value();
     EXPECT_EQ(inputs.kvaRating, GetParam().kva);
     EXPECT_EQ(inputs.primaryVoltage, GetParam().primary);
     EXPECT_EQ(inputs.secondaryVoltage, 433);
