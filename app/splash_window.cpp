@@ -17,22 +17,22 @@ namespace kestrava {
 
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      label_(new QLabel(QStringLiteral("The new age of drawing Electrical Machines."), this)),
-      imgLogo_(new QLabel(this)),
-      lblVersion_(new QLabel(this)),
-      txtLoading_(new QLineEdit(QStringLiteral("Loading variables and files..."), this)),
-      pb_(new QProgressBar(this)) {
+      sloganLabel_(new QLabel(QStringLiteral("The new age of drawing Electrical Machines."), this)),
+      logo_(new QLabel(this)),
+      versionLabel_(new QLabel(this)),
+      loadingBox_(new QLineEdit(QStringLiteral("Loading variables and files..."), this)),
+      progressBar_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(AppTitle());
-    label_->setObjectName(QStringLiteral("label"));
-    imgLogo_->setObjectName(QStringLiteral("imgLogo"));
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    txtLoading_->setObjectName(QStringLiteral("txtLoading"));
-    pb_->setObjectName(QStringLiteral("PB"));
+    sloganLabel_->setObjectName(QStringLiteral("label"));
+    logo_->setObjectName(QStringLiteral("imgLogo"));
+    versionLabel_->setObjectName(QStringLiteral("lblVersion"));
+    loadingBox_->setObjectName(QStringLiteral("txtLoading"));
+    progressBar_->setObjectName(QStringLiteral("PB"));
     setFixedSize(ui::TwipsToPixels(6765), ui::TwipsToPixels(4020));
 
-    ui::PlaceInTwips(imgLogo_, QRect(240, 240, 1800, 1800));
-    imgLogo_->setPixmap(QPixmap::fromImage(DrawLogo(imgLogo_->size())));
+    ui::PlaceInTwips(logo_, QRect(240, 240, 1800, 1800));
+    logo_->setPixmap(QPixmap::fromImage(DrawLogo(logo_->size())));
 
     auto* title = new QLabel(AppTitle(), this);
     QFont titleFont = title->font();
@@ -42,33 +42,33 @@ SplashWindow::SplashWindow(QWidget* parent)
     title->setStyleSheet(QStringLiteral("color: #12305c;"));
     ui::PlaceInTwips(title, QRect(2280, 360, 4300, 780));
 
-    QFont labelFont = label_->font();
+    QFont labelFont = sloganLabel_->font();
     labelFont.setPixelSize(15);
     labelFont.setItalic(true);
-    label_->setFont(labelFont);
-    label_->setWordWrap(true);
-    label_->setStyleSheet(QStringLiteral("color: #2c3e55;"));
-    ui::PlaceInTwips(label_, QRect(2280, 1200, 4300, 720));
+    sloganLabel_->setFont(labelFont);
+    sloganLabel_->setWordWrap(true);
+    sloganLabel_->setStyleSheet(QStringLiteral("color: #2c3e55;"));
+    ui::PlaceInTwips(sloganLabel_, QRect(2280, 1200, 4300, 720));
 
-    lblVersion_->setText(CurrentVersionText());
-    lblVersion_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblVersion_->setStyleSheet(QStringLiteral("color: #2c3e55;"));
-    ui::PlaceInTwips(lblVersion_, QRect(2280, 2280, 4365, 300));
+    versionLabel_->setText(CurrentVersionText());
+    versionLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    versionLabel_->setStyleSheet(QStringLiteral("color: #2c3e55;"));
+    ui::PlaceInTwips(versionLabel_, QRect(2280, 2280, 4365, 300));
 
-    txtLoading_->setReadOnly(true);
-    txtLoading_->setFrame(false);
-    txtLoading_->setFocusPolicy(Qt::NoFocus);
-    txtLoading_->setStyleSheet(QStringLiteral("background: transparent; color: #12305c;"));
-    ui::PlaceInTwips(txtLoading_, QRect(120, 3180, 6525, 330));
-    pb_->setTextVisible(false);
+    loadingBox_->setReadOnly(true);
+    loadingBox_->setFrame(false);
+    loadingBox_->setFocusPolicy(Qt::NoFocus);
+    loadingBox_->setStyleSheet(QStringLiteral("background: transparent; color: #12305c;"));
+    ui::PlaceInTwips(loadingBox_, QRect(120, 3180, 6525, 330));
+    progressBar_->setTextVisible(false);
     ui::CenterOnScreen(this);
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    ui::PlaceInTwips(pb_, QRect(120, 3600, 6525, 255));
-    pb_->setRange(1, 200);
-    pb_->setValue(2);
+    ui::PlaceInTwips(progressBar_, QRect(120, 3600, 6525, 255));
+    progressBar_->setRange(1, 200);
+    progressBar_->setValue(2);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {
@@ -79,21 +79,21 @@ void SplashWindow::paintEvent(QPaintEvent*) {
 }
 
 void SplashWindow::SetMaximum(int maximum) {
-    pb_->setMaximum(maximum);
+    progressBar_->setMaximum(maximum);
 }
 
 void SplashWindow::SetValue(int value) {
-    pb_->setValue(value);
+    progressBar_->setValue(value);
 }
 
 int SplashWindow::Value() const {
-    return pb_->value();
+    return progressBar_->value();
 }
 
 void SplashWindow::ShowStep(const QString& text) {
-    txtLoading_->setText(text);
-    txtLoading_->repaint();
-    pb_->repaint();
+    loadingBox_->setText(text);
+    loadingBox_->repaint();
+    progressBar_->repaint();
 }
 
 void SplashWindow::ReportMissingPicture(const QString& path) {

@@ -28,11 +28,11 @@ class SplashWindow final : public QWidget, public StartupProgress {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QLabel* label_;
-    QLabel* imgLogo_;
-    QLabel* lblVersion_;
-    QLineEdit* txtLoading_;
-    QProgressBar* pb_;
+    QLabel* sloganLabel_;        // label
+    QLabel* logo_;               // imgLogo
+    QLabel* versionLabel_;       // lblVersion
+    QLineEdit* loadingBox_;      // txtLoading
+    QProgressBar* progressBar_;  // PB
 };
 
 }  // namespace kestrava

@@ -5,6 +5,7 @@
 
 #include "engine/design_record.h"
 #include "engine/rating_texts.h"
+#include "ui/default_button.h"
 #include "ui/message_boxes.h"
 
 class QComboBox;
@@ -35,7 +36,7 @@ class TransformerCalcWindow final : public QWidget {
     // Empties the list of earlier ratings and fills it again, loading the newest.
     void RefillRecordList();
     // The button that Enter presses.
-    QPushButton* defaultButton() const { return defaultButton_; }
+    QPushButton* defaultButton() const { return defaultButton_.button(); }
 
   signals:
     void designReady();      // a design was computed; the window has hidden itself
@@ -53,7 +54,6 @@ class TransformerCalcWindow final : public QWidget {
     void SetTabOrder();
     bool IsMandatoryBox(const QObject* object) const;
     bool PassesLeaveCheck(QLineEdit* box);
-    void MakeDefault(QPushButton* button);
     void Next();
     // Puts the focus on the refused text and says why.
     void RefuseText(RatingField field);
@@ -66,22 +66,22 @@ class TransformerCalcWindow final : public QWidget {
     ConductorTableSource& table_;
     DesignRecord& record_;
     QString appTitle_;
-    QPushButton* defaultButton_ = nullptr;
+    ui::DefaultButton defaultButton_;
     bool checking_ = false;           // a leave check is showing its message
     bool emptyStoreNoticed_ = false;  // the user has been told that nothing is saved yet
 
-    QLineEdit* txtPrmVolt_ = nullptr;
-    QLineEdit* txtKVARating_ = nullptr;
-    QLineEdit* txtSecondVolt_ = nullptr;
-    QLineEdit* txtTapping_ = nullptr;
-    QLineEdit* txtFrequency_ = nullptr;
-    QComboBox* cboConnType_ = nullptr;
-    QComboBox* cboWin_ = nullptr;
-    QComboBox* cboPhase_ = nullptr;
-    QComboBox* cboFile_ = nullptr;
-    QPushButton* cmdExit_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
-    QPushButton* cmdNext_ = nullptr;
+    QLineEdit* primaryVoltageBox_ = nullptr;    // txtPrmVolt
+    QLineEdit* kvaBox_ = nullptr;               // txtKVARating
+    QLineEdit* secondaryVoltageBox_ = nullptr;  // txtSecondVolt
+    QLineEdit* tappingBox_ = nullptr;           // txtTapping
+    QLineEdit* frequencyBox_ = nullptr;         // txtFrequency
+    QComboBox* connectionList_ = nullptr;       // cboConnType
+    QComboBox* windowTypeList_ = nullptr;       // cboWin
+    QComboBox* phaseList_ = nullptr;            // cboPhase
+    QComboBox* recordList_ = nullptr;           // cboFile
+    QPushButton* exitButton_ = nullptr;         // cmdExit
+    QPushButton* backButton_ = nullptr;         // cmdBack
+    QPushButton* nextButton_ = nullptr;         // cmdNext
 };
 
 }  // namespace kestrava

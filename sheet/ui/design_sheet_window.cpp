@@ -106,9 +106,9 @@ DesignSheetWindow::DesignSheetWindow(ui::MessageBoxes& boxes, const ParamRecordS
 
     const QString defaultPath =
         QDir::toNativeSeparators(installFolder_ + QStringLiteral("/Design Sheet/Design Sheet.txt"));
-    txtPathCalcDetail_->setText(defaultPath);
-    txtPath_->setText(defaultPath);
-    cmdOpenTxt_->setEnabled(false);
+    detailPathBox_->setText(defaultPath);
+    sheetPathBox_->setText(defaultPath);
+    openSheetButton_->setEnabled(false);
 }
 
 void DesignSheetWindow::BuildControls() {
@@ -122,41 +122,44 @@ void DesignSheetWindow::BuildControls() {
     label2->setFont(heading);
 
     const QIcon browseIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    txtPathCalcDetail_ = MakePathBox(QStringLiteral("txtPathCalcDetail"), this);
-    cmdBrowse4Calc_ = MakeButton(QStringLiteral("B&rowse..."), QStringLiteral("cmdBrowse4Calc"),
-                                 QStringLiteral("Browse..."), this);
-    cmdBrowse4Calc_->setIcon(browseIcon);
-    cmdCalcDetail_ = MakeButton(QStringLiteral("&Save"), QStringLiteral("cmdCalcDetail"),
-                                QStringLiteral("Save Calculation Details"), this);
+    detailPathBox_ = MakePathBox(QStringLiteral("txtPathCalcDetail"), this);
+    browseDetailButton_ = MakeButton(QStringLiteral("B&rowse..."), QStringLiteral("cmdBrowse4Calc"),
+                                     QStringLiteral("Browse..."), this);
+    browseDetailButton_->setIcon(browseIcon);
+    saveDetailButton_ = MakeButton(QStringLiteral("&Save"), QStringLiteral("cmdCalcDetail"),
+                                   QStringLiteral("Save Calculation Details"), this);
 
-    txtPath_ = MakePathBox(QStringLiteral("txtPath"), this);
-    HoverToolTip::Install(txtPath_, [this] { return txtPath_->text(); });
-    cmdBrowse_ = MakeButton(QStringLiteral("B&rowse..."), QStringLiteral("cmdBrowse"),
-                            QStringLiteral("Browse..."), this);
-    cmdBrowse_->setIcon(browseIcon);
-    cmdDsgnSheet_ = MakeButton(QStringLiteral("&Save"), QStringLiteral("cmdDsgnSheet"),
-                               QStringLiteral("Save Design Sheet"), this);
-    cmdOpenTxt_ = MakeButton(QStringLiteral(" Show current Design Sheet"),
-                             QStringLiteral("cmdOpenTxt"), QStringLiteral("Click to see "), this);
-    cmdOpenTxt_->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    HoverToolTip::Install(cmdOpenTxt_,
+    sheetPathBox_ = MakePathBox(QStringLiteral("txtPath"), this);
+    HoverToolTip::Install(sheetPathBox_, [this] { return sheetPathBox_->text(); });
+    browseSheetButton_ = MakeButton(QStringLiteral("B&rowse..."), QStringLiteral("cmdBrowse"),
+                                    QStringLiteral("Browse..."), this);
+    browseSheetButton_->setIcon(browseIcon);
+    saveSheetButton_ = MakeButton(QStringLiteral("&Save"), QStringLiteral("cmdDsgnSheet"),
+                                  QStringLiteral("Save Design Sheet"), this);
+    openSheetButton_ =
+        MakeButton(QStringLiteral(" Show current Design Sheet"), QStringLiteral("cmdOpenTxt"),
+                   QStringLiteral("Click to see "), this);
+    openSheetButton_->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    HoverToolTip::Install(openSheetButton_,
                           [this] { return QStringLiteral("Click to see ") + sheetFileName_; });
 
-    cmdVwTrans_ = MakeButton(QStringLiteral("View &Transformer..."), QStringLiteral("cmdVwTrans"),
-                             QStringLiteral("Click to view Transformer..."), this);
-    cmdCancel_ = MakeButton(QStringLiteral("&Back"), QStringLiteral("cmdCancel"),
-                            QStringLiteral("Click to go back"), this);
-    cmdCancel_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    cmdExit_ =
+    viewTransformerButton_ =
+        MakeButton(QStringLiteral("View &Transformer..."), QStringLiteral("cmdVwTrans"),
+                   QStringLiteral("Click to view Transformer..."), this);
+    backButton_ = MakeButton(QStringLiteral("&Back"), QStringLiteral("cmdCancel"),
+                             QStringLiteral("Click to go back"), this);
+    backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    exitButton_ =
         MakeButton(QString(), QStringLiteral("cmdExit"), QStringLiteral("Click to exit"), this);
-    cmdExit_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    cmdExit_->setIconSize(QSize(24, 24));
-    cmdResults_ = MakeButton(QStringLiteral("Res&ults..."), QStringLiteral("cmdResults"),
-                             QStringLiteral("Click to see what the design weighs and costs and "
-                                            "whether it meets the loss regulations"),
-                             this);
+    exitButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    exitButton_->setIconSize(QSize(24, 24));
+    resultsButton_ = MakeButton(QStringLiteral("Res&ults..."), QStringLiteral("cmdResults"),
+                                QStringLiteral("Click to see what the design weighs and costs and "
+                                               "whether it meets the loss regulations"),
+                                this);
 
-    for (QPushButton* button : {cmdBrowse4Calc_, cmdCalcDetail_, cmdBrowse_, cmdDsgnSheet_}) {
+    for (QPushButton* button :
+         {browseDetailButton_, saveDetailButton_, browseSheetButton_, saveSheetButton_}) {
         button->setMinimumWidth(96);
     }
 
@@ -166,17 +169,17 @@ void DesignSheetWindow::BuildControls() {
     paths->addWidget(MakeLabel(QStringLiteral("Enter the path to save the Calculation Details :"),
                                QStringLiteral("Label4"), this),
                      0, 0, 1, 3);
-    paths->addWidget(txtPathCalcDetail_, 1, 0);
-    paths->addWidget(cmdBrowse4Calc_, 1, 1);
-    paths->addWidget(cmdCalcDetail_, 1, 2);
+    paths->addWidget(detailPathBox_, 1, 0);
+    paths->addWidget(browseDetailButton_, 1, 1);
+    paths->addWidget(saveDetailButton_, 1, 2);
     paths->addWidget(MakeLine(QStringLiteral("Line2"), this), 2, 0, 1, 3);
     paths->addWidget(MakeLabel(QStringLiteral("Enter the path to save the design sheet : "),
                                QStringLiteral("Label1"), this),
                      3, 0, 1, 3);
-    paths->addWidget(txtPath_, 4, 0);
-    paths->addWidget(cmdBrowse_, 4, 1);
-    paths->addWidget(cmdDsgnSheet_, 4, 2);
-    paths->addWidget(cmdOpenTxt_, 5, 0, 1, 3, Qt::AlignRight);
+    paths->addWidget(sheetPathBox_, 4, 0);
+    paths->addWidget(browseSheetButton_, 4, 1);
+    paths->addWidget(saveSheetButton_, 4, 2);
+    paths->addWidget(openSheetButton_, 5, 0, 1, 3, Qt::AlignRight);
     paths->setColumnStretch(0, 1);
 
     auto* view = new QHBoxLayout;
@@ -186,14 +189,14 @@ void DesignSheetWindow::BuildControls() {
         QStringLiteral("Label3"), this);
     label3->setWordWrap(true);
     view->addWidget(label3, 1);
-    view->addWidget(cmdVwTrans_);
+    view->addWidget(viewTransformerButton_);
 
     auto* navigation = new QHBoxLayout;
-    navigation->addWidget(cmdCancel_);
+    navigation->addWidget(backButton_);
     // In the free middle of the bottom row, so that every other control keeps its place.
-    navigation->addWidget(cmdResults_);
+    navigation->addWidget(resultsButton_);
     navigation->addStretch();
-    navigation->addWidget(cmdExit_);
+    navigation->addWidget(exitButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 14, 16, 12);
@@ -209,33 +212,32 @@ void DesignSheetWindow::BuildControls() {
     ui::EnterPressesButton::InstallIn(this);
     ui::CenterOnScreen(this);
 
-    connect(txtPath_, &QLineEdit::textChanged, this, [this] { MakeDefault(cmdDsgnSheet_); });
-    connect(txtPathCalcDetail_, &QLineEdit::textChanged, this,
-            [this] { MakeDefault(cmdCalcDetail_); });
-    for (QLineEdit* box : {txtPath_, txtPathCalcDetail_}) {
-        connect(box, &QLineEdit::returnPressed, this, [this] {
-            if (defaultButton_ != nullptr) defaultButton_->click();
-        });
+    connect(sheetPathBox_, &QLineEdit::textChanged, this,
+            [this] { defaultButton_.Make(saveSheetButton_); });
+    connect(detailPathBox_, &QLineEdit::textChanged, this,
+            [this] { defaultButton_.Make(saveDetailButton_); });
+    for (QLineEdit* box : {sheetPathBox_, detailPathBox_}) {
+        connect(box, &QLineEdit::returnPressed, this, [this] { defaultButton_.Press(); });
     }
-    connect(cmdBrowse_, &QPushButton::clicked, this,
-            [this] { Browse(*txtPath_, QStringLiteral("frmSave")); });
-    connect(cmdBrowse4Calc_, &QPushButton::clicked, this,
-            [this] { Browse(*txtPathCalcDetail_, QStringLiteral("frmSaveCalcDetail")); });
-    connect(cmdDsgnSheet_, &QPushButton::clicked, this, &DesignSheetWindow::SaveDesignSheet);
-    connect(cmdCalcDetail_, &QPushButton::clicked, this, [this] {
+    connect(browseSheetButton_, &QPushButton::clicked, this,
+            [this] { Browse(*sheetPathBox_, QStringLiteral("frmSave")); });
+    connect(browseDetailButton_, &QPushButton::clicked, this,
+            [this] { Browse(*detailPathBox_, QStringLiteral("frmSaveCalcDetail")); });
+    connect(saveSheetButton_, &QPushButton::clicked, this, &DesignSheetWindow::SaveDesignSheet);
+    connect(saveDetailButton_, &QPushButton::clicked, this, [this] {
         boxes_.Show(QStringLiteral("Sorry, this feature is not available in this version. Contact "
                                    "us to get a newer version."),
                     MessageIcon::None, MessageButtons::Ok, QString());
     });
-    connect(cmdOpenTxt_, &QPushButton::clicked, this, &DesignSheetWindow::OpenDesignSheet);
-    connect(cmdVwTrans_, &QPushButton::clicked, this, [this] {
+    connect(openSheetButton_, &QPushButton::clicked, this, &DesignSheetWindow::OpenDesignSheet);
+    connect(viewTransformerButton_, &QPushButton::clicked, this, [this] {
         hide();
         emit viewTransformerRequested();
     });
-    connect(cmdCancel_, &QPushButton::clicked, this, &DesignSheetWindow::ConfirmBack);
-    connect(cmdExit_, &QPushButton::clicked, this, [this] { ConfirmExit(); });
-    setTabOrder(cmdExit_, cmdResults_);
-    connect(cmdResults_, &QPushButton::clicked, this, &DesignSheetWindow::resultsRequested);
+    connect(backButton_, &QPushButton::clicked, this, &DesignSheetWindow::ConfirmBack);
+    connect(exitButton_, &QPushButton::clicked, this, [this] { ConfirmExit(); });
+    setTabOrder(exitButton_, resultsButton_);
+    connect(resultsButton_, &QPushButton::clicked, this, &DesignSheetWindow::resultsRequested);
 }
 
 void DesignSheetWindow::ShowDesign(const DesignRecord& record, const RatingTexts& texts) {
@@ -250,12 +252,6 @@ void DesignSheetWindow::SetDocumentOpener(DocumentOpener opener) {
     opener_ = std::move(opener);
 }
 
-void DesignSheetWindow::MakeDefault(QPushButton* button) {
-    if (defaultButton_ != nullptr) defaultButton_->setDefault(false);
-    defaultButton_ = button;
-    defaultButton_->setDefault(true);
-}
-
 void DesignSheetWindow::ShowCritical(const QString& text) {
     boxes_.Show(text, MessageIcon::Critical, MessageButtons::Ok, appTitle_);
 }
@@ -263,10 +259,10 @@ void DesignSheetWindow::ShowCritical(const QString& text) {
 void DesignSheetWindow::SaveDesignSheet() {
     if (record_ == nullptr) return;
     // The path box is read afresh at every step, as the user may not change it in between.
-    const auto path = [this] { return txtPath_->text(); };
+    const auto path = [this] { return sheetPathBox_->text(); };
     if (VolumeIndexOf(path(), MountedVolumes()) < 0) {
         ShowCritical(path().left(3) + QStringLiteral("  drive doesn't exists..."));
-        txtPath_->setFocus();
+        sheetPathBox_->setFocus();
         return;
     }
     for (;;) {
@@ -277,7 +273,7 @@ void DesignSheetWindow::SaveDesignSheet() {
             path() + QStringLiteral("doesn't exists !!\r\nDo you want to create a new folder ?"),
             MessageIcon::Information, MessageButtons::YesNo, appTitle_);
         if (create != MessageAnswer::Yes) {
-            txtPath_->setFocus();
+            sheetPathBox_->setFocus();
             return;
         }
         if (!CreateFoldersAndEmptyFile(path())) return;
@@ -295,7 +291,7 @@ void DesignSheetWindow::SaveDesignSheet() {
     }
     boxes_.Show(path() + QStringLiteral(" - is saved."), MessageIcon::Information,
                 MessageButtons::Ok, appTitle_);
-    cmdOpenTxt_->setEnabled(true);
+    openSheetButton_->setEnabled(true);
     sheetFileName_ = FileNameOf(path());
     if (const auto kept = store_.AddParamRecord(path().toStdString(), texts_); !kept.ok()) {
         boxes_.Show(QString::fromStdString(kept.error().description), MessageIcon::Information,
@@ -304,7 +300,7 @@ void DesignSheetWindow::SaveDesignSheet() {
         boxes_.Show(QStringLiteral("Record keeping done successfully."), MessageIcon::Information,
                     MessageButtons::Ok, appTitle_);
     }
-    txtPath_->setFocus();
+    sheetPathBox_->setFocus();
 }
 
 bool DesignSheetWindow::CreateFoldersAndEmptyFile(const QString& path) {
@@ -333,7 +329,7 @@ bool DesignSheetWindow::CreateFoldersAndEmptyFile(const QString& path) {
 }
 
 void DesignSheetWindow::OpenDesignSheet() {
-    if (const auto failure = opener_(txtPath_->text())) {
+    if (const auto failure = opener_(sheetPathBox_->text())) {
         ShowCritical(*failure + QStringLiteral(" !!"));
     }
 }

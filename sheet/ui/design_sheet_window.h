@@ -7,6 +7,7 @@
 
 #include "engine/design_record.h"
 #include "engine/rating_texts.h"
+#include "ui/default_button.h"
 #include "ui/message_boxes.h"
 
 class QLineEdit;
@@ -63,8 +64,6 @@ class DesignSheetWindow : public QWidget {
     bool ConfirmExit();
     // Shows the Select Path dialog 'dialogName' filling 'ownerBox'.
     void Browse(QLineEdit& ownerBox, const QString& dialogName);
-    // Makes 'button' the one Enter in a path box presses.
-    void MakeDefault(QPushButton* button);
     void ShowCritical(const QString& text);
 
     ui::WindowMessageBoxes boxes_;
@@ -75,20 +74,20 @@ class DesignSheetWindow : public QWidget {
     const DesignRecord* record_ = nullptr;
     RatingTexts texts_;
     QString sheetFileName_;
-    QPushButton* defaultButton_ = nullptr;
-    bool exiting_ = false;  // exit confirmed: a close that follows asks nothing more
+    ui::DefaultButton defaultButton_;  // the one Enter in a path box presses
+    bool exiting_ = false;             // exit confirmed: a close that follows asks nothing more
 
-    QLineEdit* txtPathCalcDetail_ = nullptr;
-    QLineEdit* txtPath_ = nullptr;
-    QPushButton* cmdBrowse4Calc_ = nullptr;
-    QPushButton* cmdCalcDetail_ = nullptr;
-    QPushButton* cmdBrowse_ = nullptr;
-    QPushButton* cmdDsgnSheet_ = nullptr;
-    QPushButton* cmdOpenTxt_ = nullptr;
-    QPushButton* cmdVwTrans_ = nullptr;
-    QPushButton* cmdCancel_ = nullptr;
-    QPushButton* cmdExit_ = nullptr;
-    QPushButton* cmdResults_ = nullptr;
+    QLineEdit* detailPathBox_ = nullptr;            // txtPathCalcDetail
+    QLineEdit* sheetPathBox_ = nullptr;             // txtPath
+    QPushButton* browseDetailButton_ = nullptr;     // cmdBrowse4Calc
+    QPushButton* saveDetailButton_ = nullptr;       // cmdCalcDetail
+    QPushButton* browseSheetButton_ = nullptr;      // cmdBrowse
+    QPushButton* saveSheetButton_ = nullptr;        // cmdDsgnSheet
+    QPushButton* openSheetButton_ = nullptr;        // cmdOpenTxt
+    QPushButton* viewTransformerButton_ = nullptr;  // cmdVwTrans
+    QPushButton* backButton_ = nullptr;             // cmdCancel
+    QPushButton* exitButton_ = nullptr;             // cmdExit
+    QPushButton* resultsButton_ = nullptr;          // cmdResults
 };
 
 }  // namespace kestrava

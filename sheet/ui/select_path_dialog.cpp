@@ -47,81 +47,83 @@ SelectPathDialog::SelectPathDialog(ui::MessageBoxes& boxes, QLineEdit& ownerBox,
     ownerVolume_ = ownerVolume >= 0 ? ownerVolume : std::max(rootVolume, 0);
     rootVolume_ = std::max(rootVolume, 0);
     {
-        const QSignalBlocker quiet(dvlDL_);
-        for (const Volume& volume : volumes_) dvlDL_->addItem(volume.DisplayText());
-        dvlDL_->setCurrentIndex(-1);
+        const QSignalBlocker quiet(driveList_);
+        for (const Volume& volume : volumes_) driveList_->addItem(volume.DisplayText());
+        driveList_->setCurrentIndex(-1);
     }
-    dvlDL_->setCurrentIndex(ownerVolume_);
+    driveList_->setCurrentIndex(ownerVolume_);
     // The lists show where the owner's volume starts; the box keeps what was already entered.
-    txtSaveAs_->setText(ownerBox_.text());
+    fileNameBox_->setText(ownerBox_.text());
 }
 
 void SelectPathDialog::BuildControls() {
-    dvlDL_ = new QComboBox(this);
-    dvlDL_->setObjectName(QStringLiteral("dvlDL"));
-    dvlDL_->setToolTip(QStringLiteral("Select any drive ..."));
+    driveList_ = new QComboBox(this);
+    driveList_->setObjectName(QStringLiteral("dvlDL"));
+    driveList_->setToolTip(QStringLiteral("Select any drive ..."));
 
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    dir1_ = new QTreeView(this);
-    dir1_->setObjectName(QStringLiteral("Dir1"));
-    dir1_->setToolTip(QStringLiteral("Select the path where you want to save the text file..."));
-    dir1_->setModel(folders_);
-    for (int column = 1; column < folders_->columnCount(); ++column) dir1_->hideColumn(column);
-    dir1_->setHeaderHidden(true);
-    dir1_->setExpandsOnDoubleClick(false);
-    dir1_->setMinimumHeight(240);
-    dir1_->installEventFilter(this);
+    folderTree_ = new QTreeView(this);
+    folderTree_->setObjectName(QStringLiteral("Dir1"));
+    folderTree_->setToolTip(
+        QStringLiteral("Select the path where you want to save the text file..."));
+    folderTree_->setModel(folders_);
+    for (int column = 1; column < folders_->columnCount(); ++column)
+        folderTree_->hideColumn(column);
+    folderTree_->setHeaderHidden(true);
+    folderTree_->setExpandsOnDoubleClick(false);
+    folderTree_->setMinimumHeight(240);
+    folderTree_->installEventFilter(this);
 
-    txtSaveAs_ = new QLineEdit(this);
-    txtSaveAs_->setObjectName(QStringLiteral("txtSaveAs"));
-    txtSaveAs_->setToolTip(QStringLiteral("Enter the path..."));
-    ui::SelectOnFocus::Install(txtSaveAs_);
+    fileNameBox_ = new QLineEdit(this);
+    fileNameBox_->setObjectName(QStringLiteral("txtSaveAs"));
+    fileNameBox_->setToolTip(QStringLiteral("Enter the path..."));
+    ui::SelectOnFocus::Install(fileNameBox_);
     HoverToolTip::Install(
-        txtSaveAs_, [this] { return QStringLiteral("Entered path : ") + txtSaveAs_->text(); });
+        fileNameBox_, [this] { return QStringLiteral("Entered path : ") + fileNameBox_->text(); });
 
-    cmdOk_ = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk_->setToolTip(QStringLiteral("Go to Save Design Sheet..."));
-    command1_ = new QPushButton(QStringLiteral("&Cancel"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setToolTip(QStringLiteral("Click to cancel..."));
+    okButton_ = new QPushButton(QStringLiteral("&Ok"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOk"));
+    okButton_->setToolTip(QStringLiteral("Go to Save Design Sheet..."));
+    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("Command1"));
+    cancelButton_->setToolTip(QStringLiteral("Click to cancel..."));
     // Only a filled path box makes Enter press OK; focus alone never makes a button the default.
-    cmdOk_->setAutoDefault(false);
-    command1_->setAutoDefault(false);
+    okButton_->setAutoDefault(false);
+    cancelButton_->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOk_);
-    buttons->addWidget(command1_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(dvlDL_);
-    layout->addWidget(dir1_, 1);
-    layout->addWidget(txtSaveAs_);
+    layout->addWidget(driveList_);
+    layout->addWidget(folderTree_, 1);
+    layout->addWidget(fileNameBox_);
     layout->addLayout(buttons);
     resize(380, 400);
 
-    connect(dvlDL_, &QComboBox::currentIndexChanged, this, &SelectPathDialog::ChangeVolume);
-    connect(dir1_, &QTreeView::doubleClicked, this,
+    connect(driveList_, &QComboBox::currentIndexChanged, this, &SelectPathDialog::ChangeVolume);
+    connect(folderTree_, &QTreeView::doubleClicked, this,
             [this](const QModelIndex& index) { OpenFolder(folders_->filePath(index)); });
     connect(folders_, &QFileSystemModel::rowsInserted, this, [this](const QModelIndex& parent) {
-        if (parent == dir1_->rootIndex()) ShowOnlyVolumeRoot();
+        if (parent == folderTree_->rootIndex()) ShowOnlyVolumeRoot();
     });
-    connect(txtSaveAs_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { cmdOk_->setDefault(!text.isEmpty()); });
-    connect(cmdOk_, &QPushButton::clicked, this, &SelectPathDialog::AcceptPath);
-    connect(command1_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(fileNameBox_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { okButton_->setDefault(!text.isEmpty()); });
+    connect(okButton_, &QPushButton::clicked, this, &SelectPathDialog::AcceptPath);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SelectPathDialog::ChangeVolume(int index) {
     if (index < 0 || ShowVolume(index)) return;
-    boxes_.Show(dvlDL_->itemText(index).toUpper() +
+    boxes_.Show(driveList_->itemText(index).toUpper() +
                     QStringLiteral("/ is not available,\r\nThe device is not ready!"),
                 ui::MessageIcon::Critical, ui::MessageButtons::Ok, appTitle_);
     // Back to the owner's volume, or to "/" when the owner's volume is the unreadable one.
     const int fallback = index == ownerVolume_ ? rootVolume_ : ownerVolume_;
-    const QSignalBlocker quiet(dvlDL_);
-    dvlDL_->setCurrentIndex(fallback);
+    const QSignalBlocker quiet(driveList_);
+    driveList_->setCurrentIndex(fallback);
     ShowVolume(fallback);
 }
 
@@ -131,7 +133,7 @@ bool SelectPathDialog::ShowVolume(int index) {
     shownVolume_ = index;
     folders_->setRootPath(volume.rootPath);
     // The volume's root is the one top entry, so that it can be chosen like any other folder.
-    dir1_->setRootIndex(folders_->index(volume.rootPath).parent());
+    folderTree_->setRootIndex(folders_->index(volume.rootPath).parent());
     ShowOnlyVolumeRoot();
     OpenFolder(volume.rootPath);
     return true;
@@ -140,27 +142,28 @@ bool SelectPathDialog::ShowVolume(int index) {
 void SelectPathDialog::ShowOnlyVolumeRoot() {
     if (shownVolume_ < 0) return;
     const QString& root = volumes_[static_cast<std::size_t>(shownVolume_)].rootPath;
-    const QModelIndex top = dir1_->rootIndex();
+    const QModelIndex top = folderTree_->rootIndex();
     for (int row = 0; row < folders_->rowCount(top); ++row) {
-        dir1_->setRowHidden(row, top, folders_->filePath(folders_->index(row, 0, top)) != root);
+        folderTree_->setRowHidden(row, top,
+                                  folders_->filePath(folders_->index(row, 0, top)) != root);
     }
 }
 
 void SelectPathDialog::OpenFolder(const QString& folder) {
     const QModelIndex index = folders_->index(folder);
-    dir1_->setCurrentIndex(index);
-    dir1_->expand(index);
-    dir1_->scrollTo(index);
-    txtSaveAs_->setText(
+    folderTree_->setCurrentIndex(index);
+    folderTree_->expand(index);
+    folderTree_->scrollTo(index);
+    fileNameBox_->setText(
         SheetPathInFolder(volumes_[static_cast<std::size_t>(shownVolume_)].rootPath, folder));
 }
 
 bool SelectPathDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == dir1_ && event->type() == QEvent::KeyPress) {
+    if (watched == folderTree_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (dir1_->currentIndex().isValid()) {
-                OpenFolder(folders_->filePath(dir1_->currentIndex()));
+            if (folderTree_->currentIndex().isValid()) {
+                OpenFolder(folders_->filePath(folderTree_->currentIndex()));
             }
             return true;  // Enter here opens a folder, never presses OK
         }
@@ -169,7 +172,7 @@ bool SelectPathDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SelectPathDialog::AcceptPath() {
-    ownerBox_.setText(txtSaveAs_->text());
+    ownerBox_.setText(fileNameBox_->text());
     accept();
 }
 

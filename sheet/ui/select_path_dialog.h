@@ -47,12 +47,12 @@ class SelectPathDialog : public QDialog {
     int rootVolume_ = 0;
     int shownVolume_ = -1;
 
-    QComboBox* dvlDL_ = nullptr;
-    QTreeView* dir1_ = nullptr;
+    QComboBox* driveList_ = nullptr;   // dvlDL
+    QTreeView* folderTree_ = nullptr;  // Dir1
     QFileSystemModel* folders_ = nullptr;
-    QLineEdit* txtSaveAs_ = nullptr;
-    QPushButton* cmdOk_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    QLineEdit* fileNameBox_ = nullptr;     // txtSaveAs
+    QPushButton* okButton_ = nullptr;      // cmdOk
+    QPushButton* cancelButton_ = nullptr;  // Command1
 };
 
 }  // namespace kestrava
