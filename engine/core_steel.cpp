@@ -40,15 +40,17 @@ const CoreSteel& LegacySteel() {
     return steel;
 }
 
-std::optional<std::string> FluxOutsideCurve(const CoreSteel& steel, double limbFlux,
+Result<void, std::string> CheckFluxOnCurves(const CoreSteel& steel, double limbFlux,
                                             double yokeFlux) {
-    if (!steel.limb.Covers(limbFlux)) return OutsideText(steel, steel.limb, "limb", limbFlux);
+    if (!steel.limb.Covers(limbFlux)) return Fail(OutsideText(steel, steel.limb, "limb", limbFlux));
     if (steel.yokeKeyedByLimbFlux) {
-        if (!steel.yoke.Covers(limbFlux)) return OutsideText(steel, steel.yoke, "limb", limbFlux);
+        if (!steel.yoke.Covers(limbFlux)) {
+            return Fail(OutsideText(steel, steel.yoke, "limb", limbFlux));
+        }
     } else if (!steel.yoke.Covers(yokeFlux)) {
-        return OutsideText(steel, steel.yoke, "yoke", yokeFlux);
+        return Fail(OutsideText(steel, steel.yoke, "yoke", yokeFlux));
     }
-    return std::nullopt;
+    return {};
 }
 
 SpecificIronLosses SpecificLosses(const CoreSteel& steel, double limbFlux, double yokeFlux) {

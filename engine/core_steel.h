@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/result.h"
+
 namespace kestrava {
 
 inline constexpr const char* kLegacySteelName = "legacy";
@@ -37,8 +39,8 @@ struct SpecificIronLosses {
 // flux density.
 const CoreSteel& LegacySteel();
 
-// Why 'steel' cannot carry a limb flux of 'limbFlux' and a yoke flux of 'yokeFlux', if it cannot.
-std::optional<std::string> FluxOutsideCurve(const CoreSteel& steel, double limbFlux,
+// Refuses a limb flux of 'limbFlux' and a yoke flux of 'yokeFlux' that 'steel' cannot carry.
+Result<void, std::string> CheckFluxOnCurves(const CoreSteel& steel, double limbFlux,
                                             double yokeFlux);
 
 // Specific losses of limbs and yokes; both fluxes must be covered.

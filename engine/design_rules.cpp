@@ -27,7 +27,7 @@ DesignRules FixedDesignRules(double kva) {
             kLegacySteelName};
 }
 
-std::optional<std::string> RulesProblem(const DesignRules& rules, const CoreSteel& steel) {
+Result<void, std::string> CheckRules(const DesignRules& rules, const CoreSteel& steel) {
     const std::pair<const char*, double> values[] = {
         {"outputConstant", rules.outputConstant},
         {"coreFluxDensity", rules.coreFluxDensity},
@@ -35,11 +35,11 @@ std::optional<std::string> RulesProblem(const DesignRules& rules, const CoreStee
         {"currentDensity", rules.currentDensity},
         {"windowRatio", rules.windowRatio}};
     for (const auto& [name, value] : values) {
-        if (!IsPositive(value)) return std::string(name) + " must be a positive number";
+        if (!IsPositive(value)) return Fail(std::string(name) + " must be a positive number");
     }
-    if (rules.parallelStrips < 1) return "parallelStrips must be at least 1";
-    if (rules.steel != steel.name) return "the rules name the steel \"" + rules.steel + '"';
-    return FluxOutsideCurve(steel, rules.coreFluxDensity, YokeFluxDensity(rules.coreFluxDensity));
+    if (rules.parallelStrips < 1) return Fail(std::string("parallelStrips must be at least 1"));
+    if (rules.steel != steel.name) return Fail("the rules name the steel \"" + rules.steel + '"');
+    return CheckFluxOnCurves(steel, rules.coreFluxDensity, YokeFluxDensity(rules.coreFluxDensity));
 }
 
 }  // namespace kestrava

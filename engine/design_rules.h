@@ -22,9 +22,9 @@ struct DesignRules {
 // The rules of the rating class that holds 'kva', with one strip, a 2.5 window and legacy steel.
 DesignRules FixedDesignRules(double kva);
 
-// Why a run by 'rules' with 'steel' (the steel they name) must not start, if it must not: a value
-// that is not a positive finite number, fewer than one strip, or a flux density outside the
-// steel's curves.
-std::optional<std::string> RulesProblem(const DesignRules& rules, const CoreSteel& steel);
+// Refuses a run by 'rules' with 'steel' (the steel they name) that must not start: a value that
+// is not a positive finite number, fewer than one strip, or a flux density outside the steel's
+// curves.
+Result<void, std::string> CheckRules(const DesignRules& rules, const CoreSteel& steel);
 
 }  // namespace kestrava

@@ -75,8 +75,8 @@ DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource&
 
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table,
                                const DesignRules& rules, const CoreSteel& steel) {
-    if (auto problem = RulesProblem(rules, steel)) {
-        return Fail(DesignFailure{DesignFailure::Kind::RulesRefused, std::move(*problem)});
+    if (auto checked = CheckRules(rules, steel); !checked.ok()) {
+        return Fail(DesignFailure{DesignFailure::Kind::RulesRefused, checked.error()});
     }
     DesignRecord record = RecordFor(inputs);
     try {

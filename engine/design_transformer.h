@@ -26,7 +26,7 @@ DesignRecord RecordFor(const DesignInputs& inputs);
 // Designs the transformer for 'inputs' with the strip table of 'table' by the fixed rules.
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table);
 
-// Designs it by 'rules' with 'steel', the steel they name; refuses rules that RulesProblem refuses.
+// Designs it by 'rules' with 'steel', the steel they name; refuses rules that CheckRules refuses.
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table,
                                const DesignRules& rules, const CoreSteel& steel);
 

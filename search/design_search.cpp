@@ -142,19 +142,20 @@ class ThreadSearch {
     ThreadFindings findings_;
 };
 
-std::string GridValuesProblem(const SearchRequest& request, const CoreSteelCatalogue& steels,
-                              GridValues& values) {
+Result<void, std::string> FillGridValues(const SearchRequest& request,
+                                         const CoreSteelCatalogue& steels, GridValues& values) {
     const SearchGrid& grid = request.grid;
-    if (auto checked = CheckGrid(grid); !checked.ok()) return checked.error();
-    if (request.keepBest == 0) return "the search must keep at least one design";
+    if (auto checked = CheckGrid(grid); !checked.ok()) return checked;
+    if (request.keepBest == 0) return Fail(std::string("the search must keep at least one design"));
     for (std::size_t s = 0; s < grid.steels.size(); ++s) {
         const CoreSteel* steel = steels.Find(grid.steels[s].steel);
         if (steel == nullptr)
-            return "the grid names the unknown steel \"" + grid.steels[s].steel + '"';
+            return Fail("the grid names the unknown steel \"" + grid.steels[s].steel + '"');
         values.steels.push_back(steel);
         for (const double flux : AxisValues(grid.steels[s].coreFluxDensity)) {
-            if (auto outside = FluxOutsideCurve(*steel, flux, YokeFluxDensity(flux))) {
-                return "the grid's " + *outside;
+            if (auto onCurves = CheckFluxOnCurves(*steel, flux, YokeFluxDensity(flux));
+                !onCurves.ok()) {
+                return Fail("the grid's " + onCurves.error());
             }
             values.steelFluxes.push_back({s, flux});
         }
@@ -164,7 +165,7 @@ std::string GridValuesProblem(const SearchRequest& request, const CoreSteelCatal
     values.windowRatios = AxisValues(grid.windowRatio);
     for (const double first : {values.outputConstants.front(), values.currentDensities.front(),
                                values.windowRatios.front()}) {
-        if (!(first > 0.0)) return "grid values must be positive";
+        if (!(first > 0.0)) return Fail(std::string("grid values must be positive"));
     }
     const auto strips =
         static_cast<std::uint64_t>(grid.maxParallelStrips - grid.minParallelStrips + 1);
@@ -224,9 +225,9 @@ DesignRules RulesOf(const SearchRequest& request, const GridPoint& point) {
 SearchOutcome RunDesignSearch(const SearchRequest& request, std::span<const ConductorStrip> rows,
                               const CoreSteelCatalogue& steels, SearchControl* control) {
     GridValues grid;
-    if (std::string problem = GridValuesProblem(request, steels, grid); !problem.empty()) {
+    if (auto filled = FillGridValues(request, steels, grid); !filled.ok()) {
         SearchOutcome refused;
-        refused.error = std::move(problem);
+        refused.error = filled.error();
         return refused;
     }
     tbb::enumerable_thread_specific<ThreadSearch> threads(

@@ -20,8 +20,8 @@ Result<ChosenRules, std::string> ChooseRules(std::string_view text, double kva,
                     steelsFile.string());
     }
     chosen.steel = *steel;
-    if (auto problem = RulesProblem(chosen.rules, chosen.steel)) {
-        return Fail("--rules: " + *problem);
+    if (auto checked = CheckRules(chosen.rules, chosen.steel); !checked.ok()) {
+        return Fail("--rules: " + checked.error());
     }
     return chosen;
 }

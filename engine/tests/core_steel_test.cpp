@@ -35,7 +35,7 @@ TEST_P(SpecificLossTest, InterpolatesBetweenCurvePoints) {
     const CoreSteel* steel = steels.Find(c.steel);
     ASSERT_NE(steel, nullptr);
     const double yokeFlux = c.limbFlux / 1.2;
-    ASSERT_FALSE(FluxOutsideCurve(*steel, c.limbFlux, yokeFlux));
+    ASSERT_TRUE(CheckFluxOnCurves(*steel, c.limbFlux, yokeFlux).ok());
     const SpecificIronLosses losses = SpecificLosses(*steel, c.limbFlux, yokeFlux);
     EXPECT_NEAR(losses.limb, c.limbLoss, 1e-12);
     EXPECT_NEAR(losses.yoke, c.yokeLoss, 1e-12);
@@ -77,10 +77,10 @@ TEST(CoreSteelCatalogueTest, GrainOrientedYokeBelowItsCurveIsRefused) {
     const CoreSteelCatalogue steels = ShippedSteels();
     const CoreSteel* steel = steels.Find("hib-023");
     ASSERT_NE(steel, nullptr);
-    const auto refusal = FluxOutsideCurve(*steel, 1.15, 1.15 / 1.2);
-    ASSERT_TRUE(refusal);
-    EXPECT_NE(refusal->find("yoke"), std::string::npos) << *refusal;
-    EXPECT_TRUE(FluxOutsideCurve(*steel, 1.75, 1.75 / 1.2));
+    const auto refusal = CheckFluxOnCurves(*steel, 1.15, 1.15 / 1.2);
+    ASSERT_FALSE(refusal.ok());
+    EXPECT_NE(refusal.error().find("yoke"), std::string::npos) << refusal.error();
+    EXPECT_FALSE(CheckFluxOnCurves(*steel, 1.75, 1.75 / 1.2).ok());
 }
 
 TEST(CoreSteelCatalogueTest, RefusesBrokenFiles) {
