@@ -16,10 +16,12 @@
 #include "assess/ui/results_window.h"
 #include "cad/ui/drawing_window.h"
 #include "engine/core_steel_catalogue.h"
+#include "engine/installation_paths.h"
 #include "engine/number_text.h"
 #include "report/ui/report_actions.h"
 #include "search/ui/design_search_window.h"
 #include "sheet/ui/design_sheet_window.h"
+#include "ui/path_text.h"
 
 namespace kestrava {
 
@@ -28,9 +30,8 @@ KestravaApplication::KestravaApplication(ui::MessageBoxes& boxes, QString instal
     : boxes_(boxes),
       installFolder_(std::move(installFolder)),
       systemInfo_(std::move(systemInfo)),
-      store_((installFolder_ + QStringLiteral("/Database/TransValAsgn.sqlite")).toStdString()),
-      conductorTable_(
-          (installFolder_ + QStringLiteral("/Database/Appr_CSA.sqlite")).toStdString()) {}
+      store_(ParamRecordFile(ui::FsPath(installFolder_))),
+      conductorTable_(ConductorTableFile(ui::FsPath(installFolder_))) {}
 
 KestravaApplication::~KestravaApplication() = default;
 
@@ -123,7 +124,8 @@ void KestravaApplication::ShowDrawingWindow() {
 void KestravaApplication::ShowResults() {
     if (!results_) {
         results_ = std::make_unique<assess::ui::ResultsWindow>(
-            boxes_, resultsSettings_, installFolder_ + QStringLiteral("/Standards"), AppTitle());
+            boxes_, resultsSettings_, ui::PathText(StandardsFolder(ui::FsPath(installFolder_))),
+            AppTitle());
         AddReportActions();
         connect(results_->AddActionButton(QStringLiteral("Design &search..."),
                                           QStringLiteral("cmdDesignSearch")),
@@ -133,7 +135,7 @@ void KestravaApplication::ShowResults() {
 }
 
 void KestravaApplication::ShowDesignSearch() {
-    const QDir standards(installFolder_ + QStringLiteral("/Standards"));
+    const QDir standards(ui::PathText(StandardsFolder(ui::FsPath(installFolder_))));
     if (!search_) {
         std::vector<assess::Regime> regimes;
         const QStringList files =
@@ -147,7 +149,7 @@ void KestravaApplication::ShowDesignSearch() {
         std::vector<ConductorStrip> rows;
         if (opened.ok()) rows.assign(opened.value().begin(), opened.value().end());
         // Likewise unreadable steels leave it without steels.
-        LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(installFolder_.toStdString()));
+        LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(ui::FsPath(installFolder_)));
         search_ = std::make_unique<search::ui::DesignSearchWindow>(
             std::move(rows), steels.ok() ? std::move(steels).value() : CoreSteelCatalogue{},
             std::move(regimes));
@@ -202,7 +204,7 @@ QString KestravaApplication::SuggestedReportPath() const {
     const QString sheet = designSheet_ ? designSheet_->sheetFileName() : QString();
     const QString name =
         sheet.isEmpty() ? QStringLiteral("Design Sheet") : QFileInfo(sheet).completeBaseName();
-    return installFolder_ + QStringLiteral("/Design Sheet/") + name;
+    return ui::PathText(DesignSheetFolder(ui::FsPath(installFolder_)) / ui::FsPath(name));
 }
 
 void KestravaApplication::ReturnToParameters() {

@@ -5,6 +5,8 @@
 
 #include "app/option_window.h"
 #include "app/startup_progress.h"
+#include "engine/installation_paths.h"
+#include "ui/path_text.h"
 
 namespace kestrava {
 namespace {
@@ -26,7 +28,7 @@ void LoadPicture(StartupProgress& progress, QLabel* target, const QString& path)
 OptionWindow& RunStartup(StartupProgress& progress, DesignRecord& record,
                          const std::function<OptionWindow&()>& createOptionWindow,
                          const QString& installFolder) {
-    const QString pics = installFolder + QStringLiteral("/Pics/");
+    const QString pics = ui::PathText(PicsFolder(ui::FsPath(installFolder))) + QLatin1Char('/');
     progress.SetMaximum(100);
     progress.SetValue(10);
     progress.ShowStep(QStringLiteral("Setting directory-path..."));

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cad/model_workspace.h"
+#include "engine/installation_paths.h"
 
 namespace kestrava::cad {
 namespace {
@@ -279,7 +280,7 @@ class ModelBuild {
 TransformerModel BuildTransformerModel(const DesignRecord& record, CadLauncher& launcher,
                                        BuildFeedback& feedback,
                                        const std::filesystem::path& installFolder) {
-    const std::filesystem::path folder = installFolder / kModelFolderName;
+    const std::filesystem::path folder = ModelFolder(installFolder);
     return ModelBuild(record, feedback, [](const CadError&) {})
         .Run(launcher, folder / kModelStepFileName, folder / kModelGltfFileName);
 }

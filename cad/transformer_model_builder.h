@@ -75,8 +75,7 @@ struct TransformerModel {
     ModelSolids modelSolids;
 };
 
-// The folder below the installation folder that the build saves into (it is never created).
-inline constexpr std::string_view kModelFolderName = "AutoCAD Files";
+// The files the build saves in the model folder (ModelFolder, engine/installation_paths.h).
 inline constexpr std::string_view kModelStepFileName = "Trans1.step";
 inline constexpr std::string_view kModelGltfFileName = "Trans1.glb";
 

@@ -1,4 +1,5 @@
 #include "engine/core_steel_catalogue.h"
+#include "engine/installation_paths.h"
 
 #include <nlohmann/json.hpp>
 
@@ -144,7 +145,7 @@ LoadedCoreSteels LoadCoreSteels(const std::filesystem::path& file) {
 }
 
 std::filesystem::path CoreSteelsFile(const std::filesystem::path& folder) {
-    return folder / "Standards" / "core_steels.json";
+    return StandardsFolder(folder) / "core_steels.json";
 }
 
 }  // namespace kestrava

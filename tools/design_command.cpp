@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/escaped_text.h"
+#include "engine/installation_paths.h"
 #include "records/conductor_table_database.h"
 #include "tools/assessment_request.h"
 #include "tools/command_options.h"
@@ -201,7 +202,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
                          "--table\n";
             return kExitUsage;
         }
-        tablePath = *folder / "Database" / "Appr_CSA.sqlite";
+        tablePath = ConductorTableFile(*folder);
     }
     LoadedConductorTable loaded = LoadConductorTable(tablePath);
     if (!loaded.ok()) {
@@ -214,7 +215,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     if (options.assess || options.search || !options.report.empty()) {
         const std::optional<fs::path> folder = InstallationFolder();
         auto request = LoadAssessmentRequest(options.regime, options.settings,
-                                             folder.value_or(fs::path()) / "Standards");
+                                             StandardsFolder(folder.value_or(fs::path())));
         if (!request.ok()) {
             std::cerr << "kestrava-design: " << request.error() << '\n';
             return kExitUsage;

@@ -17,6 +17,7 @@
 #include "cad/ui/step_views.h"
 #include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
+#include "ui/path_text.h"
 #include "ui/window_placement.h"
 
 namespace kestrava::cad::ui {
@@ -181,7 +182,7 @@ void DrawingWindow::Draw() {
     {
         DrawingProgressWindow progress(boxes_, appTitle_, this);
         model_ = BuildTransformerModel(record_, launcher_, progress,
-                                       std::filesystem::path(installFolder_.toStdString()));
+                                       kestrava::ui::FsPath(installFolder_));
     }
     // Whatever the build achieved: a failed request is reported when the user makes it.
     SetToolButtons(true);

@@ -18,6 +18,7 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/installation_paths.h"
 #include "records/param_record_store.h"
 #include "sheet/design_sheet_writer.h"
 #include "sheet/ui/hover_tool_tip.h"
@@ -26,6 +27,7 @@
 #include "ui/enter_presses_button.h"
 #include "ui/exit_question.h"
 #include "ui/message_boxes.h"
+#include "ui/path_text.h"
 #include "ui/select_on_focus.h"
 #include "ui/window_placement.h"
 
@@ -41,10 +43,6 @@ const QChar kSeparator = QLatin1Char('/');
 // The characters after the last separator.
 QString FileNameOf(const QString& path) {
     return path.mid(path.lastIndexOf(kSeparator) + 1);
-}
-
-std::filesystem::path ToFsPath(const QString& path) {
-    return std::filesystem::path(path.toStdString());
 }
 
 QLabel* MakeLabel(const QString& text, const QString& name, QWidget* parent) {
@@ -104,8 +102,8 @@ DesignSheetWindow::DesignSheetWindow(ui::MessageBoxes& boxes, const ParamRecordS
     setWindowTitle(appTitle_ + QStringLiteral(": Save Design Sheet"));
     BuildControls();
 
-    const QString defaultPath =
-        QDir::toNativeSeparators(installFolder_ + QStringLiteral("/Design Sheet/Design Sheet.txt"));
+    const QString defaultPath = QDir::toNativeSeparators(
+        ui::PathText(DesignSheetFolder(ui::FsPath(installFolder_)) / "Design Sheet.txt"));
     detailPathBox_->setText(defaultPath);
     sheetPathBox_->setText(defaultPath);
     openSheetButton_->setEnabled(false);
@@ -285,7 +283,8 @@ void DesignSheetWindow::SaveDesignSheet() {
             MessageIcon::Warning, MessageButtons::YesNo, appTitle_);
         if (replace != MessageAnswer::Yes) return;
     }
-    if (const auto written = WriteDesignSheet(ToFsPath(path()), *record_, texts_); !written.ok()) {
+    if (const auto written = WriteDesignSheet(ui::FsPath(path()), *record_, texts_);
+        !written.ok()) {
         ShowCritical(QString::fromStdString(written.error()));
         return;
     }
@@ -310,7 +309,7 @@ bool DesignSheetWindow::CreateFoldersAndEmptyFile(const QString& path) {
         const QString folder = path.left(at);
         if (!QFileInfo(folder).isDir()) {
             std::error_code error;
-            std::filesystem::create_directory(ToFsPath(folder), error);
+            std::filesystem::create_directory(ui::FsPath(folder), error);
             if (error) {
                 ShowCritical(QStringLiteral("Cannot create the folder \"%1\": %2")
                                  .arg(folder, QString::fromStdString(error.message())));
