@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/escaped_text.h"
+
 namespace kestrava::assess {
 
 Checked CheckKnownMembers(const nlohmann::json& object, std::string_view where,
@@ -39,13 +41,13 @@ JsonDocument ParseJson(std::string_view text) {
 
 std::string PrefixedByPath(const std::filesystem::path& path, std::string_view problem) {
     std::string text(1, '"');
-    text.append(path.string()).append("\": ").append(problem);
+    text.append(EscapedText(path.string())).append("\": ").append(problem);
     return text;
 }
 
 JsonDocument ReadJsonFile(const std::filesystem::path& path) {
     const auto unreadable = [&](const char* reason) -> JsonDocument {
-        return Fail("cannot read \"" + path.string() + "\": " + reason);
+        return Fail("cannot read \"" + EscapedText(path.string()) + "\": " + reason);
     };
     // A folder opens like a file and then reads as nothing.
     if (std::error_code ignored; std::filesystem::is_directory(path, ignored)) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "assess/json_members.h"
+#include "engine/escaped_text.h"
 
 namespace kestrava::assess {
 namespace {
@@ -163,7 +164,7 @@ RegimeOutcome FindRegime(std::string_view nameOrFile,
     const auto file = standardsFolder / (std::string(nameOrFile) + std::string(kRegimeExtension));
     const bool plainName = nameOrFile.find('/') == std::string_view::npos;
     if (std::error_code error; !plainName || !std::filesystem::is_regular_file(file, error)) {
-        std::string problem = "no regime named \"" + std::string(nameOrFile) + "\"; known:";
+        std::string problem = "no regime named " + QuotedText(nameOrFile) + "; known:";
         for (const std::string& name : RegimeNames(standardsFolder)) problem += " " + name;
         return Fail(problem);
     }

@@ -133,6 +133,10 @@ TEST(RegimeTest, RefusesMalformedRegimes) {
     EXPECT_EQ(unknown.error(),
               "no regime named \"eu-2030\"; known: eu-2014-548-tier1 eu-2014-548-tier2 "
               "us-doe-2016");
+    // A typed escape sequence is echoed escaped, never raw to the terminal.
+    const RegimeOutcome escape = FindRegime("eu\x1b[2J", KESTRAVA_STANDARDS_DIR);
+    ASSERT_FALSE(escape.ok());
+    EXPECT_EQ(escape.error().rfind("no regime named \"eu\\x1B[2J\";", 0), 0u) << escape.error();
 }
 
 }  // namespace
