@@ -36,9 +36,9 @@ void SearchDefaultGrid(benchmark::State& state, const char* regimeName) {
     }
     std::uint64_t candidates = 0;
     for (auto _ : state) {
-        const SearchOutcome outcome = RunDesignSearch(request, loaded.value(), steels.value());
-        candidates += outcome.evaluated;
-        benchmark::DoNotOptimize(outcome.best);
+        const SearchRun run = RunDesignSearch(request, loaded.value(), steels.value());
+        candidates += run.value().evaluated;
+        benchmark::DoNotOptimize(run.value().best);
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(candidates));
 }

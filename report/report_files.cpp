@@ -1,21 +1,22 @@
 #include "report/report_files.h"
 
 #include <QDate>
-#include <QSaveFile>
 
 #include "cad/general_arrangement.h"
 #include "report/drawing_svg.h"
 #include "report/report_pdf.h"
+#include "sheet/file_replacement.h"
 
 namespace kestrava::report {
 namespace {
 
-std::optional<std::string> WriteWhole(const std::filesystem::path& path, const QByteArray& bytes) {
-    QSaveFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        return "cannot write \"" + path.string() + "\": " + file.errorString().toStdString();
-    }
-    return std::nullopt;
+// Through the one file writer, so that a report replaces its file as a design sheet does.
+Result<void, std::string> WriteWhole(const std::filesystem::path& path, std::string_view what,
+                                     const QByteArray& bytes) {
+    const FileReplaced replaced = ReplaceFileBytes(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!replaced.ok()) return Fail(DescribeFileFailure(replaced.error(), what, path));
+    return {};
 }
 
 }  // namespace
@@ -37,20 +38,20 @@ DrawingTitle DrawingTitleOf(const ReportDesign& design) {
     return {RatingText(design), design.date, QStringLiteral("Kestrava " KESTRAVA_VERSION_TEXT)};
 }
 
-std::optional<std::string> WriteReportFiles(const ReportDesign& design,
-                                            const std::filesystem::path& drawingFile,
-                                            const std::filesystem::path& reportFile) {
+Result<void, std::string> WriteReportFiles(const ReportDesign& design,
+                                           const std::filesystem::path& drawingFile,
+                                           const std::filesystem::path& reportFile) {
     const cad::GeneralArrangement drawing = cad::BuildGeneralArrangement(design.record);
     const DrawingTitle title = DrawingTitleOf(design);
     if (!drawingFile.empty()) {
-        if (auto failure = WriteWhole(drawingFile, DrawingSvg(drawing, title))) return failure;
+        auto written = WriteWhole(drawingFile, "the drawing", DrawingSvg(drawing, title));
+        if (!written.ok()) return written;
     }
     if (!reportFile.empty()) {
-        if (auto failure = WriteWhole(reportFile, ReportPdf(design, drawing, title))) {
-            return failure;
-        }
+        auto written = WriteWhole(reportFile, "the report", ReportPdf(design, drawing, title));
+        if (!written.ok()) return written;
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace kestrava::report

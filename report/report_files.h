@@ -5,6 +5,7 @@
 #include <string>
 
 #include "assess/assessment.h"
+#include "engine/result.h"
 #include "report/drawing_sheet.h"
 #include "report/report_design.h"
 
@@ -23,8 +24,8 @@ DrawingTitle DrawingTitleOf(const ReportDesign& design);
 // Builds the drawing once and writes it as SVG to 'drawingFile' and the report as PDF to
 // 'reportFile'; an empty path is skipped. Each file is replaced whole or not at all. Needs a
 // QGuiApplication. Returns why a file could not be written.
-std::optional<std::string> WriteReportFiles(const ReportDesign& design,
-                                            const std::filesystem::path& drawingFile,
-                                            const std::filesystem::path& reportFile);
+Result<void, std::string> WriteReportFiles(const ReportDesign& design,
+                                           const std::filesystem::path& drawingFile,
+                                           const std::filesystem::path& reportFile);
 
 }  // namespace kestrava::report

@@ -222,13 +222,11 @@ DesignRules RulesOf(const SearchRequest& request, const GridPoint& point) {
     return rules;
 }
 
-SearchOutcome RunDesignSearch(const SearchRequest& request, std::span<const ConductorStrip> rows,
-                              const CoreSteelCatalogue& steels, SearchControl* control) {
+SearchRun RunDesignSearch(const SearchRequest& request, std::span<const ConductorStrip> rows,
+                          const CoreSteelCatalogue& steels, SearchControl* control) {
     GridValues grid;
     if (auto filled = FillGridValues(request, steels, grid); !filled.ok()) {
-        SearchOutcome refused;
-        refused.error = filled.error();
-        return refused;
+        return Fail(filled.error());
     }
     tbb::enumerable_thread_specific<ThreadSearch> threads(
         [&] { return ThreadSearch(request, rows, grid); });

@@ -48,7 +48,6 @@ struct SearchCandidate {
 };
 
 struct SearchOutcome {
-    std::string error;  // a grid the search cannot run; nothing else is set then
     bool cancelled = false;
     std::uint64_t evaluated = 0;
     std::uint64_t feasible = 0;
@@ -64,8 +63,11 @@ struct SearchControl {
 };
 
 // Designs and judges every candidate of the request's grid on all cores.
-SearchOutcome RunDesignSearch(const SearchRequest& request, std::span<const ConductorStrip> rows,
-                              const CoreSteelCatalogue& steels, SearchControl* control = nullptr);
+// What a search found, or why its grid cannot be searched.
+using SearchRun = Result<SearchOutcome, std::string>;
+
+SearchRun RunDesignSearch(const SearchRequest& request, std::span<const ConductorStrip> rows,
+                          const CoreSteelCatalogue& steels, SearchControl* control = nullptr);
 
 // The full rules of 'point' under 'request' (the space factor numerator stays the rating
 // class's).

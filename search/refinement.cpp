@@ -37,8 +37,9 @@ Refinement RefineBest(const SearchRequest& request, const SearchCandidate& best,
             {last.steels[centre.steel].steel, LocalAxis(last.steels[centre.steel].coreFluxDensity,
                                                         boundsFlux, centre.coreFluxDensity)}};
         local.grid.minParallelStrips = local.grid.maxParallelStrips = centre.parallelStrips;
-        const SearchOutcome outcome = RunDesignSearch(local, rows, steels);
-        if (!outcome.error.empty()) break;
+        const SearchRun run = RunDesignSearch(local, rows, steels);
+        if (!run.ok()) break;
+        const SearchOutcome& outcome = run.value();
         refined.evaluated += outcome.evaluated;
         // The local grid holds the centre itself, so its best is never worse.
         if (outcome.best.empty()) break;

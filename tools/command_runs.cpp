@@ -157,9 +157,9 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     }
     if (!options.model.empty()) {
         const ModelFiles files = ModelFilesFor(options.model).value();
-        if (const auto failure = heavy->writeModel(record, files.step, files.gltf)) {
+        if (const auto written = heavy->writeModel(record, files.step, files.gltf); !written.ok()) {
             std::cerr << "kestrava-design: cannot write the model \"" << EscapedText(options.model)
-                      << "\": " << *failure << '\n';
+                      << "\": " << written.error() << '\n';
             return kExitUsage;
         }
     }

@@ -6,14 +6,14 @@
 namespace kestrava {
 namespace {
 
-std::optional<std::string> WriteModel(const DesignRecord& record,
-                                      const std::filesystem::path& stepFile,
-                                      const std::filesystem::path& gltfFile) {
+Result<void, std::string> WriteModel(const DesignRecord& record,
+                                     const std::filesystem::path& stepFile,
+                                     const std::filesystem::path& gltfFile) {
     if (const auto written = cad::WriteTransformerModel(record, stepFile, gltfFile);
         !written.ok()) {
-        return written.error().description;
+        return Fail(written.error().description);
     }
-    return std::nullopt;
+    return {};
 }
 
 int WriteReports(const DesignRecord& record, const RatingTexts& texts,

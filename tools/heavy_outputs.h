@@ -8,6 +8,7 @@
 #include "assess/regime.h"
 #include "engine/design_record.h"
 #include "engine/design_rules.h"
+#include "engine/result.h"
 #include "sheet/design_sheet_writer.h"
 
 namespace kestrava {
@@ -30,9 +31,9 @@ struct ReportOutputs {
 struct HeavyOutputs {
     // Writes the 3-D model as STEP and as glTF (an empty path skips that file); returns the
     // reason on failure.
-    std::optional<std::string> (*writeModel)(const DesignRecord& record,
-                                             const std::filesystem::path& stepFile,
-                                             const std::filesystem::path& gltfFile);
+    Result<void, std::string> (*writeModel)(const DesignRecord& record,
+                                            const std::filesystem::path& stepFile,
+                                            const std::filesystem::path& gltfFile);
     // Writes the drawing and the report; tells on stderr why one could not be written. Returns
     // an exit status.
     int (*writeReports)(const DesignRecord& record, const RatingTexts& texts,

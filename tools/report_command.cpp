@@ -14,9 +14,10 @@ int WriteRequestedReports(const DesignRecord& record, const RatingTexts& texts,
     const report::OffscreenGui gui;
     const report::ReportDesign design = report::MakeReportDesign(
         record, texts, request.settings, request.regime, request.rules, request.origin);
-    if (const auto failure =
-            report::WriteReportFiles(design, request.drawingFile, request.reportFile)) {
-        std::cerr << "kestrava-design: " << *failure << '\n';
+    if (const auto written =
+            report::WriteReportFiles(design, request.drawingFile, request.reportFile);
+        !written.ok()) {
+        std::cerr << "kestrava-design: " << written.error() << '\n';
         return kExitUsage;
     }
     return kExitDesigned;

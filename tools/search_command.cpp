@@ -118,11 +118,12 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
     request.limits.targetImpedancePercent = options.targetImpedancePercent;
     request.objective = options.objective == "material" ? search::Objective::Material
                                                         : search::Objective::TotalOwning;
-    const search::SearchOutcome outcome = search::RunDesignSearch(request, rows, steels.value());
-    if (!outcome.error.empty()) {
-        err << "kestrava-design: " << outcome.error << '\n';
+    const search::SearchRun run = search::RunDesignSearch(request, rows, steels.value());
+    if (!run.ok()) {
+        err << "kestrava-design: " << run.error() << '\n';
         return kExitUsage;
     }
+    const search::SearchOutcome& outcome = run.value();
     if (!options.pareto.empty()) {
         std::ofstream csv(options.pareto, std::ios::binary | std::ios::trunc);
         csv << ParetoCsv(request, outcome);

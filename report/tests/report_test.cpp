@@ -56,7 +56,7 @@ class ReportTest : public testing::Test {
     // The text a reader extracts from the report of 'design', page by page (form feeds).
     std::string ReportText(const ReportDesign& design) {
         const fs::path pdf = folder_ / "report.pdf";
-        EXPECT_EQ(WriteReportFiles(design, {}, pdf), std::nullopt);
+        EXPECT_TRUE(WriteReportFiles(design, {}, pdf).ok());
         return CommandOutput("pdftotext -enc UTF-8 '" + pdf.string() + "' -");
     }
 
@@ -135,9 +135,9 @@ TEST_F(ReportTest, DrawingSvgStatesEveryDimensionAsText) {
 
 TEST_F(ReportTest, UnwritableFileIsRefusedWithItsName) {
     const fs::path missing = folder_ / "no such folder" / "r.pdf";
-    const auto failure = WriteReportFiles(Design(nullptr), {}, missing);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find(missing.string()), std::string::npos);
+    const auto written = WriteReportFiles(Design(nullptr), {}, missing);
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.error().find(missing.string()), std::string::npos);
 }
 
 }  // namespace

@@ -60,11 +60,11 @@ void ReportActions::Save(Kind kind) {
 
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const std::filesystem::path file = path.toStdString();
-    const auto failure = WriteReportFiles(*design, isReport ? std::filesystem::path() : file,
+    const auto written = WriteReportFiles(*design, isReport ? std::filesystem::path() : file,
                                           isReport ? file : std::filesystem::path());
     QGuiApplication::restoreOverrideCursor();
-    if (failure) {
-        boxes_.Show(QString::fromStdString("The file was not saved: " + *failure),
+    if (!written.ok()) {
+        boxes_.Show(QString::fromStdString("The file was not saved: " + written.error()),
                     MessageIcon::Critical, MessageButtons::Ok, appTitle_);
         return;
     }

@@ -116,8 +116,9 @@ TEST_P(DesignSearchTest, BestBeatsRandomGridPointsAndReRunsExactly) {
         regime = InstalledRegime(c.regime);
         request.limits.regime = &regime;
     }
-    const SearchOutcome outcome = RunDesignSearch(request, rows, steels);
-    ASSERT_EQ(outcome.error, "");
+    const SearchRun run = RunDesignSearch(request, rows, steels);
+    ASSERT_TRUE(run.ok()) << run.error();
+    const SearchOutcome& outcome = run.value();
     EXPECT_EQ(outcome.evaluated, CandidateCount(request.grid));
     ASSERT_GT(outcome.feasible, 0u);
     ASSERT_FALSE(outcome.best.empty());
@@ -179,7 +180,8 @@ TEST(DesignSearchMissTest, ImpossibleRegimeGivesTheNearestMiss) {
     SearchRequest request;
     request.inputs = {100, 11000, 433, 50, ConnectionType::DeltaStar, 5};
     request.limits.regime = &impossible;
-    const SearchOutcome outcome = RunDesignSearch(request, InstalledRows(), InstalledSteels());
+    const SearchOutcome outcome =
+        RunDesignSearch(request, InstalledRows(), InstalledSteels()).value();
     EXPECT_EQ(outcome.feasible, 0u);
     EXPECT_TRUE(outcome.best.empty());
     EXPECT_TRUE(outcome.front.empty());
@@ -204,7 +206,7 @@ TEST(DesignSearchGridTest, DefaultGridHoldsTypedDecimals) {
     SearchRequest request;
     request.inputs = {100, 11000, 433, 50, ConnectionType::DeltaStar, 5};
     request.grid = outside;
-    EXPECT_NE(RunDesignSearch(request, InstalledRows(), InstalledSteels()).error.find("yoke"),
+    EXPECT_NE(RunDesignSearch(request, InstalledRows(), InstalledSteels()).error().find("yoke"),
               std::string::npos);
 }
 
@@ -254,7 +256,7 @@ TEST(DesignSearchRefinementTest, RefinedBestIsFeasibleAndNoWorse) {
     request.grid.windowRatio = {2.0, 4.0, 0.5};
     const std::vector<ConductorStrip> rows = InstalledRows();
     const CoreSteelCatalogue steels = InstalledSteels();
-    const SearchOutcome coarse = RunDesignSearch(request, rows, steels);
+    const SearchOutcome coarse = RunDesignSearch(request, rows, steels).value();
     ASSERT_FALSE(coarse.best.empty());
     const Refinement refined = RefineBest(request, coarse.best.front(), rows, steels);
     EXPECT_GT(refined.evaluated, 0u);
@@ -275,7 +277,7 @@ TEST(DesignSearchCancelTest, CancelStopsEarly) {
     SearchControl control;
     control.cancel = true;
     const SearchOutcome outcome =
-        RunDesignSearch(request, InstalledRows(), InstalledSteels(), &control);
+        RunDesignSearch(request, InstalledRows(), InstalledSteels(), &control).value();
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(outcome.evaluated, 0u);
 }

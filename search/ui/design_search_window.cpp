@@ -271,19 +271,20 @@ void DesignSearchWindow::Poll() {
         static_cast<int>(1000.0 * static_cast<double>(control_->evaluated.load()) / total));
     if (running_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
     poll_->stop();
-    outcome_ = running_.get();
+    SearchRun run = running_.get();
     SetRunning(false);
-    ShowOutcome();
+    if (run.ok()) {
+        outcome_ = std::move(run).value();
+        ShowOutcome();
+    } else {
+        summary_->setText(
+            tr("The grid cannot be searched: %1").arg(QString::fromStdString(run.error())));
+    }
     emit searchFinished();
 }
 
 void DesignSearchWindow::ShowOutcome() {
     const SearchOutcome& outcome = *outcome_;
-    if (!outcome.error.empty()) {
-        summary_->setText(
-            tr("The grid cannot be searched: %1").arg(QString::fromStdString(outcome.error)));
-        return;
-    }
     progress_->setValue(outcome.cancelled ? progress_->value() : progress_->maximum());
     QString text =
         outcome.cancelled ? tr("Cancelled after %L1 candidates; ") : tr("%L1 candidates; ");

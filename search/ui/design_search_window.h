@@ -98,7 +98,7 @@ class DesignSearchWindow final : public QWidget {
 
     SearchRequest request_;  // of the running or last search
     std::unique_ptr<SearchControl> control_;
-    std::future<SearchOutcome> running_;
+    std::future<SearchRun> running_;
     std::optional<SearchOutcome> outcome_;
     std::optional<DesignRecord> fixedRecord_;
 };
