@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ui/window_placement.h"
+#include "ui/window_widgets.h"
 
 namespace kestrava::cad::ui {
 namespace {
@@ -25,7 +26,7 @@ DrawingProgressWindow::DrawingProgressWindow(kestrava::ui::MessageBoxes& boxes, 
       progress_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("frmDrawingPB"));
     setWindowTitle(appTitle_);
-    setFont(QFont(QStringLiteral("Verdana"), 9));
+    setFont(kestrava::ui::WindowFont());
 
     auto* wait = new QLabel(QStringLiteral("Please Wait..."), this);
     QFont waitFont = wait->font();

@@ -19,6 +19,7 @@
 #include "ui/exit_question.h"
 #include "ui/path_text.h"
 #include "ui/window_placement.h"
+#include "ui/window_widgets.h"
 
 namespace kestrava::cad::ui {
 namespace {
@@ -31,26 +32,16 @@ CadError NoWorkspaceError() {
     return CadError{kNoWorkspace, "No workspace was started"};
 }
 
-QFont VerdanaFont() {
-    return QFont(QStringLiteral("Verdana"), 9);
-}
-
 QLabel* WrappedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
-    label->setFont(VerdanaFont());
+    label->setFont(kestrava::ui::WindowFont());
     return label;
-}
-
-QPushButton* Button(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(objectName);
-    return button;
 }
 
 QGroupBox* Group(const QString& caption, QWidget* parent) {
     auto* group = new QGroupBox(caption, parent);
-    group->setFont(VerdanaFont());
+    group->setFont(kestrava::ui::WindowFont());
     return group;
 }
 
@@ -88,7 +79,8 @@ QWidget* DrawingWindow::BuildDrawGroup() {
                          "to view the transformer in AutoCAD."),
                      group),
         1);
-    drawButton_ = Button(QStringLiteral("cmdDrawCAD"), QStringLiteral("   Draw"), group);
+    drawButton_ =
+        kestrava::ui::NamedButton(QStringLiteral("cmdDrawCAD"), QStringLiteral("   Draw"), group);
     drawButton_->setMinimumWidth(110);
     connect(drawButton_, &QPushButton::clicked, this, &DrawingWindow::Draw);
     layout->addWidget(drawButton_);
@@ -116,8 +108,8 @@ QWidget* DrawingWindow::BuildStepViewGroup() {
         layout->addWidget(WrappedLabel(QStringLiteral("Step %1:").arg(view), group), view, 0);
         layout->addWidget(WrappedLabel(kDescriptions[static_cast<std::size_t>(row)], group), view,
                           1);
-        QPushButton* button =
-            Button(QStringLiteral("Command%1").arg(view), QStringLiteral("View"), group);
+        QPushButton* button = kestrava::ui::NamedButton(QStringLiteral("Command%1").arg(view),
+                                                        QStringLiteral("View"), group);
         connect(button, &QPushButton::clicked, this, [this, view] { ShowStepView(view); });
         layout->addWidget(button, view, 2);
         stepViewButtons_[static_cast<std::size_t>(row)] = button;
@@ -129,13 +121,16 @@ QWidget* DrawingWindow::BuildStepViewGroup() {
 QWidget* DrawingWindow::BuildToolGroup() {
     QGroupBox* group = Group(QStringLiteral("AutoCAD tools"), this);
     auto* layout = new QGridLayout(group);
-    dimensionButton_ = Button(QStringLiteral("cmdDimension"), QStringLiteral("Dimension"), group);
-    randomRotationButton_ =
-        Button(QStringLiteral("Command6"), QStringLiteral("3D Random Rotation"), group);
-    rotationButton_ = Button(QStringLiteral("Command7"), QStringLiteral("3D Rotation"), group);
-    zoomButton_ = Button(QStringLiteral("cmdZoom"), QStringLiteral("Zoom to Fit"), group);
-    quitWorkspaceButton_ =
-        Button(QStringLiteral("cmdQuitAC"), QStringLiteral("&Quit AutoCad"), group);
+    dimensionButton_ = kestrava::ui::NamedButton(QStringLiteral("cmdDimension"),
+                                                 QStringLiteral("Dimension"), group);
+    randomRotationButton_ = kestrava::ui::NamedButton(QStringLiteral("Command6"),
+                                                      QStringLiteral("3D Random Rotation"), group);
+    rotationButton_ =
+        kestrava::ui::NamedButton(QStringLiteral("Command7"), QStringLiteral("3D Rotation"), group);
+    zoomButton_ =
+        kestrava::ui::NamedButton(QStringLiteral("cmdZoom"), QStringLiteral("Zoom to Fit"), group);
+    quitWorkspaceButton_ = kestrava::ui::NamedButton(QStringLiteral("cmdQuitAC"),
+                                                     QStringLiteral("&Quit AutoCad"), group);
     connect(dimensionButton_, &QPushButton::clicked, this, [this] { RunTool(kDimensionCommand); });
     connect(randomRotationButton_, &QPushButton::clicked, this,
             [this] { RunTool(kContinuousOrbitCommand); });
@@ -153,10 +148,12 @@ QWidget* DrawingWindow::BuildToolGroup() {
 QWidget* DrawingWindow::BuildNavigationRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
-    backButton_ = Button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), row);
+    backButton_ =
+        kestrava::ui::NamedButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), row);
     backButton_->setToolTip(QStringLiteral("Click to go back"));
     backButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    exitButton_ = Button(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), row);
+    exitButton_ =
+        kestrava::ui::NamedButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), row);
     exitButton_->setToolTip(QStringLiteral("Click to exit"));
     exitButton_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     connect(backButton_, &QPushButton::clicked, this, [this] {

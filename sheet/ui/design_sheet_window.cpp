@@ -30,6 +30,7 @@
 #include "ui/path_text.h"
 #include "ui/select_on_focus.h"
 #include "ui/window_placement.h"
+#include "ui/window_widgets.h"
 
 namespace kestrava {
 namespace {
@@ -48,16 +49,13 @@ QString FileNameOf(const QString& path) {
 QLabel* MakeLabel(const QString& text, const QString& name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont verdana(QStringLiteral("Verdana"));
-    verdana.setPointSize(9);
-    label->setFont(verdana);
+    label->setFont(ui::WindowFont());
     return label;
 }
 
 QPushButton* MakeButton(const QString& caption, const QString& name, const QString& toolTip,
                         QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    QPushButton* button = ui::NamedButton(name, caption, parent);
     button->setToolTip(toolTip);
     return button;
 }
