@@ -5,12 +5,10 @@
 #include "assess/assessment.h"
 #include "engine/design_record.h"
 #include "engine/design_rules.h"
+#include "report/rules_origin.h"
 #include "sheet/design_sheet_writer.h"
 
 namespace kestrava::report {
-
-// Where the rules of a design came from.
-enum class RulesOrigin { Fixed, Chosen, Searched };
 
 // Everything a design report states about one finished design.
 struct ReportDesign {

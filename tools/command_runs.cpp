@@ -54,14 +54,14 @@ unsigned BatchThreads() {
 // What --drawing and --report ask for a design made by 'rules', assessed as 'priced' says
 // (which must outlive the outputs).
 ReportOutputs RequestedReports(const CommandOptions& options, const AssessmentRequest& priced,
-                               DesignRules rules, RulesSource source) {
+                               DesignRules rules, report::RulesOrigin origin) {
     ReportOutputs reports;
     reports.drawingFile = options.drawing;
     reports.reportFile = options.report;
     reports.settings = priced.settings;
     reports.regime = priced.regime ? &*priced.regime : nullptr;
     reports.rules = std::move(rules);
-    reports.rulesSource = source;
+    reports.origin = origin;
     return reports;
 }
 
@@ -168,7 +168,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     if (!options.drawing.empty() || !options.report.empty()) {
         const ReportOutputs reports = RequestedReports(
             options, priced, chosen ? chosen->rules : FixedDesignRules(record.kvaRating),
-            chosen ? RulesSource::Chosen : RulesSource::Fixed);
+            chosen ? report::RulesOrigin::Chosen : report::RulesOrigin::Fixed);
         if (const int status = heavy->writeReports(record, options.rating, reports);
             status != kExitDesigned) {
             return status;
@@ -205,7 +205,7 @@ int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
                               const AssessmentRequest& priced) {
             return heavy->writeReports(
                 record, options.rating,
-                RequestedReports(options, priced, rules, RulesSource::Searched));
+                RequestedReports(options, priced, rules, report::RulesOrigin::Searched));
         };
     }
     const std::optional<fs::path> folder = InstallationFolder();

@@ -16,32 +16,10 @@ Result<void, std::string> WriteModel(const DesignRecord& record,
     return {};
 }
 
-int WriteReports(const DesignRecord& record, const RatingTexts& texts,
-                 const ReportOutputs& outputs) {
-    ReportRequest request;
-    request.drawingFile = outputs.drawingFile;
-    request.reportFile = outputs.reportFile;
-    request.settings = outputs.settings;
-    request.regime = outputs.regime;
-    request.rules = outputs.rules;
-    switch (outputs.rulesSource) {
-        case RulesSource::Fixed:
-            request.origin = report::RulesOrigin::Fixed;
-            break;
-        case RulesSource::Chosen:
-            request.origin = report::RulesOrigin::Chosen;
-            break;
-        case RulesSource::Searched:
-            request.origin = report::RulesOrigin::Searched;
-            break;
-    }
-    return WriteRequestedReports(record, texts, request);
-}
-
 }  // namespace
 
 const HeavyOutputs& LinkedHeavyOutputs() {
-    static const HeavyOutputs outputs{&WriteModel, &WriteReports};
+    static const HeavyOutputs outputs{&WriteModel, &WriteRequestedReports};
     return outputs;
 }
 

@@ -9,12 +9,10 @@
 #include "engine/design_record.h"
 #include "engine/design_rules.h"
 #include "engine/result.h"
+#include "report/rules_origin.h"
 #include "sheet/design_sheet_writer.h"
 
 namespace kestrava {
-
-// Where the rules of a design came from: the fixed rules, --rules, or a design search.
-enum class RulesSource { Fixed, Chosen, Searched };
 
 // What --drawing and --report ask for, with the assessment's settings and regime.
 struct ReportOutputs {
@@ -23,7 +21,7 @@ struct ReportOutputs {
     assess::AssessmentSettings settings;
     const assess::Regime* regime = nullptr;
     DesignRules rules;
-    RulesSource rulesSource = RulesSource::Fixed;
+    report::RulesOrigin origin = report::RulesOrigin::Fixed;  // fixed, --rules or --search
 };
 
 // The outputs of kestrava-design that need the modelling kernel or Qt. Only kestrava-design-full

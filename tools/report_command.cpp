@@ -9,7 +9,7 @@
 namespace kestrava {
 
 int WriteRequestedReports(const DesignRecord& record, const RatingTexts& texts,
-                          const ReportRequest& request) {
+                          const ReportOutputs& request) {
     if (request.drawingFile.empty() && request.reportFile.empty()) return kExitDesigned;
     const report::OffscreenGui gui;
     const report::ReportDesign design = report::MakeReportDesign(
