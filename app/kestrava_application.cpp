@@ -142,16 +142,16 @@ void KestravaApplication::ShowDesignSearch() {
             standards.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
         for (const QString& file : files) {
             auto read = assess::ReadRegimeFile(standards.filePath(file).toStdString());
-            if (read.ok()) regimes.push_back(std::move(read).value());
+            if (read.has_value()) regimes.push_back(std::move(read).value());
         }
         // An unreadable table leaves the search without strips; its runs then report it.
         const ConductorRows opened = conductorTable_.OpenRows();
         std::vector<ConductorStrip> rows;
-        if (opened.ok()) rows.assign(opened.value().begin(), opened.value().end());
+        if (opened.has_value()) rows.assign(opened.value().begin(), opened.value().end());
         // Likewise unreadable steels leave it without steels.
         LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(ui::FsPath(installFolder_)));
         search_ = std::make_unique<search::ui::DesignSearchWindow>(
-            std::move(rows), steels.ok() ? std::move(steels).value() : CoreSteelCatalogue{},
+            std::move(rows), steels.has_value() ? std::move(steels).value() : CoreSteelCatalogue{},
             std::move(regimes));
         search_->setWindowTitle(AppTitle() + QStringLiteral(" - Design search"));
         connect(search_.get(), &search::ui::DesignSearchWindow::designChosen, this,
@@ -188,20 +188,20 @@ void KestravaApplication::AddReportActions() {
 }
 
 std::optional<report::ReportDesign> KestravaApplication::ResultsReportDesign() {
-    if (!results_ || !results_->record() || !transformer_) return std::nullopt;
-    const DesignRecord& record = *results_->record();
+    if (!results_ || !results_->Record() || !transformer_) return std::nullopt;
+    const DesignRecord& record = *results_->Record();
     const RatingTexts texts = transformer_->CurrentTexts();
     return report::ReportDesign{record,
                                 texts,
                                 assess::ui::LoadAssessmentChoice(resultsSettings_).settings,
-                                results_->assessment(),
+                                results_->ShownAssessment(),
                                 rules_,
                                 rulesOrigin_,
                                 QDate::currentDate().toString(Qt::ISODate)};
 }
 
 QString KestravaApplication::SuggestedReportPath() const {
-    const QString sheet = designSheet_ ? designSheet_->sheetFileName() : QString();
+    const QString sheet = designSheet_ ? designSheet_->SheetFileName() : QString();
     const QString name =
         sheet.isEmpty() ? QStringLiteral("Design Sheet") : QFileInfo(sheet).completeBaseName();
     return ui::PathText(DesignSheetFolder(ui::FsPath(installFolder_)) / ui::FsPath(name));

@@ -44,18 +44,18 @@ class KestravaApplication final : public QObject {
     // Shows the splash, runs start-up and shows the main option window.
     void Start();
 
-    OptionWindow* optionWindow() const { return option_.get(); }
+    OptionWindow* Options() const { return option_.get(); }
     // The parameter window, or null before its first use and after it was closed.
-    TransformerCalcWindow* transformerWindow() const { return transformer_.get(); }
+    TransformerCalcWindow* Parameters() const { return transformer_.get(); }
     // The design sheet window, or null before the first design.
-    DesignSheetWindow* designSheetWindow() const { return designSheet_.get(); }
+    DesignSheetWindow* DesignSheet() const { return designSheet_.get(); }
     // The drawing window, or null before the first View Transformer.
-    cad::ui::DrawingWindow* drawingWindow() const { return drawing_.get(); }
+    cad::ui::DrawingWindow* Drawing() const { return drawing_.get(); }
     // The Results window, or null before the first Results press.
-    assess::ui::ResultsWindow* resultsWindow() const { return results_.get(); }
+    assess::ui::ResultsWindow* Results() const { return results_.get(); }
     // The design search window, or null before the first Design search press.
-    search::ui::DesignSearchWindow* designSearchWindow() const { return search_.get(); }
-    const DesignRecord& record() const { return record_; }
+    search::ui::DesignSearchWindow* DesignSearch() const { return search_.get(); }
+    const DesignRecord& Record() const { return record_; }
 
   signals:
     void optionWindowShown();  // start-up has finished

@@ -70,7 +70,7 @@ OptionWindow::OptionWindow(ui::MessageBoxes& boxes, QString appTitle, QWidget* p
         image->setScaledContents(true);
         pictures_[Index(box.picture)] = image;
     }
-    QLabel* buttBack = picture(OptionPicture::ButtBack);
+    QLabel* buttBack = Picture(OptionPicture::ButtBack);
     ui::PlaceInTwips(buttBack, QRect(120, 1320, 2175, 5295));
     buttBack->setMouseTracking(true);
     buttBack->installEventFilter(this);
@@ -120,11 +120,11 @@ OptionWindow::OptionWindow(ui::MessageBoxes& boxes, QString appTitle, QWidget* p
     for (OptionPicture preview :
          {OptionPicture::AllTime, OptionPicture::Transformer, OptionPicture::Motor,
           OptionPicture::Generator, OptionPicture::Others})
-        ui::PlaceInTwips(picture(preview), previewTwips);
-    picture(OptionPicture::AllTime)->setVisible(true);
+        ui::PlaceInTwips(Picture(preview), previewTwips);
+    Picture(OptionPicture::AllTime)->setVisible(true);
     for (OptionPicture preview : {OptionPicture::Transformer, OptionPicture::Motor,
                                   OptionPicture::Generator, OptionPicture::Others})
-        picture(preview)->setVisible(false);
+        Picture(preview)->setVisible(false);
     ui::CenterOnScreen(this);
 }
 
@@ -144,20 +144,20 @@ QPushButton* OptionWindow::AddMachineButton(const char* name, const QString& cap
     return button;
 }
 
-QLabel* OptionWindow::picture(OptionPicture which) const {
+QLabel* OptionWindow::Picture(OptionPicture which) const {
     return pictures_[Index(which)];
 }
 
 void OptionWindow::ShowOverviewPreview() {
-    picture(OptionPicture::AllTime)->setVisible(true);
+    Picture(OptionPicture::AllTime)->setVisible(true);
     for (OptionPicture preview : {OptionPicture::Transformer, OptionPicture::Motor,
                                   OptionPicture::Generator, OptionPicture::Others})
-        picture(preview)->setVisible(false);
+        Picture(preview)->setVisible(false);
 }
 
 bool OptionWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == picture(OptionPicture::ButtBack)) Hover(Machine::None);
+        if (watched == Picture(OptionPicture::ButtBack)) Hover(Machine::None);
         for (std::size_t i = 0; i < machineButtons_.size(); ++i)
             if (watched == machineButtons_[i]) Hover(static_cast<Machine>(i + 1));
     }
@@ -175,7 +175,7 @@ void OptionWindow::Hover(Machine machine) {
                                       OptionPicture::Motor, OptionPicture::Generator,
                                       OptionPicture::Others};
     for (std::size_t i = 0; i < std::size(previews); ++i)
-        picture(previews[i])->setVisible(i == static_cast<std::size_t>(machine));
+        Picture(previews[i])->setVisible(i == static_cast<std::size_t>(machine));
     for (std::size_t i = 0; i < machineButtons_.size(); ++i) {
         if (static_cast<Machine>(i + 1) == machine)
             HighlightButton(machineButtons_[i]);

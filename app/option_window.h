@@ -24,11 +24,11 @@ class OptionWindow final : public QWidget {
     OptionWindow(ui::MessageBoxes& boxes, QString appTitle, QWidget* parent = nullptr);
 
     // The picture box that shows 'picture'.
-    QLabel* picture(OptionPicture picture) const;
+    QLabel* Picture(OptionPicture picture) const;
     // Shows the overview preview and hides the four machine previews.
     void ShowOverviewPreview();
     // The button that the last hover highlighted, or None.
-    Machine highlighted() const { return highlighted_; }
+    Machine Highlighted() const { return highlighted_; }
 
   signals:
     void transformerRequested();  // the parameter window should be shown instead of this one

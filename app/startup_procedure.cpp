@@ -57,7 +57,7 @@ OptionWindow& RunStartup(StartupProgress& progress, DesignRecord& record,
     };
     for (const auto& step : steps) {
         if (step.stepText != nullptr) progress.ShowStep(QString::fromLatin1(step.stepText));
-        LoadPicture(progress, option.picture(step.picture), pics + QString::fromLatin1(step.file));
+        LoadPicture(progress, option.Picture(step.picture), pics + QString::fromLatin1(step.file));
         Advance(progress, step.advance);
     }
     progress.ShowStep(QStringLiteral("Loading other files..."));

@@ -148,13 +148,13 @@ void TransformerCalcWindow::Next() {
         return;
     }
     const auto inputs = ReadRatingTexts(CurrentTexts());
-    if (!inputs.ok()) {
+    if (!inputs.has_value()) {
         RefuseText(inputs.error().field);
         return;
     }
 
     DesignResult result = DesignTransformer(inputs.value(), table_);
-    if (!result.ok()) {
+    if (!result.has_value()) {
         boxes_.Show(FromUtf8(result.error().message), ui::MessageIcon::Critical,
                     ui::MessageButtons::Ok, appTitle_);
         record_.engineError = true;
@@ -195,15 +195,15 @@ void TransformerCalcWindow::RefillRecordList() {
 
 void TransformerCalcWindow::FillRecordList() {
     const ParamList list = store_.FillParamList();
-    if (list.ok() && list->empty() && !emptyStoreNoticed_) {
+    if (list.has_value() && list->empty() && !emptyStoreNoticed_) {
         emptyStoreNoticed_ = true;
         boxes_.Show(QStringLiteral("No ratings have been saved yet."), ui::MessageIcon::Information,
                     ui::MessageButtons::Ok, appTitle_);
     }
-    for (const std::string& name : list.ok() ? list.value() : list.error().namesSoFar)
+    for (const std::string& name : list.has_value() ? list.value() : list.error().namesSoFar)
         recordList_->addItem(FromUtf8(name));
     // A store that failed while listing is no source to load from: the fields stay as typed.
-    if (!list.ok() || recordList_->count() == 0) {
+    if (!list.has_value() || recordList_->count() == 0) {
         recordList_->setCurrentIndex(-1);
         return;
     }
@@ -215,7 +215,7 @@ void TransformerCalcWindow::LoadSelectedRecord() {
     if (recordList_->currentIndex() < 0) return;
     const QString name = recordList_->currentText();
     const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(Utf8(name));
-    if (!loaded.ok()) {
+    if (!loaded.has_value()) {
         Warn(QStringLiteral("The values stored as \"%1\" could not be loaded.\r\n%2")
                  .arg(name, FromUtf8(loaded.error().description)));
         return;

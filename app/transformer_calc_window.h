@@ -36,7 +36,7 @@ class TransformerCalcWindow final : public QWidget {
     // Empties the list of earlier ratings and fills it again, loading the newest.
     void RefillRecordList();
     // The button that Enter presses.
-    QPushButton* defaultButton() const { return defaultButton_.button(); }
+    QPushButton* DefaultPushButton() const { return defaultButton_.Button(); }
 
   signals:
     void designReady();      // a design was computed; the window has hidden itself

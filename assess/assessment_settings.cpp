@@ -24,7 +24,7 @@ Checked ReadNumbers(const json& object, std::string_view where,
                                      ? std::string(member.name)
                                      : std::string(where) + "." + std::string(member.name);
         const auto number = FiniteNumber(*found, name);
-        if (!number.ok()) return Fail(number.error());
+        if (!number.has_value()) return Fail(number.error());
         *member.target = *number;
     }
     return {};
@@ -33,19 +33,19 @@ Checked ReadNumbers(const json& object, std::string_view where,
 SettingsOutcome ReadSettings(const json& document, AssessmentSettings settings) {
     if (Checked members = CheckKnownMembers(document, "the settings",
                                             {"prices", "capitalisation", "tankWallThickness"});
-        !members.ok()) {
+        !members.has_value()) {
         return Fail(members.error());
     }
     if (const auto prices = document.find("prices"); prices != document.end()) {
         if (Checked members = CheckKnownMembers(*prices, "prices", {"copper", "oil", "tankSteel"});
-            !members.ok()) {
+            !members.has_value()) {
             return Fail(members.error());
         }
         Prices& p = settings.prices;
         if (Checked numbers =
                 ReadNumbers(*prices, "prices",
                             {{"copper", &p.copper}, {"oil", &p.oil}, {"tankSteel", &p.tankSteel}});
-            !numbers.ok()) {
+            !numbers.has_value()) {
             return Fail(numbers.error());
         }
     }
@@ -53,23 +53,24 @@ SettingsOutcome ReadSettings(const json& document, AssessmentSettings settings) 
         capitalisation != document.end()) {
         if (Checked members = CheckKnownMembers(*capitalisation, "capitalisation",
                                                 {"noLoadLossPerW", "loadLossPerW"});
-            !members.ok()) {
+            !members.has_value()) {
             return Fail(members.error());
         }
         Capitalisation& c = settings.capitalisation;
         if (Checked numbers = ReadNumbers(
                 *capitalisation, "capitalisation",
                 {{"noLoadLossPerW", &c.noLoadLossPerW}, {"loadLossPerW", &c.loadLossPerW}});
-            !numbers.ok()) {
+            !numbers.has_value()) {
             return Fail(numbers.error());
         }
     }
     if (Checked numbers =
             ReadNumbers(document, "", {{"tankWallThickness", &settings.tankWallThickness}});
-        !numbers.ok()) {
+        !numbers.has_value()) {
         return Fail(numbers.error());
     }
-    if (Checked values = CheckSettingsValues(settings); !values.ok()) return Fail(values.error());
+    if (Checked values = CheckSettingsValues(settings); !values.has_value())
+        return Fail(values.error());
     return settings;
 }
 
@@ -97,16 +98,16 @@ Result<void, std::string> CheckSettingsValues(const AssessmentSettings& s) {
 
 SettingsOutcome ParseSettings(std::string_view text, const AssessmentSettings& base) {
     const JsonDocument document = ParseJson(text);
-    if (!document.ok()) return Fail(document.error());
+    if (!document.has_value()) return Fail(document.error());
     return ReadSettings(*document, base);
 }
 
 SettingsOutcome ReadSettingsFile(const std::filesystem::path& path,
                                  const AssessmentSettings& base) {
     const JsonDocument document = ReadJsonFile(path);
-    if (!document.ok()) return Fail(document.error());
+    if (!document.has_value()) return Fail(document.error());
     SettingsOutcome settings = ReadSettings(*document, base);
-    if (!settings.ok()) return Fail(PrefixedByPath(path, settings.error()));
+    if (!settings.has_value()) return Fail(PrefixedByPath(path, settings.error()));
     return settings;
 }
 

@@ -59,7 +59,7 @@ JsonDocument ReadJsonFile(const std::filesystem::path& path) {
     bytes << in.rdbuf();
     if (in.bad()) return unreadable("read failure");
     JsonDocument document = ParseJson(bytes.str());
-    if (!document.ok()) return Fail(PrefixedByPath(path, document.error()));
+    if (!document.has_value()) return Fail(PrefixedByPath(path, document.error()));
     return document;
 }
 

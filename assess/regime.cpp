@@ -15,7 +15,7 @@ constexpr std::string_view kRegimeExtension = ".json";
 Checked ReadScope(const json& value, RegimeScope& scope) {
     if (Checked members = CheckKnownMembers(
             value, "scope", {"description", "maxPrimaryLineVoltage", "frequencies"});
-        !members.ok()) {
+        !members.has_value()) {
         return members;
     }
     const auto description = value.find("description");
@@ -25,7 +25,7 @@ Checked ReadScope(const json& value, RegimeScope& scope) {
     scope.description = description->get<std::string>();
     if (const auto voltage = value.find("maxPrimaryLineVoltage"); voltage != value.end()) {
         const auto number = FiniteNumber(*voltage, "scope.maxPrimaryLineVoltage");
-        if (!number.ok()) return Fail(number.error());
+        if (!number.has_value()) return Fail(number.error());
         if (*number <= 0) return Fail(std::string("scope.maxPrimaryLineVoltage must be positive"));
         scope.maxPrimaryLineVoltage = *number;
     }
@@ -47,13 +47,13 @@ Checked ReadRow(const json& row, std::size_t index, Regime& regime) {
     const std::string where = "rows[" + std::to_string(index) + "]";
     if (Checked members = CheckKnownMembers(
             row, where, {"kva", "maxNoLoadLossW", "maxLoadLossW", "minEfficiency50"});
-        !members.ok()) {
+        !members.has_value()) {
         return members;
     }
     const auto kvaMember = row.find("kva");
     if (kvaMember == row.end()) return Fail(where + " has no kva");
     const auto kva = FiniteNumber(*kvaMember, where + ".kva");
-    if (!kva.ok()) return Fail(kva.error());
+    if (!kva.has_value()) return Fail(kva.error());
     if (*kva <= 0) return Fail(where + ".kva must be positive");
     if (!regime.kva.empty() && *kva <= regime.kva.back()) {
         return Fail(where + ".kva must be above the kva of the row before");
@@ -74,7 +74,7 @@ Checked ReadRow(const json& row, std::size_t index, Regime& regime) {
         const auto member = row.find(name);
         if (member == row.end()) return Fail(where + " names other limits than rows[0]");
         const auto limit = FiniteNumber(*member, where + "." + name);
-        if (!limit.ok()) return Fail(limit.error());
+        if (!limit.has_value()) return Fail(limit.error());
         if (*limit < 0) return Fail(where + "." + name + " must not be negative");
         column.values.push_back(*limit);
     }
@@ -84,7 +84,7 @@ Checked ReadRow(const json& row, std::size_t index, Regime& regime) {
 RegimeOutcome ReadRegime(const json& document) {
     if (Checked members =
             CheckKnownMembers(document, "the regime", {"name", "source", "scope", "rows"});
-        !members.ok()) {
+        !members.has_value()) {
         return Fail(members.error());
     }
     Regime regime;
@@ -99,13 +99,15 @@ RegimeOutcome ReadRegime(const json& document) {
     regime.source = document["source"].get<std::string>();
     const auto scope = document.find("scope");
     if (scope == document.end()) return Fail(std::string("scope is missing"));
-    if (Checked read = ReadScope(*scope, regime.scope); !read.ok()) return Fail(read.error());
+    if (Checked read = ReadScope(*scope, regime.scope); !read.has_value())
+        return Fail(read.error());
     const auto rows = document.find("rows");
     if (rows == document.end() || !rows->is_array() || rows->empty()) {
         return Fail(std::string("rows must be a list of at least one row"));
     }
     for (std::size_t i = 0; i < rows->size(); ++i) {
-        if (Checked read = ReadRow((*rows)[i], i, regime); !read.ok()) return Fail(read.error());
+        if (Checked read = ReadRow((*rows)[i], i, regime); !read.has_value())
+            return Fail(read.error());
     }
     return regime;
 }
@@ -144,15 +146,15 @@ std::optional<double> LimitAt(const Regime& regime, const RegimeLimit& column, d
 
 RegimeOutcome ParseRegime(std::string_view text) {
     const JsonDocument document = ParseJson(text);
-    if (!document.ok()) return Fail(document.error());
+    if (!document.has_value()) return Fail(document.error());
     return ReadRegime(*document);
 }
 
 RegimeOutcome ReadRegimeFile(const std::filesystem::path& path) {
     const JsonDocument document = ReadJsonFile(path);
-    if (!document.ok()) return Fail(document.error());
+    if (!document.has_value()) return Fail(document.error());
     RegimeOutcome regime = ReadRegime(*document);
-    if (!regime.ok()) return Fail(PrefixedByPath(path, regime.error()));
+    if (!regime.has_value()) return Fail(PrefixedByPath(path, regime.error()));
     return regime;
 }
 
@@ -177,7 +179,7 @@ std::vector<std::string> RegimeNames(const std::filesystem::path& standardsFolde
     for (const auto& entry : std::filesystem::directory_iterator(standardsFolder, error)) {
         const auto& path = entry.path();
         // The folder holds other standards data too; only files that read as regimes count.
-        if (path.extension() == kRegimeExtension && ReadRegimeFile(path).ok()) {
+        if (path.extension() == kRegimeExtension && ReadRegimeFile(path).has_value()) {
             names.push_back(path.stem().string());
         }
     }

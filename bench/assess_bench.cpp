@@ -19,7 +19,7 @@ DesignRecord WorkedDesign() {
 void BM_AssessWithRegime(benchmark::State& state) {
     const DesignRecord record = WorkedDesign();
     const RegimeOutcome regime = FindRegime("eu-2014-548-tier1", KESTRAVA_STANDARDS_DIR);
-    if (!regime.ok()) {
+    if (!regime.has_value()) {
         state.SkipWithError(regime.error().c_str());
         return;
     }

@@ -20,7 +20,7 @@ DesignRecord WorkedDesign() {
         {{55.94, 3.55, 16.00}, {58.14, 5.00, 11.80}, {58.50, 5.30, 11.20}});
     const auto result = kestrava::DesignTransformer(
         {100.0, 11000.0, 433.0, 50, kestrava::ConnectionType::DeltaStar, 5}, strips);
-    if (!result.ok()) {
+    if (!result.has_value()) {
         std::cerr << "The worked design failed: " << result.error().message << "\n";
         std::exit(EXIT_FAILURE);
     }
@@ -54,7 +54,7 @@ void BM_BuildAndSaveStepAndGltf(benchmark::State& state) {
     for (auto _ : state) {
         const auto written = kestrava::cad::WriteTransformerModel(
             design, step, std::filesystem::path(step).replace_extension(".glb"));
-        if (!written.ok()) {
+        if (!written.has_value()) {
             state.SkipWithError(written.error().description.c_str());
             break;
         }

@@ -12,7 +12,7 @@ const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, ConnectionType::Del
 void RunDesigns(benchmark::State& state, ConductorTableSource& table) {
     for (auto _ : state) {
         DesignResult result = DesignTransformer(kWorkedExample, table);
-        if (!result.ok()) {
+        if (!result.has_value()) {
             state.SkipWithError(result.error().message.c_str());
             return;
         }
@@ -23,7 +23,7 @@ void RunDesigns(benchmark::State& state, ConductorTableSource& table) {
 // Target: under 2 µs per run.
 void BM_DesignRunTableInMemory(benchmark::State& state) {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    if (!loaded.ok()) {
+    if (!loaded.has_value()) {
         state.SkipWithError(loaded.error().c_str());
         return;
     }

@@ -27,11 +27,11 @@ using namespace kestrava;
 
 DesignRecord InstalledTableDesign() {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    if (!loaded.ok()) Fail(loaded.error());
+    if (!loaded.has_value()) Fail(loaded.error());
     InMemoryConductorTable table(std::move(loaded).value());
     const DesignResult result =
         DesignTransformer({100.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5}, table);
-    if (!result.ok()) Fail(result.error().message);
+    if (!result.has_value()) Fail(result.error().message);
     return result.value();
 }
 
@@ -44,7 +44,7 @@ report::ReportDesign WorkedReport(const assess::Regime& regime) {
 
 assess::Regime Tier2() {
     auto regime = assess::FindRegime("eu-2014-548-tier2", KESTRAVA_STANDARDS_DIR);
-    if (!regime.ok()) Fail(regime.error());
+    if (!regime.has_value()) Fail(regime.error());
     return std::move(regime).value();
 }
 

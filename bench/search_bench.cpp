@@ -18,7 +18,7 @@ const DesignInputs kWorkedExample{100.0, 11000.0, 433.0, 50, ConnectionType::Del
 void SearchDefaultGrid(benchmark::State& state, const char* regimeName) {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
     LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
-    if (!loaded.ok() || !steels.ok()) {
+    if (!loaded.has_value() || !steels.has_value()) {
         state.SkipWithError("the installed table or steels cannot be read");
         return;
     }
@@ -28,7 +28,7 @@ void SearchDefaultGrid(benchmark::State& state, const char* regimeName) {
     if (*regimeName != '\0') {
         regime = assess::ReadRegimeFile(std::string(KESTRAVA_INSTALL_DIR) + "/Standards/" +
                                         regimeName + ".json");
-        if (!regime->ok()) {
+        if (!regime->has_value()) {
             state.SkipWithError("the regime cannot be read");
             return;
         }

@@ -147,7 +147,7 @@ Failure<CadError> SaveError(const std::filesystem::path& path) {
 
 // Saves through a temporary file, so that a reader or a second writer never sees a torn file.
 CadStatus SaveReplacing(const std::filesystem::path& path, const FileContentsWriter& write) {
-    if (const FileReplaced replaced = ReplaceFile(path, write); !replaced.ok()) {
+    if (const FileReplaced replaced = ReplaceFile(path, write); !replaced.has_value()) {
         return Fail(CadError{kSaveFailed, DescribeFileFailure(replaced.error(), "the file", path)});
     }
     return {};

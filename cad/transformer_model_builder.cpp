@@ -104,7 +104,7 @@ class ModelBuild {
     }
 
     void Check(const CadStatus& status) {
-        if (!status.ok()) Skip(status.error());
+        if (!status.has_value()) Skip(status.error());
     }
 
     void Skip(const CadError& error) {
@@ -114,15 +114,15 @@ class ModelBuild {
 
     void Connect(CadLauncher& launcher) {
         auto app = launcher.Create(kWorkspaceProgrammaticId);
-        if (!app.ok()) return Skip(app.error());
+        if (!app.has_value()) return Skip(app.error());
         model_.cadConnection.acadApp = app.value();
         auto doc = App()->ActiveDocument();
-        if (!doc.ok()) return Skip(doc.error());
+        if (!doc.has_value()) return Skip(doc.error());
         model_.cadConnection.acadDoc = doc.value();
     }
 
     SolidHandle AsPart(CadResult<SolidHandle> created, ModelPart part) {
-        if (!created.ok()) {
+        if (!created.has_value()) {
             Skip(created.error());
             return {};
         }
@@ -153,7 +153,7 @@ class ModelBuild {
     void CopyColour(const SolidHandle& from, const SolidHandle& to) {
         if (!from || !to) return;
         const CadResult<int> color = from->Color();
-        if (!color.ok()) return Skip(color.error());
+        if (!color.has_value()) return Skip(color.error());
         Check(to->SetColor(color.value()));
     }
 
@@ -238,7 +238,7 @@ class ModelBuild {
     void SetView() {
         if (Doc()) {
             CadResult<Viewport> viewport = Doc()->ActiveViewport();
-            if (viewport.ok()) {
+            if (viewport.has_value()) {
                 Viewport changed = viewport.value();
                 changed.viewDirection = {-1.0, -1.0, 1.0};
                 Check(Doc()->SetActiveViewport(changed));

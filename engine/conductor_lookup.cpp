@@ -26,7 +26,7 @@ const ConductorStrip* FirstRowWithArea(std::span<const ConductorStrip> rows, dou
 
 StripLookup LookupConductorStrip(double requiredArea, ConductorTableSource& table) {
     const ConductorRows opened = table.OpenRows();
-    if (!opened.ok()) return Fail(opened.error());
+    if (!opened.has_value()) return Fail(opened.error());
     const std::span<const ConductorStrip> rows = opened.value();
 
     for (const int decimals : {2, 1}) {

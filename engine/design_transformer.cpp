@@ -75,7 +75,7 @@ DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource&
 
 DesignResult DesignTransformer(const DesignInputs& inputs, ConductorTableSource& table,
                                const DesignRules& rules, const CoreSteel& steel) {
-    if (auto checked = CheckRules(rules, steel); !checked.ok()) {
+    if (auto checked = CheckRules(rules, steel); !checked.has_value()) {
         return Fail(DesignFailure{DesignFailure::Kind::RulesRefused, checked.error()});
     }
     DesignRecord record = RecordFor(inputs);

@@ -26,6 +26,7 @@ template <class E>
 inline constexpr bool kIsFailure<Failure<E>> = true;
 
 // The outcome of every Kestrava operation that can fail: a 'T', or the error 'E' that says why.
+// Its members are spelled as std::expected spells them, so that moving to it is a rename away.
 template <class T, class E>
 class [[nodiscard]] Result {
   public:
@@ -40,16 +41,16 @@ class [[nodiscard]] Result {
         : state_(std::in_place_index<1>, std::move(failure.error)) {}
 
     // NOTE: no conversion to bool, so that 'if (Operation())' cannot be misread either way.
-    bool ok() const { return state_.index() == 0; }
+    bool has_value() const { return state_.index() == 0; }
 
-    // The value; only when ok().
+    // The value; only when has_value().
     const T& value() const& { return std::get<0>(state_); }
     T& value() & { return std::get<0>(state_); }
     T&& value() && { return std::get<0>(std::move(state_)); }
     const T& operator*() const& { return value(); }
     const T* operator->() const { return &value(); }
 
-    // The error; only when !ok().
+    // The error; only when !has_value().
     const E& error() const { return std::get<1>(state_); }
 
   private:
@@ -64,8 +65,8 @@ class [[nodiscard]] Result<void, E> {
     template <class G>
     Result(Failure<G> failure) : error_(std::move(failure.error)) {}  // NOLINT: implicit
 
-    bool ok() const { return !error_.has_value(); }
-    // The error; only when !ok().
+    bool has_value() const { return !error_.has_value(); }
+    // The error; only when !has_value().
     const E& error() const { return *error_; }
 
   private:

@@ -85,7 +85,7 @@ void DesignWindingsWithStrip(DesignRecord& record, const ConductorStrip& strip,
 bool DesignWindings(DesignRecord& record, ConductorTableSource& table, int parallelStrips) {
     const StripLookup lookup =
         LookupConductorStrip(DesignLvStripArea(record, parallelStrips), table);
-    if (!lookup.ok()) throw RunTimeError(lookup.error());
+    if (!lookup.has_value()) throw RunTimeError(lookup.error());
     if (!lookup.value()) return false;
     DesignWindingsWithStrip(record, *lookup.value(), parallelStrips);
     return true;

@@ -70,7 +70,7 @@ ConductorRows SqliteConductorTable::OpenRows() {
     }
     const Statement statement(rawStatement);
     const auto found = FindColumns(statement.get());
-    if (!found.ok()) return Fail(found.error());
+    if (!found.has_value()) return Fail(found.error());
     const std::array<int, 3>& columns = found.value();
 
     int stepped = SQLITE_ROW;
@@ -92,7 +92,7 @@ ConductorRows SqliteConductorTable::OpenRows() {
 LoadedConductorTable LoadConductorTable(const std::filesystem::path& databaseFile) {
     SqliteConductorTable table(databaseFile);
     const ConductorRows opened = table.OpenRows();
-    if (!opened.ok()) return Fail(opened.error());
+    if (!opened.has_value()) return Fail(opened.error());
     return std::vector<ConductorStrip>(opened.value().begin(), opened.value().end());
 }
 

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: create_param_record_database <database file>\n";
         return 2;
     }
-    if (const auto created = kestrava::CreateParamRecordDatabase(argv[1]); !created.ok()) {
+    if (const auto created = kestrava::CreateParamRecordDatabase(argv[1]); !created.has_value()) {
         std::cerr << argv[1] << ": " << created.error().description << '\n';
         return 1;
     }

@@ -60,7 +60,7 @@ class ParamRecordStore {
     using Loaded = Result<std::optional<ParamRecord>, StoreError>;
     Loaded LoadParamRecord(const std::string& fileName) const;
 
-    const std::filesystem::path& databaseFile() const { return databaseFile_; }
+    const std::filesystem::path& DatabaseFile() const { return databaseFile_; }
 
   private:
     std::filesystem::path databaseFile_;

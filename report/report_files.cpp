@@ -15,7 +15,7 @@ Result<void, std::string> WriteWhole(const std::filesystem::path& path, std::str
                                      const QByteArray& bytes) {
     const FileReplaced replaced = ReplaceFileBytes(
         path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!replaced.ok()) return Fail(DescribeFileFailure(replaced.error(), what, path));
+    if (!replaced.has_value()) return Fail(DescribeFileFailure(replaced.error(), what, path));
     return {};
 }
 
@@ -45,11 +45,11 @@ Result<void, std::string> WriteReportFiles(const ReportDesign& design,
     const DrawingTitle title = DrawingTitleOf(design);
     if (!drawingFile.empty()) {
         auto written = WriteWhole(drawingFile, "the drawing", DrawingSvg(drawing, title));
-        if (!written.ok()) return written;
+        if (!written.has_value()) return written;
     }
     if (!reportFile.empty()) {
         auto written = WriteWhole(reportFile, "the report", ReportPdf(design, drawing, title));
-        if (!written.ok()) return written;
+        if (!written.has_value()) return written;
     }
     return {};
 }

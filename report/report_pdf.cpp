@@ -53,7 +53,7 @@ class PageFlow {
         ScaleToMillimetres();
     }
 
-    double y() const { return y_; }
+    double CurrentY() const { return y_; }
     void Skip(double mm) { y_ += mm; }
 
     void NewPage(QPageLayout::Orientation orientation = QPageLayout::Portrait) {
@@ -156,11 +156,11 @@ void SummaryPage(PageFlow& flow, const ReportDesign& design) {
 void ChartPage(PageFlow& flow, const ReportDesign& design) {
     flow.NewPage();
     flow.Heading(QStringLiteral("Efficiency against load"));
-    PaintEfficiencyChart(flow.Painter(), QRectF(kLeft, flow.y() + 2, kRight - kLeft, 62),
+    PaintEfficiencyChart(flow.Painter(), QRectF(kLeft, flow.CurrentY() + 2, kRight - kLeft, 62),
                          design.assessment);
     flow.Skip(66);
     flow.Section(LossLimitSection(design));
-    PaintLossBars(flow.Painter(), QRectF(kLeft + 30, flow.y() + 3, 110, 44), design);
+    PaintLossBars(flow.Painter(), QRectF(kLeft + 30, flow.CurrentY() + 3, 110, 44), design);
     flow.Skip(48);
     flow.Table(BillOfMaterials(design));
     flow.Section(RulesSection(design));
@@ -175,7 +175,7 @@ void SheetPages(PageFlow& flow, const ReportDesign& design) {
     for (const QString& line : lines) {
         flow.Reserve(kSheetStep);
         flow.Skip(kSheetStep);
-        DrawSheetText(flow.Painter(), {kLeft, flow.y()}, kSheetText, line,
+        DrawSheetText(flow.Painter(), {kLeft, flow.CurrentY()}, kSheetText, line,
                       Qt::AlignLeft | Qt::AlignBaseline, TextStyle::Monospace);
     }
 }

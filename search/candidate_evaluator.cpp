@@ -48,7 +48,7 @@ CandidateEvaluator::CandidateEvaluator(const DesignInputs& inputs,
             try {
                 choice.area = DesignLvStripArea(probe, strips);
                 const StripLookup lookup = LookupConductorStrip(choice.area, table_);
-                choice.found = lookup.ok() && lookup.value().has_value();
+                choice.found = lookup.has_value() && lookup.value().has_value();
                 if (choice.found) choice.strip = *lookup.value();
             } catch (const RunTimeError&) {
                 choice.area = std::nan("");  // never matches: such candidates take the table
@@ -65,7 +65,7 @@ const CandidateEvaluator::StripChoice* CandidateEvaluator::ChoiceFor(std::size_t
                              static_cast<std::size_t>(parallelStrips - 1);
     if (slot < choices_.size() && choices_[slot].area == area) return &choices_[slot];
     const StripLookup lookup = LookupConductorStrip(area, table_);
-    if (!lookup.ok()) throw RunTimeError(lookup.error());
+    if (!lookup.has_value()) throw RunTimeError(lookup.error());
     fallback_ = {area, lookup.value().has_value(), lookup.value().value_or(ConductorStrip{})};
     return &fallback_;
 }

@@ -145,7 +145,7 @@ class ThreadSearch {
 Result<void, std::string> FillGridValues(const SearchRequest& request,
                                          const CoreSteelCatalogue& steels, GridValues& values) {
     const SearchGrid& grid = request.grid;
-    if (auto checked = CheckGrid(grid); !checked.ok()) return checked;
+    if (auto checked = CheckGrid(grid); !checked.has_value()) return checked;
     if (request.keepBest == 0) return Fail(std::string("the search must keep at least one design"));
     for (std::size_t s = 0; s < grid.steels.size(); ++s) {
         const CoreSteel* steel = steels.Find(grid.steels[s].steel);
@@ -154,7 +154,7 @@ Result<void, std::string> FillGridValues(const SearchRequest& request,
         values.steels.push_back(steel);
         for (const double flux : AxisValues(grid.steels[s].coreFluxDensity)) {
             if (auto onCurves = CheckFluxOnCurves(*steel, flux, YokeFluxDensity(flux));
-                !onCurves.ok()) {
+                !onCurves.has_value()) {
                 return Fail("the grid's " + onCurves.error());
             }
             values.steelFluxes.push_back({s, flux});
@@ -225,7 +225,7 @@ DesignRules RulesOf(const SearchRequest& request, const GridPoint& point) {
 SearchRun RunDesignSearch(const SearchRequest& request, std::span<const ConductorStrip> rows,
                           const CoreSteelCatalogue& steels, SearchControl* control) {
     GridValues grid;
-    if (auto filled = FillGridValues(request, steels, grid); !filled.ok()) {
+    if (auto filled = FillGridValues(request, steels, grid); !filled.has_value()) {
         return Fail(filled.error());
     }
     tbb::enumerable_thread_specific<ThreadSearch> threads(

@@ -38,7 +38,7 @@ Refinement RefineBest(const SearchRequest& request, const SearchCandidate& best,
                                                         boundsFlux, centre.coreFluxDensity)}};
         local.grid.minParallelStrips = local.grid.maxParallelStrips = centre.parallelStrips;
         const SearchRun run = RunDesignSearch(local, rows, steels);
-        if (!run.ok()) break;
+        if (!run.has_value()) break;
         const SearchOutcome& outcome = run.value();
         refined.evaluated += outcome.evaluated;
         // The local grid holds the centre itself, so its best is never worse.

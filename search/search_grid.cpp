@@ -42,10 +42,10 @@ Result<void, std::string> CheckAxis(const GridAxis& axis) {
 Result<void, std::string> CheckGrid(const SearchGrid& grid) {
     if (grid.steels.empty()) return Fail(std::string("the grid names no steel"));
     for (const GridAxis* axis : {&grid.outputConstant, &grid.currentDensity, &grid.windowRatio}) {
-        if (auto checked = CheckAxis(*axis); !checked.ok()) return checked;
+        if (auto checked = CheckAxis(*axis); !checked.has_value()) return checked;
     }
     for (const SteelFluxAxis& steel : grid.steels) {
-        if (auto checked = CheckAxis(steel.coreFluxDensity); !checked.ok()) return checked;
+        if (auto checked = CheckAxis(steel.coreFluxDensity); !checked.has_value()) return checked;
     }
     if (grid.minParallelStrips < 1 || grid.maxParallelStrips < grid.minParallelStrips) {
         return Fail(std::string("parallel strips must run from 1 upwards"));
@@ -55,7 +55,7 @@ Result<void, std::string> CheckGrid(const SearchGrid& grid) {
 
 std::vector<double> AxisValues(const GridAxis& axis) {
     std::vector<double> values;
-    if (!CheckAxis(axis).ok()) return values;
+    if (!CheckAxis(axis).has_value()) return values;
     const double scale = std::max(DecimalScale(axis.first), DecimalScale(axis.step));
     const auto first = static_cast<long long>(std::llround(axis.first * scale));
     const auto step = static_cast<long long>(std::llround(axis.step * scale));

@@ -20,7 +20,7 @@ Result<double, std::string> Number(const json& object, std::string_view name,
 
 Result<GridAxis, std::string> ReadAxis(const json& value, const std::string& where) {
     if (auto members = assess::CheckKnownMembers(value, where, {"first", "last", "step"});
-        !members.ok()) {
+        !members.has_value()) {
         return Fail(members.error());
     }
     GridAxis axis;
@@ -28,10 +28,11 @@ Result<GridAxis, std::string> ReadAxis(const json& value, const std::string& whe
                                 {"last", &axis.last},
                                 {"step", &axis.step}}) {
         auto number = Number(value, name, where);
-        if (!number.ok()) return Fail(number.error());
+        if (!number.has_value()) return Fail(number.error());
         *target = *number;
     }
-    if (auto checked = CheckAxis(axis); !checked.ok()) return Fail(where + ": " + checked.error());
+    if (auto checked = CheckAxis(axis); !checked.has_value())
+        return Fail(where + ": " + checked.error());
     return axis;
 }
 
@@ -42,7 +43,7 @@ Result<void, std::string> ReadSteels(const json& value, SearchGrid& grid) {
         const std::string where = "steels[" + std::to_string(i) + "]";
         const json& entry = value[i];
         if (auto members = assess::CheckKnownMembers(entry, where, {"steel", "coreFluxDensity"});
-            !members.ok()) {
+            !members.has_value()) {
             return members;
         }
         const auto steel = entry.find("steel");
@@ -52,7 +53,7 @@ Result<void, std::string> ReadSteels(const json& value, SearchGrid& grid) {
         const auto flux = entry.find("coreFluxDensity");
         if (flux == entry.end()) return Fail(where + ".coreFluxDensity is missing");
         auto axis = ReadAxis(*flux, where + ".coreFluxDensity");
-        if (!axis.ok()) return Fail(axis.error());
+        if (!axis.has_value()) return Fail(axis.error());
         grid.steels.push_back({steel->get<std::string>(), *axis});
     }
     return {};
@@ -60,14 +61,14 @@ Result<void, std::string> ReadSteels(const json& value, SearchGrid& grid) {
 
 Result<void, std::string> ReadStrips(const json& value, SearchGrid& grid) {
     if (auto members = assess::CheckKnownMembers(value, "parallelStrips", {"first", "last"});
-        !members.ok()) {
+        !members.has_value()) {
         return members;
     }
     int* targets[] = {&grid.minParallelStrips, &grid.maxParallelStrips};
     const std::string_view names[] = {"first", "last"};
     for (int i = 0; i < 2; ++i) {
         auto number = Number(value, names[i], "parallelStrips");
-        if (!number.ok()) return Fail(number.error());
+        if (!number.has_value()) return Fail(number.error());
         if (*number != std::floor(*number) || *number < 1 || *number > 64) {
             return Fail("parallelStrips." + std::string(names[i]) +
                         " must be a whole number from 1 to 64");
@@ -81,7 +82,7 @@ GridReading ReadGrid(const json& document, SearchGrid grid) {
     if (auto members = assess::CheckKnownMembers(
             document, "the grid",
             {"outputConstant", "steels", "currentDensity", "windowRatio", "parallelStrips"});
-        !members.ok()) {
+        !members.has_value()) {
         return Fail(members.error());
     }
     for (auto [name, target] :
@@ -91,16 +92,16 @@ GridReading ReadGrid(const json& document, SearchGrid grid) {
         const auto found = document.find(name);
         if (found == document.end()) continue;
         auto axis = ReadAxis(*found, name);
-        if (!axis.ok()) return Fail(axis.error());
+        if (!axis.has_value()) return Fail(axis.error());
         *target = *axis;
     }
     if (const auto steels = document.find("steels"); steels != document.end()) {
-        if (auto read = ReadSteels(*steels, grid); !read.ok()) return Fail(read.error());
+        if (auto read = ReadSteels(*steels, grid); !read.has_value()) return Fail(read.error());
     }
     if (const auto strips = document.find("parallelStrips"); strips != document.end()) {
-        if (auto read = ReadStrips(*strips, grid); !read.ok()) return Fail(read.error());
+        if (auto read = ReadStrips(*strips, grid); !read.has_value()) return Fail(read.error());
     }
-    if (auto checked = CheckGrid(grid); !checked.ok()) return Fail(checked.error());
+    if (auto checked = CheckGrid(grid); !checked.has_value()) return Fail(checked.error());
     return grid;
 }
 
@@ -112,15 +113,15 @@ json AxisJson(const GridAxis& axis) {
 
 GridReading ParseSearchGrid(std::string_view text, const SearchGrid& base) {
     const assess::JsonDocument document = assess::ParseJson(text);
-    if (!document.ok()) return Fail(document.error());
+    if (!document.has_value()) return Fail(document.error());
     return ReadGrid(*document, base);
 }
 
 GridReading ReadSearchGridFile(const std::filesystem::path& path, const SearchGrid& base) {
     const assess::JsonDocument document = assess::ReadJsonFile(path);
-    if (!document.ok()) return Fail(document.error());
+    if (!document.has_value()) return Fail(document.error());
     GridReading grid = ReadGrid(*document, base);
-    if (!grid.ok()) return Fail(assess::PrefixedByPath(path, grid.error()));
+    if (!grid.has_value()) return Fail(assess::PrefixedByPath(path, grid.error()));
     return grid;
 }
 

@@ -232,7 +232,7 @@ std::string FormatDesignSheet(const DesignRecord& record, const RatingTexts& tex
 Result<void, std::string> WriteDesignSheet(const std::filesystem::path& path,
                                            const DesignRecord& record, const RatingTexts& texts) {
     if (const FileReplaced replaced = ReplaceFileBytes(path, FormatDesignSheet(record, texts));
-        !replaced.ok()) {
+        !replaced.has_value()) {
         return Fail(DescribeFileFailure(replaced.error(), "the design sheet", path));
     }
     return {};

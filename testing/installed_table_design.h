@@ -13,10 +13,10 @@ namespace kestrava::test_support {
 inline DesignRecord DesignOnInstalledTable(const DesignInputs& inputs,
                                            const std::filesystem::path& database) {
     LoadedConductorTable loaded = LoadConductorTable(database);
-    EXPECT_TRUE(loaded.ok());
+    EXPECT_TRUE(loaded.has_value());
     InMemoryConductorTable table(std::move(loaded).value());
     DesignResult result = DesignTransformer(inputs, table);
-    EXPECT_TRUE(result.ok());
+    EXPECT_TRUE(result.has_value());
     return std::move(result).value();
 }
 

@@ -10,12 +10,12 @@ Result<AssessmentRequest, std::string> LoadAssessmentRequest(
     AssessmentRequest request;
     if (!settingsFile.empty()) {
         assess::SettingsOutcome settings = assess::ReadSettingsFile(settingsFile);
-        if (!settings.ok()) return Fail("--settings: " + settings.error());
+        if (!settings.has_value()) return Fail("--settings: " + settings.error());
         request.settings = *settings;
     }
     if (!regime.empty()) {
         assess::RegimeOutcome found = assess::FindRegime(regime, standardsFolder);
-        if (!found.ok()) return Fail("--regime: " + found.error());
+        if (!found.has_value()) return Fail("--regime: " + found.error());
         request.regime = std::move(found).value();
     }
     return request;

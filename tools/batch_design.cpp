@@ -55,14 +55,14 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
     const auto read =
         ReadRatingTexts({std::string(fields[0]), std::string(fields[1]), std::string(fields[2]),
                          std::string(fields[3]), std::string(fields[4]), std::string(fields[5])});
-    if (!read.ok()) {
+    if (!read.has_value()) {
         std::string message(RatingFieldName(read.error().field));
         message.append(": ").append(read.error().reason);
         format.AppendFailure(out, lineNumber, message);
         return false;
     }
     const DesignResult result = DesignTransformer(read.value(), table);
-    if (!result.ok()) {
+    if (!result.has_value()) {
         format.AppendFailure(out, lineNumber, result.error().message);
         return false;
     }

@@ -96,7 +96,7 @@ int RunBatch(const CommandOptions& options, const std::vector<ConductorStrip>& r
     }
     const BatchOutcome outcome =
         RunDesignBatch(input, std::cout, rows, BatchThreads(), format, assessment);
-    if (!outcome.ok()) {
+    if (!outcome.has_value()) {
         std::cerr << "kestrava-design: " << outcome.error() << '\n';
         return kExitUsage;
     }
@@ -119,7 +119,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
               const RecordOutput& format, const AssessmentRequest* assessment,
               const HeavyOutputs* heavy) {
     const auto read = ReadRatingTexts(options.rating);
-    if (!read.ok()) return RefuseRating(read.error());
+    if (!read.has_value()) return RefuseRating(read.error());
     const DesignInputs& inputs = read.value();
 
     std::optional<ChosenRules> chosen;
@@ -127,7 +127,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
         const std::optional<fs::path> folder = InstallationFolder();
         auto picked = ChooseRules(options.rules, inputs.kvaRating,
                                   CoreSteelsFile(folder.value_or(fs::path())));
-        if (!picked.ok()) {
+        if (!picked.has_value()) {
             std::cerr << "kestrava-design: " << picked.error() << '\n';
             return kExitUsage;
         }
@@ -138,7 +138,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
     const DesignResult result = chosen
                                     ? DesignTransformer(inputs, table, chosen->rules, chosen->steel)
                                     : DesignTransformer(inputs, table);
-    if (!result.ok()) {
+    if (!result.has_value()) {
         std::cerr << WithLineFeeds(result.error().message) << '\n';
         return kExitDesignFailed;
     }
@@ -150,14 +150,15 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
         std::cout << FormatDesignSheet(record, options.rating);
     } else if (!options.sheet.empty()) {
         if (const auto written = WriteDesignSheet(options.sheet, record, options.rating);
-            !written.ok()) {
+            !written.has_value()) {
             std::cerr << "kestrava-design: " << written.error() << '\n';
             return kExitUsage;
         }
     }
     if (!options.model.empty()) {
         const ModelFiles files = ModelFilesFor(options.model).value();
-        if (const auto written = heavy->writeModel(record, files.step, files.gltf); !written.ok()) {
+        if (const auto written = heavy->writeModel(record, files.step, files.gltf);
+            !written.has_value()) {
             std::cerr << "kestrava-design: cannot write the model \"" << EscapedText(options.model)
                       << "\": " << written.error() << '\n';
             return kExitUsage;
@@ -192,7 +193,7 @@ int RunSingle(const CommandOptions& options, std::vector<ConductorStrip> rows,
 int RunSearch(const CommandOptions& options, std::vector<ConductorStrip> rows,
               const AssessmentRequest& assessment, const HeavyOutputs* heavy) {
     const auto read = ReadRatingTexts(options.rating);
-    if (!read.ok()) return RefuseRating(read.error());
+    if (!read.has_value()) return RefuseRating(read.error());
     SearchCommandOptions search;
     search.inputs = read.value();
     search.objective = options.objective;

@@ -37,14 +37,14 @@ Result<void, std::string> CheckUsage(const CLI::App& app, const CommandOptions& 
     if (app.count("--sheet") > 0 && options.sheet.empty())
         return Fail(std::string("--sheet needs a file name or -"));
     if (app.count("--model") > 0) {
-        if (auto checked = CheckModelPath(options.model); !checked.ok()) return checked;
+        if (auto checked = CheckModelPath(options.model); !checked.has_value()) return checked;
     }
     for (const auto& [option, path] :
          {std::pair<const char*, const std::string*>{"--drawing", &options.drawing},
           {"--report", &options.report},
           {"--pareto", &options.pareto}}) {
         if (app.count(option) == 0) continue;
-        if (auto checked = CheckOutputPath(option, *path); !checked.ok()) return checked;
+        if (auto checked = CheckOutputPath(option, *path); !checked.has_value()) return checked;
     }
     if (app.count("--rules") > 0 && options.rules.empty())
         return Fail(std::string("--rules needs NAME=VALUE,..."));
@@ -179,7 +179,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     }
     // Choosing a format or fields asks for the record.
     if (format->count() > 0 || fields->count() > 0) options.json = true;
-    if (const auto usage = CheckUsage(app, options); !usage.ok()) {
+    if (const auto usage = CheckUsage(app, options); !usage.has_value()) {
         std::cerr << "kestrava-design: " << usage.error()
                   << "\nRun with --help for more information.\n";
         return kExitUsage;
@@ -188,7 +188,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
     const auto output = RecordOutput::Choose(
         options.format, options.fields,
         {.assessment = options.assess, .rules = !options.rules.empty()}, batch);
-    if (!output.ok()) {
+    if (!output.has_value()) {
         std::cerr << "kestrava-design: " << output.error() << '\n';
         return kExitUsage;
     }
@@ -205,7 +205,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         tablePath = ConductorTableFile(*folder);
     }
     LoadedConductorTable loaded = LoadConductorTable(tablePath);
-    if (!loaded.ok()) {
+    if (!loaded.has_value()) {
         std::cerr << "kestrava-design: cannot read the conductor table \""
                   << EscapedText(tablePath.string()) << "\": " << EscapedText(loaded.error())
                   << '\n';
@@ -216,7 +216,7 @@ int RunDesignCommand(int argc, char** argv, const HeavyOutputs* heavy) {
         const std::optional<fs::path> folder = InstallationFolder();
         auto request = LoadAssessmentRequest(options.regime, options.settings,
                                              StandardsFolder(folder.value_or(fs::path())));
-        if (!request.ok()) {
+        if (!request.has_value()) {
             std::cerr << "kestrava-design: " << request.error() << '\n';
             return kExitUsage;
         }

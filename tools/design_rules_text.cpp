@@ -62,7 +62,7 @@ Result<void, std::string> ReadDesignRulesText(std::string_view text, DesignRules
         }
         const std::string_view name = item.substr(0, equals);
         if (!seen.insert(name).second) return Fail(std::string(name) + " is given twice");
-        if (auto set = SetRule(name, item.substr(equals + 1), rules); !set.ok()) return set;
+        if (auto set = SetRule(name, item.substr(equals + 1), rules); !set.has_value()) return set;
         if (comma == std::string_view::npos) return {};
         text.remove_prefix(comma + 1);
     }

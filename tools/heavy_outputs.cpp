@@ -10,7 +10,7 @@ Result<void, std::string> WriteModel(const DesignRecord& record,
                                      const std::filesystem::path& stepFile,
                                      const std::filesystem::path& gltfFile) {
     if (const auto written = cad::WriteTransformerModel(record, stepFile, gltfFile);
-        !written.ok()) {
+        !written.has_value()) {
         return Fail(written.error().description);
     }
     return {};

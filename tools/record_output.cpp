@@ -110,7 +110,7 @@ Result<RecordOutput, std::string> RecordOutput::Choose(std::string_view format,
     output.csv_ = format == "csv";
     if (fields) {
         auto chosen = ChooseFields(*fields, groups);
-        if (!chosen.ok()) return Fail(chosen.error());
+        if (!chosen.has_value()) return Fail(chosen.error());
         output.fields_ = std::move(chosen).value();
     } else if (output.csv_) {
         output.fields_ = AvailableFields(groups);

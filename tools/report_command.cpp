@@ -16,7 +16,7 @@ int WriteRequestedReports(const DesignRecord& record, const RatingTexts& texts,
         record, texts, request.settings, request.regime, request.rules, request.origin);
     if (const auto written =
             report::WriteReportFiles(design, request.drawingFile, request.reportFile);
-        !written.ok()) {
+        !written.has_value()) {
         std::cerr << "kestrava-design: " << written.error() << '\n';
         return kExitUsage;
     }

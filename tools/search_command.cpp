@@ -99,14 +99,14 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
         return kExitUsage;
     }
     const LoadedCoreSteels steels = LoadCoreSteels(CoreSteelsFile(folder));
-    if (!steels.ok()) {
+    if (!steels.has_value()) {
         err << "kestrava-design: cannot read the core steels: " << steels.error() << '\n';
         return kExitUsage;
     }
     search::SearchRequest request;
     if (!options.grid.empty()) {
         search::GridReading grid = search::ReadSearchGridFile(options.grid);
-        if (!grid.ok()) {
+        if (!grid.has_value()) {
             err << "kestrava-design: " << grid.error() << '\n';
             return kExitUsage;
         }
@@ -119,7 +119,7 @@ int RunSearchCommand(const SearchCommandOptions& options, const AssessmentReques
     request.objective = options.objective == "material" ? search::Objective::Material
                                                         : search::Objective::TotalOwning;
     const search::SearchRun run = search::RunDesignSearch(request, rows, steels.value());
-    if (!run.ok()) {
+    if (!run.has_value()) {
         err << "kestrava-design: " << run.error() << '\n';
         return kExitUsage;
     }

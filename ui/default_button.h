@@ -12,7 +12,7 @@ class DefaultButton {
     void Make(QPushButton* button);
     // Clicks the default button; false when there is none.
     bool Press() const;
-    QPushButton* button() const { return button_; }
+    QPushButton* Button() const { return button_; }
 
   private:
     QPushButton* button_ = nullptr;

@@ -82,7 +82,7 @@ class AboutWindowTest : public QObject {
         AboutWindow about(boxes, AppTitle(), desktop.Tools());
         about.findChild<QPushButton*>("cmdSysInfo")->click();
         QCOMPARE(desktop.started, QStringList{"/usr/bin/gnome-system-monitor"});
-        QVERIFY(boxes.shown().empty());
+        QVERIFY(boxes.ShownBoxes().empty());
     }
 
     void systemInfoMissingOrFailingIsReported_data() {
@@ -100,11 +100,12 @@ class AboutWindowTest : public QObject {
         desktop.startSucceeds = startSucceeds;
         AboutWindow about(boxes, AppTitle(), desktop.Tools());
         about.findChild<QPushButton*>("cmdSysInfo")->click();
-        QCOMPARE(boxes.shown().size(), 1u);
-        QCOMPARE(boxes.shown()[0].text, QString("System Information Is Unavailable At This Time"));
-        QVERIFY(boxes.shown()[0].icon == ui::MessageIcon::None);
-        QVERIFY(boxes.shown()[0].buttons == ui::MessageButtons::Ok);
-        QCOMPARE(boxes.shown()[0].title, QString());
+        QCOMPARE(boxes.ShownBoxes().size(), 1u);
+        QCOMPARE(boxes.ShownBoxes()[0].text,
+                 QString("System Information Is Unavailable At This Time"));
+        QVERIFY(boxes.ShownBoxes()[0].icon == ui::MessageIcon::None);
+        QVERIFY(boxes.ShownBoxes()[0].buttons == ui::MessageButtons::Ok);
+        QCOMPARE(boxes.ShownBoxes()[0].title, QString());
     }
 };
 

@@ -57,8 +57,8 @@ T* Child(QWidget* window, const char* name) {
 
 // From the main option window, enters 100 kVA, 11000 V / 433 V and presses Next.
 TransformerCalcWindow* DesignTheWorkedRating(KestravaApplication& app) {
-    Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-    TransformerCalcWindow* parameters = app.transformerWindow();
+    Child<QPushButton>(app.Options(), "cmdTransformer")->click();
+    TransformerCalcWindow* parameters = app.Parameters();
     Child<QLineEdit>(parameters, "txtPrmVolt")->setText("11000");
     Child<QLineEdit>(parameters, "txtKVARating")->setText("100");
     Child<QLineEdit>(parameters, "txtSecondVolt")->setText("433");
@@ -69,13 +69,13 @@ TransformerCalcWindow* DesignTheWorkedRating(KestravaApplication& app) {
 // Starts the program and leads it, as the user would, to the window named 'name'.
 QWidget* OpenWindow(KestravaApplication& app, const QString& name) {
     app.Start();
-    if (name == "frmOption") return app.optionWindow();
-    Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-    if (name == "frmTransformerCalc") return app.transformerWindow();
+    if (name == "frmOption") return app.Options();
+    Child<QPushButton>(app.Options(), "cmdTransformer")->click();
+    if (name == "frmTransformerCalc") return app.Parameters();
     DesignTheWorkedRating(app);
-    if (name == "frmDsgnSheet") return app.designSheetWindow();
-    Child<QPushButton>(app.designSheetWindow(), "cmdVwTrans")->click();
-    return app.drawingWindow();
+    if (name == "frmDsgnSheet") return app.DesignSheet();
+    Child<QPushButton>(app.DesignSheet(), "cmdVwTrans")->click();
+    return app.Drawing();
 }
 
 }  // namespace
@@ -89,9 +89,9 @@ class KestravaApplicationTest : public QObject {
         QSignalSpy shown(&app, &KestravaApplication::optionWindowShown);
         app.Start();
         QCOMPARE(shown.count(), 1);
-        QVERIFY(app.optionWindow()->isVisible());
-        QCOMPARE(app.optionWindow()->windowTitle(), QString("Kestrava: Choose option..."));
-        QVERIFY(app.transformerWindow() == nullptr);
+        QVERIFY(app.Options()->isVisible());
+        QCOMPARE(app.Options()->windowTitle(), QString("Kestrava: Choose option..."));
+        QVERIFY(app.Parameters() == nullptr);
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY(window->objectName() != "frmSplash");
     }
@@ -107,27 +107,27 @@ class KestravaApplicationTest : public QObject {
             owner = about->parentWidget();
             about->close();
         });
-        Child<QPushButton>(app.optionWindow(), "cmdAbout")->click();
-        QVERIFY(answer.answered());
+        Child<QPushButton>(app.Options(), "cmdAbout")->click();
+        QVERIFY(answer.Answered());
         QCOMPARE(caption, QString("About Kestrava"));
-        QCOMPARE(owner, app.optionWindow());
+        QCOMPARE(owner, app.Options());
     }
 
     void windowsAreCreatedOnceAndKeepTheirFields() {
         Session session;
         auto& [install, boxes, app] = session;
         app.Start();
-        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-        TransformerCalcWindow* parameters = app.transformerWindow();
+        Child<QPushButton>(app.Options(), "cmdTransformer")->click();
+        TransformerCalcWindow* parameters = app.Parameters();
         QVERIFY(parameters != nullptr && parameters->isVisible());
-        QVERIFY(!app.optionWindow()->isVisible());
+        QVERIFY(!app.Options()->isVisible());
         Child<QLineEdit>(parameters, "txtKVARating")->setText("160");
 
         Child<QPushButton>(parameters, "cmdBack")->click();
-        QVERIFY(app.optionWindow()->isVisible());
+        QVERIFY(app.Options()->isVisible());
         QVERIFY(!parameters->isVisible());
-        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-        QCOMPARE(app.transformerWindow(), parameters);
+        Child<QPushButton>(app.Options(), "cmdTransformer")->click();
+        QCOMPARE(app.Parameters(), parameters);
         QCOMPARE(Child<QLineEdit>(parameters, "txtKVARating")->text(), QString("160"));
     }
 
@@ -136,15 +136,15 @@ class KestravaApplicationTest : public QObject {
         auto& [install, boxes, app] = session;
         QSignalSpy quit(&app, &KestravaApplication::quitRequested);
         app.Start();
-        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-        Child<QLineEdit>(app.transformerWindow(), "txtKVARating")->setText("160");
+        Child<QPushButton>(app.Options(), "cmdTransformer")->click();
+        Child<QLineEdit>(app.Parameters(), "txtKVARating")->setText("160");
         boxes.Answer(MessageAnswer::Yes);
-        app.transformerWindow()->close();
-        QVERIFY(app.optionWindow()->isVisible());
-        QVERIFY(app.transformerWindow() == nullptr);
+        app.Parameters()->close();
+        QVERIFY(app.Options()->isVisible());
+        QVERIFY(app.Parameters() == nullptr);
         QCOMPARE(quit.count(), 0);
-        Child<QPushButton>(app.optionWindow(), "cmdTransformer")->click();
-        QCOMPARE(Child<QLineEdit>(app.transformerWindow(), "txtKVARating")->text(), QString());
+        Child<QPushButton>(app.Options(), "cmdTransformer")->click();
+        QCOMPARE(Child<QLineEdit>(app.Parameters(), "txtKVARating")->text(), QString());
     }
 
     void designLeadsToTheSheetAndBackRefillsTheList() {
@@ -152,16 +152,16 @@ class KestravaApplicationTest : public QObject {
         auto& [install, boxes, app] = session;
         app.Start();
         TransformerCalcWindow* parameters = DesignTheWorkedRating(app);
-        QVERIFY(!app.record().engineError);
-        QCOMPARE(app.record().kvaRating, 100.0);
-        QVERIFY(app.designSheetWindow() != nullptr && app.designSheetWindow()->isVisible());
+        QVERIFY(!app.Record().engineError);
+        QCOMPARE(app.Record().kvaRating, 100.0);
+        QVERIFY(app.DesignSheet() != nullptr && app.DesignSheet()->isVisible());
         QVERIFY(!parameters->isVisible());
-        Child<QPushButton>(app.designSheetWindow(), "cmdResults")->click();
-        QVERIFY(app.resultsWindow() != nullptr && app.resultsWindow()->isVisible());
-        QCOMPARE(app.resultsWindow()->record(), &app.record());
-        QCOMPARE(app.resultsWindow()->assessment().masses.coreYoke, app.record().yokeWeight);
+        Child<QPushButton>(app.DesignSheet(), "cmdResults")->click();
+        QVERIFY(app.Results() != nullptr && app.Results()->isVisible());
+        QCOMPARE(app.Results()->Record(), &app.Record());
+        QCOMPARE(app.Results()->ShownAssessment().masses.coreYoke, app.Record().yokeWeight);
         for (const char* action : {"cmdReport", "cmdDrawing"}) {
-            auto* button = Child<QPushButton>(app.resultsWindow(), action);
+            auto* button = Child<QPushButton>(app.Results(), action);
             QVERIFY(button != nullptr && button->isVisible());
         }
 
@@ -169,13 +169,13 @@ class KestravaApplicationTest : public QObject {
         const ParamRecordStore store(install.RecordDatabase());
         QVERIFY(
             store.AddParamRecord("/sheets/T1.txt", {"250", "6600", "415", "50", "Star-Star", "5"})
-                .ok());
+                .has_value());
         Child<QLineEdit>(parameters, "txtKVARating")->setText("999");
         boxes.Answer(MessageAnswer::Yes);
-        Child<QPushButton>(app.designSheetWindow(), "cmdCancel")->click();
+        Child<QPushButton>(app.DesignSheet(), "cmdCancel")->click();
         QVERIFY(parameters->isVisible());
-        QVERIFY(!app.resultsWindow()->isVisible());
-        QCOMPARE(app.transformerWindow(), parameters);
+        QVERIFY(!app.Results()->isVisible());
+        QCOMPARE(app.Parameters(), parameters);
         QCOMPARE(Child<QComboBox>(parameters, "cboFile")->itemText(0), QString("T1.txt"));
         QCOMPARE(Child<QLineEdit>(parameters, "txtKVARating")->text(), QString("250"));
     }
@@ -187,9 +187,9 @@ class KestravaApplicationTest : public QObject {
         auto& [install, boxes, app] = session;
         app.Start();
         DesignTheWorkedRating(app);
-        Child<QPushButton>(app.designSheetWindow(), "cmdResults")->click();
-        Child<QPushButton>(app.resultsWindow(), "cmdDesignSearch")->click();
-        search::ui::DesignSearchWindow* window = app.designSearchWindow();
+        Child<QPushButton>(app.DesignSheet(), "cmdResults")->click();
+        Child<QPushButton>(app.Results(), "cmdDesignSearch")->click();
+        search::ui::DesignSearchWindow* window = app.DesignSearch();
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(Child<QDoubleSpinBox>(window, "primary")->value(), 11000.0);
         QCOMPARE(Child<QDoubleSpinBox>(window, "secondary")->value(), 433.0);
@@ -199,12 +199,12 @@ class KestravaApplicationTest : public QObject {
         SqliteConductorTable table(install.dir.filePath("Database/Appr_CSA.sqlite").toStdString());
         const DesignResult chosen = DesignTransformer(
             {100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table, rules, LegacySteel());
-        QVERIFY(chosen.ok());
+        QVERIFY(chosen.has_value());
         emit window->designChosen(chosen.value(), rules);
-        QCOMPARE(app.record().windowHeight, chosen.value().windowHeight);
-        QVERIFY(app.designSheetWindow()->isVisible());
-        QCOMPARE(app.resultsWindow()->record(), &app.record());
-        QCOMPARE(app.resultsWindow()->assessment().masses.coreYoke, app.record().yokeWeight);
+        QCOMPARE(app.Record().windowHeight, chosen.value().windowHeight);
+        QVERIFY(app.DesignSheet()->isVisible());
+        QCOMPARE(app.Results()->Record(), &app.Record());
+        QCOMPARE(app.Results()->ShownAssessment().masses.coreYoke, app.Record().yokeWeight);
     }
 
     // Every exit button and every frame close of the four flow windows asks the one question.
@@ -257,14 +257,14 @@ class KestravaApplicationTest : public QObject {
             asked->close();
         else
             Child<QPushButton>(asked, exitButton.toLatin1().constData())->click();
-        QCOMPARE(boxes.shown().size(), 1u);
-        QCOMPARE(boxes.shown()[0].text, QString("Do you want to exit ?"));
-        QCOMPARE(boxes.shown()[0].title, title);
-        QVERIFY(boxes.shown()[0].icon == ui::MessageIcon::Question);
-        QVERIFY(boxes.shown()[0].buttons == ui::MessageButtons::YesNo);
+        QCOMPARE(boxes.ShownBoxes().size(), 1u);
+        QCOMPARE(boxes.ShownBoxes()[0].text, QString("Do you want to exit ?"));
+        QCOMPARE(boxes.ShownBoxes()[0].title, title);
+        QVERIFY(boxes.ShownBoxes()[0].icon == ui::MessageIcon::Question);
+        QVERIFY(boxes.ShownBoxes()[0].buttons == ui::MessageButtons::YesNo);
         QCOMPARE(quit.count(), quits);
         QCOMPARE(!asked.isNull() && asked->isVisible(), windowStays);
-        QCOMPARE(app.optionWindow()->isVisible(), optionShown);
+        QCOMPARE(app.Options()->isVisible(), optionShown);
     }
 };
 

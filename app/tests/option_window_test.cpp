@@ -114,8 +114,8 @@ class OptionWindowTest : public QObject {
         QSignalSpy transformer(&window, &OptionWindow::transformerRequested);
         for (const char* name : {"cmdMotor", "cmdGenerator", "cmdOthers"})
             window.findChild<QPushButton*>(name)->click();
-        QCOMPARE(boxes.shown().size(), 3u);
-        for (const auto& shown : boxes.shown()) {
+        QCOMPARE(boxes.ShownBoxes().size(), 3u);
+        for (const auto& shown : boxes.ShownBoxes()) {
             QCOMPARE(shown.text, QString("This part is not available in this Version."));
             QVERIFY(shown.icon == ui::MessageIcon::Information);
             QCOMPARE(shown.title, QString("Kestrava"));
@@ -132,9 +132,9 @@ class OptionWindowTest : public QObject {
         auto* contact = window.findChild<QPushButton*>("cmdContact");
         QCOMPARE(contact->text(), QString("Contact"));
         contact->click();
-        QCOMPARE(boxes.shown().size(), 1u);
-        QCOMPARE(boxes.shown()[0].title, QString("Kestrava: Contact Information"));
-        QVERIFY(boxes.shown()[0].icon == ui::MessageIcon::Information);
+        QCOMPARE(boxes.ShownBoxes().size(), 1u);
+        QCOMPARE(boxes.ShownBoxes()[0].title, QString("Kestrava: Contact Information"));
+        QVERIFY(boxes.ShownBoxes()[0].icon == ui::MessageIcon::Information);
         window.findChild<QPushButton*>("cmdAbout")->click();
         QCOMPARE(about.count(), 1);
     }

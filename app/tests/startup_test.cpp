@@ -91,9 +91,9 @@ class StartupTest : public QObject {
         for (OptionPicture picture :
              {OptionPicture::ButtBack, OptionPicture::AllTime, OptionPicture::Transformer,
               OptionPicture::Motor, OptionPicture::Generator, OptionPicture::Others})
-            QVERIFY(!option->picture(picture)->pixmap().isNull());
-        QVERIFY(option->picture(OptionPicture::AllTime)->isVisibleTo(option.get()));
-        QVERIFY(!option->picture(OptionPicture::Motor)->isVisibleTo(option.get()));
+            QVERIFY(!option->Picture(picture)->pixmap().isNull());
+        QVERIFY(option->Picture(OptionPicture::AllTime)->isVisibleTo(option.get()));
+        QVERIFY(!option->Picture(OptionPicture::Motor)->isVisibleTo(option.get()));
         QVERIFY(!option->isVisible());
     }
 
@@ -116,8 +116,8 @@ class StartupTest : public QObject {
         QCOMPARE(progress.missing.size(), 5);
         QVERIFY(progress.missing.contains(install.filePath("Pics/Others.jpg")));
         QVERIFY(!progress.missing.contains(install.filePath("Pics/Trans.jpg")));
-        QVERIFY(!option->picture(OptionPicture::Transformer)->pixmap().isNull());
-        QVERIFY(option->picture(OptionPicture::Motor)->pixmap().isNull());
+        QVERIFY(!option->Picture(OptionPicture::Transformer)->pixmap().isNull());
+        QVERIFY(option->Picture(OptionPicture::Motor)->pixmap().isNull());
     }
 
     void splashPlacesItsProgressBarWhenShown() {

@@ -41,7 +41,7 @@ struct Harness {
     }
 
     void Add(const char* sheetPath, const RatingTexts& texts) {
-        QVERIFY(store.AddParamRecord(sheetPath, texts).ok());
+        QVERIFY(store.AddParamRecord(sheetPath, texts).has_value());
     }
 
     TransformerCalcWindow& Open() {
@@ -71,7 +71,7 @@ struct Harness {
 
     QStringList ShownTexts() const {
         QStringList texts;
-        for (const auto& shown : boxes.shown()) texts << shown.text;
+        for (const auto& shown : boxes.ShownBoxes()) texts << shown.text;
         return texts;
     }
 
@@ -136,21 +136,21 @@ class TransformerCalcWindowTest : public QObject {
         QVERIFY(!h.List("cboWin")->isEnabled());
         QCOMPARE(h.List("cboPhase")->currentText(), QString("Three"));
         QCOMPARE(h.List("cboFile")->count(), 0);
-        QCOMPARE(window.defaultButton(), h.Button("cmdExit"));
+        QCOMPARE(window.DefaultPushButton(), h.Button("cmdExit"));
         QCOMPARE(h.ShownTexts(), QStringList{"No ratings have been saved yet."});
-        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Information);
-        QCOMPARE(h.boxes.shown()[0].title, QString("Kestrava"));
+        QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Information);
+        QCOMPARE(h.boxes.ShownBoxes()[0].title, QString("Kestrava"));
         // Returning to the window with the store still empty says nothing more.
         window.RefillRecordList();
         window.RefillRecordList();
-        QCOMPARE(h.boxes.shown().size(), 1u);
+        QCOMPARE(h.boxes.ShownBoxes().size(), 1u);
     }
 
     void missingDatabaseLeavesTheListEmptyAndQuiet() {
         Harness h(Harness::Store::Missing);
         h.Open();
         QCOMPARE(h.List("cboFile")->count(), 0);
-        QVERIFY(h.boxes.shown().empty());
+        QVERIFY(h.boxes.ShownBoxes().empty());
     }
 
     void recordListNewestFirstAndTheNewestSameNameWins() {
@@ -159,7 +159,7 @@ class TransformerCalcWindowTest : public QObject {
         h.Add("/sheets/B.txt", {"200", "6600", "415", "60", "Star-Delta", "5"});
         h.Add("/sheets/A.txt", {"300", "3300", "440", "50", "Delta-Delta", "5"});
         h.Open();
-        QVERIFY(h.boxes.shown().empty());
+        QVERIFY(h.boxes.ShownBoxes().empty());
         QComboBox* files = h.List("cboFile");
         QCOMPARE(files->count(), 3);
         QCOMPARE(files->itemText(0), QString("A.txt"));
@@ -168,7 +168,7 @@ class TransformerCalcWindowTest : public QObject {
         QCOMPARE(h.Box("txtKVARating")->text(), QString("300"));
         QCOMPARE(h.Box("txtPrmVolt")->text(), QString("3300"));
         QCOMPARE(h.List("cboConnType")->currentIndex(), 3);
-        QCOMPARE(h.window->defaultButton(), h.Button("cmdNext"));
+        QCOMPARE(h.window->DefaultPushButton(), h.Button("cmdNext"));
 
         h.Box("txtTapping")->setText("7");
         files->setCurrentIndex(1);
@@ -214,7 +214,7 @@ class TransformerCalcWindowTest : public QObject {
         QVERIFY(files->count() < 600);
         QCOMPARE(files->currentIndex(), -1);
         QCOMPARE(h.Box("txtKVARating")->text(), QString());
-        QVERIFY(h.boxes.shown().empty());
+        QVERIFY(h.boxes.ShownBoxes().empty());
     }
 
     void interruptedAppendLeavesTheListReadable() {
@@ -223,7 +223,7 @@ class TransformerCalcWindowTest : public QObject {
         h.Add("/sheets/B.txt", {"200", "6600", "415", "60", "Star-Delta", "5"});
         InterruptAppend(h.databaseFile);
         h.Open();
-        QVERIFY(h.boxes.shown().empty());
+        QVERIFY(h.boxes.ShownBoxes().empty());
         QComboBox* files = h.List("cboFile");
         QCOMPARE(files->count(), 2);
         QCOMPARE(files->itemText(0), QString("B.txt"));
@@ -241,9 +241,9 @@ class TransformerCalcWindowTest : public QObject {
                    "INSERT INTO TransValAsgn (File_Name, Prm_Volt, KVA_Rate, Secon_Volt, "
                    "Frequency, Conn_Type) VALUES ('Bad.txt', '1', '2', '3', '50', 7)");
         TransformerCalcWindow& window = h.Open();
-        QCOMPARE(h.boxes.shown().size(), 1u);
-        QVERIFY(h.boxes.shown()[0].text.contains("Bad.txt"));
-        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(h.boxes.ShownBoxes().size(), 1u);
+        QVERIFY(h.boxes.ShownBoxes()[0].text.contains("Bad.txt"));
+        QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Exclamation);
         QCOMPARE(h.List("cboConnType")->currentText(), QString("Delta-Star"));
         QCOMPARE(h.Box("txtPrmVolt")->text(), QString());
 
@@ -289,12 +289,12 @@ class TransformerCalcWindowTest : public QObject {
         QTest::keyClick(edit, Qt::Key_Tab);
         if (refused) {
             QCOMPARE(h.ShownTexts(), QStringList{"Enter numerical value!"});
-            QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
-            QCOMPARE(h.boxes.shown()[0].title, QString("Kestrava"));
+            QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Exclamation);
+            QCOMPARE(h.boxes.ShownBoxes()[0].title, QString("Kestrava"));
             QCOMPARE(edit->text(), QString());
             QTRY_VERIFY(edit->hasFocus());
         } else {
-            QVERIFY(h.boxes.shown().empty());
+            QVERIFY(h.boxes.ShownBoxes().empty());
             QCOMPARE(edit->text(), text);
             QVERIFY(!edit->hasFocus());
         }
@@ -317,7 +317,7 @@ class TransformerCalcWindowTest : public QObject {
         // The Back mnemonic is refused the same way.
         kva->setText("11,000");
         QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
-        QCOMPARE(h.boxes.shown().size(), 2u);
+        QCOMPARE(h.boxes.ShownBoxes().size(), 2u);
         QCOMPARE(back.count(), 0);
         QCOMPARE(kva->text(), QString());
         QTRY_VERIFY(kva->hasFocus());
@@ -352,7 +352,7 @@ class TransformerCalcWindowTest : public QObject {
         h.Fill(v[0], v[1], v[2], v[3], v[4]);
         h.Button("cmdNext")->click();
         QCOMPARE(h.ShownTexts(), QStringList{"Please enter valid data."});
-        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Exclamation);
         QTRY_COMPARE(QApplication::focusWidget()->objectName(), focused);
         QCOMPARE(ready.count(), 0);
         QVERIFY(!h.record.engineError);
@@ -404,9 +404,9 @@ class TransformerCalcWindowTest : public QObject {
         h.Fill("100", "", "433", frequency.toUtf8(), tapping.toUtf8());
         h.Box("txtPrmVolt")->insert(primary);
         h.Button("cmdNext")->click();
-        QCOMPARE(h.boxes.shown().size(), 1u);
-        QVERIFY(h.boxes.shown()[0].text.startsWith(refusal));
-        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(h.boxes.ShownBoxes().size(), 1u);
+        QVERIFY(h.boxes.ShownBoxes()[0].text.startsWith(refusal));
+        QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Exclamation);
         QCOMPARE(ready.count(), 0);
         QVERIFY(window.isVisible());
         QCOMPARE(h.record.kvaRating, 0.0);
@@ -446,12 +446,12 @@ class TransformerCalcWindowTest : public QObject {
         QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
         h.Fill("100", "11000", "433", "0");
         h.Button("cmdNext")->click();
-        QCOMPARE(h.boxes.shown().size(), 2u);
-        QVERIFY(h.boxes.shown()[0].text.startsWith("Error: "));
-        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Critical);
-        QCOMPARE(h.boxes.shown()[0].title, QString("Kestrava"));
-        QCOMPARE(h.boxes.shown()[1].text, QString("Please enter valid data."));
-        QVERIFY(h.boxes.shown()[1].icon == MessageIcon::Exclamation);
+        QCOMPARE(h.boxes.ShownBoxes().size(), 2u);
+        QVERIFY(h.boxes.ShownBoxes()[0].text.startsWith("Error: "));
+        QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Critical);
+        QCOMPARE(h.boxes.ShownBoxes()[0].title, QString("Kestrava"));
+        QCOMPARE(h.boxes.ShownBoxes()[1].text, QString("Please enter valid data."));
+        QVERIFY(h.boxes.ShownBoxes()[1].icon == MessageIcon::Exclamation);
         QVERIFY(h.record.engineError);
         QCOMPARE(ready.count(), 0);
         QVERIFY(window.isVisible());
@@ -475,15 +475,15 @@ class TransformerCalcWindowTest : public QObject {
         QCOMPARE(ready.count(), 1);
         QCOMPARE(h.record.hvCoilClearance < 0, warned);
         if (warned) {
-            QCOMPARE(h.boxes.shown().size(), 1u);
-            QCOMPARE(h.boxes.shown()[0].text,
+            QCOMPARE(h.boxes.ShownBoxes().size(), 1u);
+            QCOMPARE(h.boxes.ShownBoxes()[0].text,
                      QString("Warning: \r\nThe entered values are not consistent!\r\nStill you can "
                              "save the design sheet, but the transformer will look absurd after "
                              "designing.\r\nYou can also enter new parameters by coming back to "
                              "this form."));
-            QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Information);
+            QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Information);
         } else {
-            QVERIFY(h.boxes.shown().empty());
+            QVERIFY(h.boxes.ShownBoxes().empty());
             QVERIFY(h.record.lvEndClearance >= 0 && h.record.hvEndClearance >= 0);
         }
     }
@@ -494,20 +494,20 @@ class TransformerCalcWindowTest : public QObject {
         QLineEdit* primary = h.Box("txtPrmVolt");
         primary->setFocus();
         QTRY_VERIFY(primary->hasFocus());
-        QCOMPARE(window.defaultButton(), h.Button("cmdExit"));
+        QCOMPARE(window.DefaultPushButton(), h.Button("cmdExit"));
         QTest::keyClick(primary, Qt::Key_Return);
         QCOMPARE(h.ShownTexts(), QStringList{"Do you want to exit ?"});
 
         h.boxes.Clear();
         QTest::keyClick(primary, Qt::Key_1);
-        QCOMPARE(window.defaultButton(), h.Button("cmdNext"));
+        QCOMPARE(window.DefaultPushButton(), h.Button("cmdNext"));
         QVERIFY(h.Button("cmdNext")->isDefault());
         QVERIFY(!h.Button("cmdExit")->isDefault());
         QTest::keyClick(primary, Qt::Key_Return);
         QCOMPARE(h.ShownTexts(), QStringList{"Please enter valid data."});
 
         QTest::keyClick(primary, Qt::Key_Backspace);
-        QCOMPARE(window.defaultButton(), h.Button("cmdExit"));
+        QCOMPARE(window.DefaultPushButton(), h.Button("cmdExit"));
     }
 
     void keysOnAFocusedButtonPressThatButton_data() {
@@ -525,7 +525,7 @@ class TransformerCalcWindowTest : public QObject {
         Harness h;
         TransformerCalcWindow& window = h.OpenShown();
         h.Fill("100", "11000", "433", "50", "0");
-        QCOMPARE(window.defaultButton(), h.Button("cmdNext"));
+        QCOMPARE(window.DefaultPushButton(), h.Button("cmdNext"));
         QSignalSpy back(&window, &TransformerCalcWindow::backRequested);
         QSignalSpy ready(&window, &TransformerCalcWindow::designReady);
         QPushButton* focused = h.Button(button.toLatin1().constData());
@@ -566,7 +566,7 @@ class TransformerCalcWindowTest : public QObject {
         h.Box(bad.toLatin1().constData())->setText(text);
         QTest::keyClick(focusedBox, Qt::Key_Return);
         QCOMPARE(h.ShownTexts(), QStringList{"Enter numerical value!"});
-        QVERIFY(h.boxes.shown()[0].icon == MessageIcon::Exclamation);
+        QVERIFY(h.boxes.ShownBoxes()[0].icon == MessageIcon::Exclamation);
         QCOMPARE(ready.count(), 0);
         QCOMPARE(h.record.kvaRating, 0.0);
         QCOMPARE(h.Box(bad.toLatin1().constData())->text(), QString());

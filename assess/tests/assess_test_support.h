@@ -17,7 +17,7 @@ inline DesignRecord DesignOnInstalledTable(const DesignInputs& inputs) {
 // A regime shipped with the program, by name.
 inline Regime ShippedRegime(const std::string& name) {
     RegimeOutcome outcome = FindRegime(name, KESTRAVA_STANDARDS_DIR);
-    if (!outcome.ok()) {
+    if (!outcome.has_value()) {
         ADD_FAILURE() << outcome.error();
         return {};
     }

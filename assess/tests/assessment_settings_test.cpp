@@ -10,13 +10,13 @@ namespace kestrava::assess {
 namespace {
 
 std::string Problem(const SettingsOutcome& outcome) {
-    return outcome.ok() ? "(accepted)" : outcome.error();
+    return outcome.has_value() ? "(accepted)" : outcome.error();
 }
 
 TEST(AssessmentSettingsTest, MembersLeftOutKeepTheirValues) {
     const SettingsOutcome outcome =
         ParseSettings(R"({"prices":{"copper":12.5},"capitalisation":{"loadLossPerW":0}})");
-    ASSERT_TRUE(outcome.ok()) << Problem(outcome);
+    ASSERT_TRUE(outcome.has_value()) << Problem(outcome);
     const AssessmentSettings& s = *outcome;
     EXPECT_EQ(s.prices.copper, 12.5);
     EXPECT_EQ(s.prices.oil, 1.6);
@@ -29,7 +29,7 @@ TEST(AssessmentSettingsTest, MembersLeftOutKeepTheirValues) {
     AssessmentSettings base;
     base.prices.coreSteel = 3.1;
     const SettingsOutcome over = ParseSettings(R"({"tankWallThickness":0.006})", base);
-    ASSERT_TRUE(over.ok()) << Problem(over);
+    ASSERT_TRUE(over.has_value()) << Problem(over);
     EXPECT_EQ(over->prices.coreSteel, 3.1);
     EXPECT_EQ(over->tankWallThickness, 0.006);
 }

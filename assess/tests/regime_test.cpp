@@ -125,17 +125,17 @@ TEST(RegimeTest, RefusesMalformedRegimes) {
     };
     for (const auto& [text, problem] : cases) {
         const RegimeOutcome outcome = ParseRegime(text);
-        ASSERT_FALSE(outcome.ok()) << text;
+        ASSERT_FALSE(outcome.has_value()) << text;
         EXPECT_EQ(outcome.error(), problem) << text;
     }
     const RegimeOutcome unknown = FindRegime("eu-2030", KESTRAVA_STANDARDS_DIR);
-    ASSERT_FALSE(unknown.ok());
+    ASSERT_FALSE(unknown.has_value());
     EXPECT_EQ(unknown.error(),
               "no regime named \"eu-2030\"; known: eu-2014-548-tier1 eu-2014-548-tier2 "
               "us-doe-2016");
     // A typed escape sequence is echoed escaped, never raw to the terminal.
     const RegimeOutcome escape = FindRegime("eu\x1b[2J", KESTRAVA_STANDARDS_DIR);
-    ASSERT_FALSE(escape.ok());
+    ASSERT_FALSE(escape.has_value());
     EXPECT_EQ(escape.error().rfind("no regime named \"eu\\x1B[2J\";", 0), 0u) << escape.error();
 }
 

@@ -31,7 +31,7 @@ StoredAssessmentChoice LoadAssessmentChoice(QSettings& store) {
         const double stored = store.value(QLatin1String(key)).toDouble(&ok);
         if (ok) value = stored;
     });
-    if (CheckSettingsValues(read).ok()) choice.settings = read;
+    if (CheckSettingsValues(read).has_value()) choice.settings = read;
     choice.regime = store.value(kRegimeKey).toString();
     store.endGroup();
     return choice;

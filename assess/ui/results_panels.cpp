@@ -174,7 +174,7 @@ void ResultsWindow::FillRegimes() {
     const std::filesystem::path folder = standardsFolder_.toStdString();
     for (const std::string& name : RegimeNames(folder)) {
         RegimeOutcome outcome = ReadRegimeFile(folder / (name + ".json"));
-        if (outcome.ok()) {
+        if (outcome.has_value()) {
             regime_->addItem(QString::fromStdString(outcome->name), QString::fromStdString(name));
             regimes_.emplace(name, std::move(outcome).value());
         }

@@ -119,7 +119,7 @@ void ResultsWindow::SettingsChanged() {
     edited.capitalisation = {noLoadLossPerW_->value(), loadLossPerW_->value()};
     edited.tankWallThickness = wallThickness_->value() / 1000;
     // The boxes' ranges keep every value acceptable; the check stays as the last word.
-    if (CheckSettingsValues(edited).ok()) choice_.settings = edited;
+    if (CheckSettingsValues(edited).has_value()) choice_.settings = edited;
     choice_.regime = regime_->currentData().toString();
     SaveAssessmentChoice(store_, choice_);
     Refresh();

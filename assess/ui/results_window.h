@@ -48,8 +48,8 @@ class ResultsWindow : public kestrava::ui::ProgramWindow {
     // Adds a button to the row of actions, before Export JSON.
     QPushButton* AddActionButton(const QString& caption, const QString& objectName);
 
-    const Assessment& assessment() const { return assessment_; }
-    const DesignRecord* record() const { return record_; }
+    const Assessment& ShownAssessment() const { return assessment_; }
+    const DesignRecord* Record() const { return record_; }
 
   private:
     QWidget* BuildSettings();

@@ -92,7 +92,7 @@ class ModelExportTest : public ::testing::Test {
 
 TEST_F(ModelExportTest, StepFileHoldsTheNamedColouredSolidsWithTheirBounds) {
     const std::filesystem::path path = folder_ / "Trans1.step";
-    ASSERT_TRUE(workspace_->Document().SaveStep(path).ok());
+    ASSERT_TRUE(workspace_->Document().SaveStep(path).has_value());
     const std::map<std::string, ReadSolid> solids = ReadStep(path);
     ASSERT_EQ(solids.size(), kEdgeCaseSolids.size());
     for (const ExpectedSolid& e : kEdgeCaseSolids) {
@@ -115,7 +115,7 @@ TEST_F(ModelExportTest, StepFileHoldsTheNamedColouredSolidsWithTheirBounds) {
 
 TEST_F(ModelExportTest, GlbIsABinaryGltfOfTheVisibleSolidsInMetresWithYUp) {
     const std::filesystem::path path = folder_ / "Trans1.glb";
-    ASSERT_TRUE(workspace_->Document().SaveGltf(path).ok());
+    ASSERT_TRUE(workspace_->Document().SaveGltf(path).has_value());
     std::ifstream in(path, std::ios::binary);
     std::array<unsigned char, 20> header{};
     in.read(reinterpret_cast<char*>(header.data()), header.size());
@@ -160,7 +160,7 @@ std::string StepWithoutTimeStamp(const std::filesystem::path& path) {
 }
 
 TEST_F(ModelExportTest, IdenticalModelsGiveIdenticalStepFiles) {
-    ASSERT_TRUE(workspace_->Document().SaveStep(folder_ / "first.step").ok());
+    ASSERT_TRUE(workspace_->Document().SaveStep(folder_ / "first.step").has_value());
     for (int build = 0; build < 3; ++build) {
         HeadlessLauncher launcher;
         RecordingFeedback feedback;
@@ -168,7 +168,7 @@ TEST_F(ModelExportTest, IdenticalModelsGiveIdenticalStepFiles) {
             BuildTransformerModel(EdgeCaseDesign(), launcher, feedback, "/nowhere");
         const auto workspace =
             std::dynamic_pointer_cast<ModelWorkspace>(again.cadConnection.acadApp);
-        ASSERT_TRUE(workspace->Document().SaveStep(folder_ / "again.step").ok());
+        ASSERT_TRUE(workspace->Document().SaveStep(folder_ / "again.step").has_value());
         EXPECT_TRUE(StepWithoutTimeStamp(folder_ / "again.step") ==
                     StepWithoutTimeStamp(folder_ / "first.step"))
             << "build " << build;
@@ -179,7 +179,7 @@ TEST_F(ModelExportTest, SavingIntoAMissingFolderFailsWithoutCreatingIt) {
     const std::filesystem::path missing = folder_ / "AutoCAD Files";
     for (const CadStatus& status : {workspace_->Document().SaveStep(missing / "Trans1.step"),
                                     workspace_->Document().SaveGltf(missing / "Trans1.glb")}) {
-        ASSERT_FALSE(status.ok());
+        ASSERT_FALSE(status.has_value());
         EXPECT_EQ(status.error().number, kSaveFailed);
     }
     EXPECT_FALSE(std::filesystem::exists(missing));

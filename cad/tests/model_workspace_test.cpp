@@ -43,7 +43,7 @@ struct Workspace {
 
 TEST(ModelWorkspaceTest, BoxIsCentredOnItsOriginWithLengthWidthHeightAlongXYZ) {
     Workspace w;
-    ASSERT_TRUE(w.doc->AddBox({10, 20, 30}, 40, 60, 80).ok());
+    ASSERT_TRUE(w.doc->AddBox({10, 20, 30}, 40, 60, 80).has_value());
     ASSERT_EQ(w.model.SolidCount(), 1U);
     EXPECT_THAT(ShapeBounds(w.model.Solid(0).shape),
                 Pointwise(DoubleNear(1e-9), std::vector<double>{-10, -10, -10, 30, 50, 70}));
@@ -51,7 +51,7 @@ TEST(ModelWorkspaceTest, BoxIsCentredOnItsOriginWithLengthWidthHeightAlongXYZ) {
 
 TEST(ModelWorkspaceTest, CylinderStandsOnZWithHalfItsHeightAboveAndBelowTheCentre) {
     Workspace w;
-    ASSERT_TRUE(w.doc->AddCylinder({100, -50, 10}, 25, 60).ok());
+    ASSERT_TRUE(w.doc->AddCylinder({100, -50, 10}, 25, 60).has_value());
     EXPECT_THAT(ShapeBounds(w.model.Solid(0).shape),
                 Pointwise(DoubleNear(1e-9), std::vector<double>{75, -75, -20, 125, -25, 40}));
 }
@@ -62,9 +62,9 @@ TEST(ModelWorkspaceTest, SolidsTakeColourVisibilityAndNameAndTellTheListener) {
     w.model.AddListener(&log);
     const SolidHandle solid = w.doc->AddBox({0, 0, 0}, 1, 1, 1).value();
     EXPECT_EQ(solid->Color().value(), kDefaultColorIndex);
-    EXPECT_TRUE(solid->SetColor(181).ok());
-    EXPECT_TRUE(solid->SetVisible(false).ok());
-    EXPECT_TRUE(solid->SetPart({PartKind::LvWinding, 2}).ok());
+    EXPECT_TRUE(solid->SetColor(181).has_value());
+    EXPECT_TRUE(solid->SetVisible(false).has_value());
+    EXPECT_TRUE(solid->SetPart({PartKind::LvWinding, 2}).has_value());
     EXPECT_EQ(solid->Color().value(), 181);
     EXPECT_EQ(w.model.Solid(0).colorIndex, 181);
     EXPECT_FALSE(w.model.Solid(0).visible);
@@ -73,7 +73,7 @@ TEST(ModelWorkspaceTest, SolidsTakeColourVisibilityAndNameAndTellTheListener) {
     EXPECT_THAT(log.events, ElementsAre("added 0", "changed 0", "changed 0", "changed 0"));
 
     w.model.RemoveListener(&log);
-    EXPECT_TRUE(solid->SetColor(7).ok());
+    EXPECT_TRUE(solid->SetColor(7).has_value());
     EXPECT_EQ(log.events.size(), 4U);
 }
 
@@ -82,7 +82,7 @@ TEST(ModelWorkspaceTest, RejectsColoursOutsideThePaletteAndKeepsTheOldOne) {
     const SolidHandle solid = w.doc->AddBox({0, 0, 0}, 1, 1, 1).value();
     for (int bad : {0, 256, -3}) {
         const CadStatus status = solid->SetColor(bad);
-        ASSERT_FALSE(status.ok()) << bad;
+        ASSERT_FALSE(status.has_value()) << bad;
         EXPECT_EQ(status.error().number, kInvalidInput);
     }
     EXPECT_EQ(solid->Color().value(), kDefaultColorIndex);
@@ -99,7 +99,7 @@ TEST(ModelWorkspaceTest, RejectsDegenerateOrNonFiniteSolidsWithoutAddingThem) {
         w.doc->AddCylinder({0, nan, 0}, 1, 1), w.doc->AddBox({0, 0, 0}, 1e-9, 1, 1),
         w.doc->AddCylinder({0, 0, 0}, 1, 1e-9)};
     for (std::size_t i = 0; i < results.size(); ++i) {
-        ASSERT_FALSE(results[i].ok()) << i;
+        ASSERT_FALSE(results[i].has_value()) << i;
         EXPECT_EQ(results[i].error().number, kInvalidInput) << i;
     }
     EXPECT_EQ(w.model.SolidCount(), 0U);
@@ -117,7 +117,7 @@ TEST(ModelWorkspaceTest, KernelFailuresBecomeErrorsWithTheKernelsMessage) {
     FailingViewer viewer;
     w.model.AddListener(&viewer);
     const CadStatus status = solid->SetVisible(false);
-    ASSERT_FALSE(status.ok());
+    ASSERT_FALSE(status.has_value());
     EXPECT_EQ(status.error().number, kModelingFailure);
     EXPECT_EQ(status.error().description, "mesh refused");
 }
@@ -152,7 +152,7 @@ TEST(ModelWorkspaceTest, AcceptsExactlyTheSixCommandsAndAppliesEach) {
     for (const CommandCase& c : cases) {
         Workspace w;
         EXPECT_FALSE(c.applied(w.model.View())) << c.text;
-        EXPECT_TRUE(w.doc->SendCommand(c.text).ok()) << c.text;
+        EXPECT_TRUE(w.doc->SendCommand(c.text).has_value()) << c.text;
         EXPECT_TRUE(c.applied(w.model.View())) << c.text;
     }
 }
@@ -163,7 +163,7 @@ TEST(ModelWorkspaceTest, UnknownOrMisspelledCommandsFailAndChangeNothing) {
     w.model.AddListener(&log);
     for (const char* text : {"ERASE ", "vscurrent conceptual", "PERSPECTIVE 1 ", "3dorbit ", ""}) {
         const CadStatus status = w.doc->SendCommand(text);
-        ASSERT_FALSE(status.ok()) << text;
+        ASSERT_FALSE(status.has_value()) << text;
         EXPECT_EQ(status.error().number, kInvalidInput);
         EXPECT_THAT(status.error().description, ::testing::HasSubstr("Unknown command"));
     }
@@ -174,9 +174,9 @@ TEST(ModelWorkspaceTest, InteractiveCommandsReachTheListener) {
     Workspace w;
     EventLog log;
     w.model.AddListener(&log);
-    ASSERT_TRUE(w.doc->SendCommand(kOrbitCommand).ok());
-    ASSERT_TRUE(w.doc->SendCommand(kDimensionCommand).ok());
-    ASSERT_TRUE(w.doc->SendCommand(kPerspectiveOnCommand).ok());
+    ASSERT_TRUE(w.doc->SendCommand(kOrbitCommand).has_value());
+    ASSERT_TRUE(w.doc->SendCommand(kDimensionCommand).has_value());
+    ASSERT_TRUE(w.doc->SendCommand(kPerspectiveOnCommand).has_value());
     EXPECT_THAT(log.events, ElementsAre("interactive 3", "interactive 1", "view"));
 }
 
@@ -184,10 +184,10 @@ TEST(ModelWorkspaceTest, ViewportWriteBackChangesTheViewDirection) {
     Workspace w;
     Viewport viewport = w.doc->ActiveViewport().value();
     viewport.viewDirection = {-1, -1, 1};
-    ASSERT_TRUE(w.doc->SetActiveViewport(viewport).ok());
+    ASSERT_TRUE(w.doc->SetActiveViewport(viewport).has_value());
     const Point3 d = w.doc->ActiveViewport().value().viewDirection;
     EXPECT_EQ(std::vector<double>({d.x, d.y, d.z}), std::vector<double>({-1, -1, 1}));
-    EXPECT_FALSE(w.doc->SetActiveViewport(Viewport{{0, 0, 0}}).ok());
+    EXPECT_FALSE(w.doc->SetActiveViewport(Viewport{{0, 0, 0}}).has_value());
 }
 
 // Every kind of request, to be tried on a vanished instance.
@@ -197,7 +197,7 @@ std::vector<std::pair<std::string, std::function<CadStatus()>>> AllRequests(Work
         if constexpr (std::is_same_v<decltype(result), CadStatus>) {
             return result;
         } else {
-            return result.ok() ? CadStatus{} : CadStatus{Fail(result.error())};
+            return result.has_value() ? CadStatus{} : CadStatus{Fail(result.error())};
         }
     };
     return {
@@ -229,7 +229,7 @@ std::vector<std::pair<std::string, std::function<CadStatus()>>> AllRequests(Work
 void ExpectAllRequestsFailAsGone(Workspace& w, const SolidHandle& solid) {
     for (const auto& [name, request] : AllRequests(w, solid)) {
         const CadStatus status = request();
-        ASSERT_FALSE(status.ok()) << name;
+        ASSERT_FALSE(status.has_value()) << name;
         EXPECT_EQ(status.error().number, kInstanceGone) << name;
         EXPECT_EQ(status.error().description,
                   "The remote server machine does not exist or is unavailable")
@@ -249,16 +249,16 @@ TEST(ModelWorkspaceTest, EveryRequestFailsWith462OnceTheHostIsClosed) {
 TEST(ModelWorkspaceTest, QuitClosesTheHostAndLaterRequestsFailWith462) {
     Workspace w;
     const SolidHandle solid = w.doc->AddBox({0, 0, 0}, 1, 1, 1).value();
-    ASSERT_TRUE(w.app->Quit().ok());
+    ASSERT_TRUE(w.app->Quit().has_value());
     EXPECT_FALSE(w.host->IsOpen());
     ExpectAllRequestsFailAsGone(w, solid);
 }
 
 TEST(ModelWorkspaceTest, SaveAsRefusesFormatsOtherThanStepAndGlb) {
     Workspace w;
-    ASSERT_TRUE(w.doc->AddBox({0, 0, 0}, 1, 1, 1).ok());
+    ASSERT_TRUE(w.doc->AddBox({0, 0, 0}, 1, 1, 1).has_value());
     const CadStatus status = w.doc->SaveAs(::testing::TempDir() + "/model.dwg");
-    ASSERT_FALSE(status.ok());
+    ASSERT_FALSE(status.has_value());
     EXPECT_EQ(status.error().number, kInvalidInput);
 }
 
@@ -266,7 +266,7 @@ TEST(HeadlessLauncherTest, RefusesOtherProgrammaticIdentifiers) {
     HeadlessLauncher launcher;
     for (const char* id : {"", "Other.Application", "AutoCAD.Application.1x"}) {
         const auto result = launcher.Create(id);
-        ASSERT_FALSE(result.ok()) << id;
+        ASSERT_FALSE(result.has_value()) << id;
         EXPECT_EQ(result.error().number, kUnknownProgrammaticId);
     }
 }

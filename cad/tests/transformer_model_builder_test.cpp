@@ -266,7 +266,7 @@ TEST(TransformerModelBuilderTest, HandlesFollowTheirGroupsAndReachTheDocument) {
     const std::vector<SolidHandle> handles = InDrawingOrder(model.modelSolids);
     for (std::size_t i = 0; i < handles.size(); ++i) {
         ASSERT_TRUE(handles[i]) << i;
-        ASSERT_TRUE(handles[i]->SetVisible(i % 2 == 0).ok());
+        ASSERT_TRUE(handles[i]->SetVisible(i % 2 == 0).has_value());
         EXPECT_EQ(document.Solid(i).visible, i % 2 == 0) << kEdgeCaseSolids[i].name;
     }
 }
@@ -285,7 +285,7 @@ TEST(TransformerModelBuilderTest, TwoBuildsStartTwoInstancesAndTheSecondHandlesR
         std::dynamic_pointer_cast<ModelWorkspace>(second.cadConnection.acadApp)->Document();
     EXPECT_EQ(firstDoc.SolidCount(), 21U);
     EXPECT_EQ(secondDoc.SolidCount(), 21U);
-    ASSERT_TRUE(second.modelSolids.tankSolid->SetVisible(true).ok());
+    ASSERT_TRUE(second.modelSolids.tankSolid->SetVisible(true).has_value());
     EXPECT_TRUE(secondDoc.Solid(11).visible);
     EXPECT_FALSE(firstDoc.Solid(11).visible);
 }
@@ -313,7 +313,8 @@ TEST(TransformerModelBuilderTest, AMissingModelFolderIsNotCreatedAndTheBuildStil
 TEST(WriteTransformerModelTest, WritesStepAndGlbBesideIt) {
     TempFolder folder;
     const std::filesystem::path step = folder.Path() / "model.step";
-    EXPECT_TRUE(WriteTransformerModel(EdgeCaseDesign(), step, folder.Path() / "model.glb").ok());
+    EXPECT_TRUE(
+        WriteTransformerModel(EdgeCaseDesign(), step, folder.Path() / "model.glb").has_value());
     EXPECT_TRUE(std::filesystem::exists(step));
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "model.glb"));
 }
@@ -321,21 +322,22 @@ TEST(WriteTransformerModelTest, WritesStepAndGlbBesideIt) {
 TEST(WriteTransformerModelTest, ReportsTheFirstFailureAndLeavesTheSavedModelWhole) {
     TempFolder folder;
     const std::filesystem::path step = folder.Path() / "model.step";
-    ASSERT_TRUE(WriteTransformerModel(EdgeCaseDesign(), step, folder.Path() / "model.glb").ok());
+    ASSERT_TRUE(
+        WriteTransformerModel(EdgeCaseDesign(), step, folder.Path() / "model.glb").has_value());
     const std::string goodStep = ReadFile(step);
     const std::string goodGlb = ReadFile(folder.Path() / "model.glb");
 
     DesignRecord broken = EdgeCaseDesign();
     broken.tankWidth = 0.0;  // the tank cannot be drawn; every other solid can
     const CadStatus status = WriteTransformerModel(broken, step, folder.Path() / "model.glb");
-    ASSERT_FALSE(status.ok());
+    ASSERT_FALSE(status.has_value());
     EXPECT_EQ(status.error().number, kInvalidInput);
     EXPECT_EQ(ReadFile(step), goodStep);
     EXPECT_EQ(ReadFile(folder.Path() / "model.glb"), goodGlb);
 
     const CadStatus unwritable =
         WriteTransformerModel(EdgeCaseDesign(), folder.Path() / "missing" / "model.step", {});
-    ASSERT_FALSE(unwritable.ok());
+    ASSERT_FALSE(unwritable.has_value());
     EXPECT_EQ(unwritable.error().number, kSaveFailed);
 }
 

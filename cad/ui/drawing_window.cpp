@@ -188,22 +188,23 @@ void DrawingWindow::Draw() {
 }
 
 void DrawingWindow::ShowStepView(int view) {
-    if (CadStatus shown = ApplyStepView(model_.modelSolids, view); !shown.ok()) {
+    if (CadStatus shown = ApplyStepView(model_.modelSolids, view); !shown.has_value()) {
         return Report(shown.error());
     }
     const ApplicationHandle& app = model_.cadConnection.acadApp;
     if (!app) return Report(NoWorkspaceError());
-    if (CadStatus zoomed = app->ZoomExtents(); !zoomed.ok()) return Report(zoomed.error());
-    if (CadStatus raised = app->BringToForeground(); !raised.ok()) return Report(raised.error());
+    if (CadStatus zoomed = app->ZoomExtents(); !zoomed.has_value()) return Report(zoomed.error());
+    if (CadStatus raised = app->BringToForeground(); !raised.has_value())
+        return Report(raised.error());
 }
 
 void DrawingWindow::RunTool(std::string_view command) {
     const CadConnection& connection = model_.cadConnection;
     if (!connection.acadDoc || !connection.acadApp) return Report(NoWorkspaceError());
-    if (CadStatus sent = connection.acadDoc->SendCommand(command); !sent.ok()) {
+    if (CadStatus sent = connection.acadDoc->SendCommand(command); !sent.has_value()) {
         return Report(sent.error());
     }
-    if (CadStatus raised = connection.acadApp->BringToForeground(); !raised.ok()) {
+    if (CadStatus raised = connection.acadApp->BringToForeground(); !raised.has_value()) {
         return Report(raised.error());
     }
 }
@@ -211,8 +212,8 @@ void DrawingWindow::RunTool(std::string_view command) {
 void DrawingWindow::ZoomToFit() {
     const ApplicationHandle& app = model_.cadConnection.acadApp;
     CadStatus done = app ? app->ZoomExtents() : CadStatus(Fail(NoWorkspaceError()));
-    if (done.ok()) done = app->BringToForeground();
-    if (done.ok()) return;
+    if (done.has_value()) done = app->BringToForeground();
+    if (done.has_value()) return;
     boxes_.Show(QString::fromStdString(done.error().description), MessageIcon::Critical,
                 MessageButtons::Ok, appTitle_ + QStringLiteral(": An error occured..."));
 }
@@ -220,7 +221,7 @@ void DrawingWindow::ZoomToFit() {
 void DrawingWindow::QuitWorkspace() {
     const ApplicationHandle& app = model_.cadConnection.acadApp;
     const CadStatus quit = app ? app->Quit() : CadStatus(Fail(NoWorkspaceError()));
-    if (quit.ok()) {
+    if (quit.has_value()) {
         boxes_.Show(QStringLiteral("Successfully ended AutoCAD application."),
                     MessageIcon::Information, MessageButtons::Ok, appTitle_);
         ResetLostInstance();

@@ -59,11 +59,11 @@ std::vector<std::pair<SolidHandle, PartKind>> SolidsInViewOrder(const ModelSolid
 CadStatus ApplyStepView(const ModelSolids& solids, int view) {
     const auto ordered = SolidsInViewOrder(solids);
     for (const auto& [solid, kind] : ordered) {
-        if (CadStatus shown = SetSolidVisible(solid, true); !shown.ok()) return shown;
+        if (CadStatus shown = SetSolidVisible(solid, true); !shown.has_value()) return shown;
     }
     for (const auto& [solid, kind] : ordered) {
         if (IsShownInStepView(kind, view)) continue;
-        if (CadStatus hidden = SetSolidVisible(solid, false); !hidden.ok()) return hidden;
+        if (CadStatus hidden = SetSolidVisible(solid, false); !hidden.has_value()) return hidden;
     }
     return {};
 }

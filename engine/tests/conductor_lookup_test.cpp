@@ -30,7 +30,7 @@ TEST_P(LookupConductorStripTest, ChoosesTheRowOfTheFirstPassThatMatches) {
     const LookupCase& c = GetParam();
     InMemoryConductorTable table(c.rows);
     const StripLookup lookup = LookupConductorStrip(c.requiredArea, table);
-    ASSERT_TRUE(lookup.ok()) << lookup.error();
+    ASSERT_TRUE(lookup.has_value()) << lookup.error();
     if (c.chosenThickness == 0) {
         EXPECT_FALSE(lookup.value().has_value());
     } else {
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LookupConductorStripErrorTest, FirstRowAboveTheAreaHasNoPreviousRow) {
     InMemoryConductorTable table(Rows({20.0, 30.0}));
     const StripLookup lookup = LookupConductorStrip(15.13, table);
-    ASSERT_FALSE(lookup.ok());
+    ASSERT_FALSE(lookup.has_value());
     EXPECT_FALSE(lookup.error().empty());
 }
 
@@ -68,12 +68,12 @@ TEST(LookupConductorStripErrorTest, RowCountBeyondSixteenBitsFailsTheNearestPass
     for (int i = 1; i <= 32767; ++i) rows.push_back({static_cast<double>(i), 1.0, 1.0});
     InMemoryConductorTable largest(rows);
     const StripLookup found = LookupConductorStrip(100.3, largest);
-    EXPECT_TRUE(found.ok() && found.value().has_value());
+    EXPECT_TRUE(found.has_value() && found.value().has_value());
 
     rows.push_back({32768.0, 1.0, 1.0});
     InMemoryConductorTable tooLarge(rows);
     const StripLookup lookup = LookupConductorStrip(100.3, tooLarge);
-    ASSERT_FALSE(lookup.ok());
+    ASSERT_FALSE(lookup.has_value());
     EXPECT_NE(lookup.error().find("32767"), std::string::npos) << lookup.error();
 }
 
@@ -85,7 +85,7 @@ class FailingTable final : public ConductorTableSource {
 TEST(LookupConductorStripErrorTest, PassesOnTheDataLayerFailure) {
     FailingTable table;
     const StripLookup lookup = LookupConductorStrip(15.0, table);
-    ASSERT_FALSE(lookup.ok());
+    ASSERT_FALSE(lookup.has_value());
     EXPECT_EQ(lookup.error(), "unable to open database file");
 }
 

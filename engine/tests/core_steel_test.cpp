@@ -11,7 +11,7 @@ namespace {
 
 CoreSteelCatalogue ShippedSteels() {
     LoadedCoreSteels loaded = LoadCoreSteels(KESTRAVA_STEELS_FILE);
-    if (!loaded.ok()) {
+    if (!loaded.has_value()) {
         ADD_FAILURE() << loaded.error();
         return {};
     }
@@ -35,7 +35,7 @@ TEST_P(SpecificLossTest, InterpolatesBetweenCurvePoints) {
     const CoreSteel* steel = steels.Find(c.steel);
     ASSERT_NE(steel, nullptr);
     const double yokeFlux = c.limbFlux / 1.2;
-    ASSERT_TRUE(CheckFluxOnCurves(*steel, c.limbFlux, yokeFlux).ok());
+    ASSERT_TRUE(CheckFluxOnCurves(*steel, c.limbFlux, yokeFlux).has_value());
     const SpecificIronLosses losses = SpecificLosses(*steel, c.limbFlux, yokeFlux);
     EXPECT_NEAR(losses.limb, c.limbLoss, 1e-12);
     EXPECT_NEAR(losses.yoke, c.yokeLoss, 1e-12);
@@ -78,9 +78,9 @@ TEST(CoreSteelCatalogueTest, GrainOrientedYokeBelowItsCurveIsRefused) {
     const CoreSteel* steel = steels.Find("hib-023");
     ASSERT_NE(steel, nullptr);
     const auto refusal = CheckFluxOnCurves(*steel, 1.15, 1.15 / 1.2);
-    ASSERT_FALSE(refusal.ok());
+    ASSERT_FALSE(refusal.has_value());
     EXPECT_NE(refusal.error().find("yoke"), std::string::npos) << refusal.error();
-    EXPECT_FALSE(CheckFluxOnCurves(*steel, 1.75, 1.75 / 1.2).ok());
+    EXPECT_FALSE(CheckFluxOnCurves(*steel, 1.75, 1.75 / 1.2).has_value());
 }
 
 TEST(CoreSteelCatalogueTest, RefusesBrokenFiles) {
@@ -112,7 +112,7 @@ TEST(CoreSteelCatalogueTest, RefusesBrokenFiles) {
     };
     for (const auto& c : cases) {
         const LoadedCoreSteels loaded = ReadCoreSteels(c.json);
-        ASSERT_FALSE(loaded.ok()) << c.json;
+        ASSERT_FALSE(loaded.has_value()) << c.json;
         EXPECT_NE(loaded.error().find(c.mentions), std::string::npos)
             << c.json << " -> " << loaded.error();
     }

@@ -22,7 +22,7 @@ using testing_support::WorkedExampleInputs;
 DesignRecord RunByRules(const DesignRules& rules) {
     InMemoryConductorTable table = WideStripTable();
     DesignResult result = DesignTransformer(WorkedExampleInputs(), table, rules, LegacySteel());
-    if (!result.ok()) {
+    if (!result.has_value()) {
         ADD_FAILURE() << result.error().message;
         return {};
     }
@@ -71,7 +71,7 @@ TEST(DesignRulesTest, ParallelStripsChangeOnlyTheLvConductorSteps) {
         InMemoryConductorTable table = WideStripTable();
         const StripLookup lookup =
             LookupConductorStrip(record.lvPhaseCurrent / record.currentDensity / strips, table);
-        ASSERT_TRUE(lookup.ok() && lookup.value().has_value());
+        ASSERT_TRUE(lookup.has_value() && lookup.value().has_value());
         const ConductorStrip& strip = *lookup.value();
         EXPECT_EQ(record.lvConductorAxialDepth, strip.width) << strips;
         EXPECT_EQ(record.lvConductorRadialDepth, strip.thickness * strips) << strips;
@@ -106,7 +106,7 @@ TEST_P(RefusedRulesTest, RefusedBeforeTheRun) {
     InMemoryConductorTable table = WideStripTable();
     const DesignResult result =
         DesignTransformer(WorkedExampleInputs(), table, rules, LegacySteel());
-    ASSERT_FALSE(result.ok()) << GetParam().change;
+    ASSERT_FALSE(result.has_value()) << GetParam().change;
     const DesignFailure* failure = &result.error();
     EXPECT_EQ(failure->kind, DesignFailure::Kind::RulesRefused);
     EXPECT_NE(failure->message.find(GetParam().mentions), std::string::npos) << failure->message;

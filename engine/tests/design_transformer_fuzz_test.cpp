@@ -73,7 +73,7 @@ TEST(DesignTransformerPropertyTest, EveryRunGivesAPossibleRecordOrAReportedFailu
                                   RandomReal(random, 3300), RandomInt16(random),
                                   RandomConnection(random), RandomInt16(random)};
         const DesignResult result = DesignTransformer(inputs, table);
-        if (result.ok()) {
+        if (result.has_value()) {
             const DesignRecord* record = &result.value();
             ++records;
             EXPECT_TRUE(record->tableFound);

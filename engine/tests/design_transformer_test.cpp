@@ -26,7 +26,7 @@ void ExpectPrinted(const char* name, double actual, const char* printed) {
 
 DesignRecord RunExpectingRecord(const DesignInputs& inputs, ConductorTableSource& table) {
     DesignResult result = DesignTransformer(inputs, table);
-    if (!result.ok()) {
+    if (!result.has_value()) {
         ADD_FAILURE() << "run failed: " << result.error().message;
         return {};
     }
@@ -234,7 +234,7 @@ TEST_P(DesignFailureTest, EndsTheRunWithItsMessage) {
     const FailureCase& c = GetParam();
     InMemoryConductorTable table = WorkedExampleTable();
     const DesignResult result = DesignTransformer(c.inputs, table);
-    ASSERT_FALSE(result.ok()) << "a record was returned";
+    ASSERT_FALSE(result.has_value()) << "a record was returned";
     EXPECT_EQ(result.error().kind, c.kind);
     EXPECT_EQ(result.error().message, c.message);
 }
@@ -289,7 +289,7 @@ class BrokenTable final : public ConductorTableSource {
 TEST(DesignTransformerTest, DataLayerFailureEndsTheRun) {
     BrokenTable table;
     const DesignResult result = DesignTransformer(WorkedExampleInputs(), table);
-    ASSERT_FALSE(result.ok());
+    ASSERT_FALSE(result.has_value());
     EXPECT_EQ(result.error().message, "Error: no such table: CopStripSize");
 }
 

@@ -22,7 +22,7 @@ class RatingRefusalTest : public testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RatingRefusalTest, NamesTheFieldAndTheReason) {
     const auto read = ReadRatingTexts(GetParam().texts);
-    ASSERT_FALSE(read.ok());
+    ASSERT_FALSE(read.has_value());
     EXPECT_EQ(RatingFieldName(read.error().field), GetParam().field);
     EXPECT_NE(read.error().reason.find(GetParam().reasonPart), std::string::npos)
         << read.error().reason;
@@ -58,7 +58,7 @@ class RatingAcceptTest : public testing::TestWithParam<AcceptCase> {};
 
 TEST_P(RatingAcceptTest, ReadsAsTheParameterWindow) {
     const auto read = ReadRatingTexts(GetParam().texts);
-    ASSERT_TRUE(read.ok()) << read.error().reason;
+    ASSERT_TRUE(read.has_value()) << read.error().reason;
     const DesignInputs& inputs = read.value();
     EXPECT_EQ(inputs.kvaRating, GetParam().kva);
     EXPECT_EQ(inputs.primaryVoltage, GetParam().primary);

@@ -45,7 +45,7 @@ TEST_F(ConductorTableDatabaseTest, ReadsRowsInTableOrderByColumnName) {
         "('c', 11.8, 5.0, 58.14);");
     SqliteConductorTable table(file);
     const ConductorRows opened = table.OpenRows();
-    ASSERT_TRUE(opened.ok()) << opened.error();
+    ASSERT_TRUE(opened.has_value()) << opened.error();
     const std::span<const ConductorStrip> rows = opened.value();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].area, 55.94);
@@ -58,7 +58,7 @@ TEST_F(ConductorTableDatabaseTest, ReadsRowsInTableOrderByColumnName) {
     EXPECT_EQ(table.OpenRows().value().size(), 3u);
 
     const LoadedConductorTable loaded = LoadConductorTable(file);
-    ASSERT_TRUE(loaded.ok()) << loaded.error();
+    ASSERT_TRUE(loaded.has_value()) << loaded.error();
     ASSERT_EQ(loaded->size(), 3u);
     EXPECT_EQ(loaded.value()[2].area, 58.14);
 }
@@ -67,13 +67,13 @@ TEST_F(ConductorTableDatabaseTest, MissingFileIsAnErrorAndIsNotCreated) {
     const fs::path file = folder_ / "Missing.sqlite";
     SqliteConductorTable table(file);
     const ConductorRows rows = table.OpenRows();
-    ASSERT_FALSE(rows.ok());
+    ASSERT_FALSE(rows.has_value());
     EXPECT_NE(rows.error().find("unable to open database file"), std::string::npos) << rows.error();
     EXPECT_NE(rows.error().find("Missing.sqlite"), std::string::npos) << rows.error();
     EXPECT_FALSE(fs::exists(file));
 
     const LoadedConductorTable loaded = LoadConductorTable(file);
-    ASSERT_FALSE(loaded.ok());
+    ASSERT_FALSE(loaded.has_value());
     EXPECT_EQ(loaded.error(), rows.error());
 }
 
@@ -96,7 +96,7 @@ TEST_F(ConductorTableDatabaseTest, ReportsBrokenTables) {
         fs::remove(folder_ / "Appr_CSA.sqlite");
         SqliteConductorTable table(CreateDatabase(c.sql));
         const ConductorRows rows = table.OpenRows();
-        ASSERT_FALSE(rows.ok()) << c.sql;
+        ASSERT_FALSE(rows.has_value()) << c.sql;
         EXPECT_EQ(rows.error(), c.error) << c.sql;
     }
 }
@@ -107,7 +107,7 @@ TEST_F(ConductorTableDatabaseTest, FileThatIsNoDatabaseIsAnError) {
                         << std::string(4096, 'x');
     SqliteConductorTable table(file);
     const ConductorRows rows = table.OpenRows();
-    ASSERT_FALSE(rows.ok());
+    ASSERT_FALSE(rows.has_value());
     EXPECT_EQ(rows.error(), "file is not a database");
 }
 
@@ -115,7 +115,7 @@ TEST_F(ConductorTableDatabaseTest, DesignRunReportsTheDatabaseFailure) {
     SqliteConductorTable table(folder_ / "Missing.sqlite");
     const DesignResult result =
         DesignTransformer({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table);
-    ASSERT_FALSE(result.ok());
+    ASSERT_FALSE(result.has_value());
     const DesignFailure& failure = result.error();
     EXPECT_EQ(failure.kind, DesignFailure::Kind::RunTimeError);
     EXPECT_TRUE(failure.message.starts_with("Error: unable to open database file"))
@@ -124,7 +124,7 @@ TEST_F(ConductorTableDatabaseTest, DesignRunReportsTheDatabaseFailure) {
 
 TEST(BuiltConductorDatabaseTest, AreasAscendAndMatchTheirTwoDecimalValue) {
     const LoadedConductorTable table = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    ASSERT_TRUE(table.ok()) << table.error();
+    ASSERT_TRUE(table.has_value()) << table.error();
     const std::vector<ConductorStrip>& rows = table.value();
     ASSERT_GT(rows.size(), 100u);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -144,7 +144,7 @@ TEST(BuiltConductorDatabaseTest, WorkedExampleFindsAStrip) {
     SqliteConductorTable table(KESTRAVA_CONDUCTOR_DATABASE);
     const DesignResult result =
         DesignTransformer({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table);
-    ASSERT_TRUE(result.ok()) << result.error().message;
+    ASSERT_TRUE(result.has_value()) << result.error().message;
     const DesignRecord& record = result.value();
     EXPECT_TRUE(record.tableFound);
     // 57.97 mm² are needed; the nearest row lies within the table's spacing.

@@ -34,7 +34,7 @@ class ParamRecordStoreTest : public ::testing::Test {
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
         file_ = folder_ / "TransValAsgn.sqlite";
-        ASSERT_TRUE(CreateParamRecordDatabase(file_).ok());
+        ASSERT_TRUE(CreateParamRecordDatabase(file_).has_value());
         store_ = ParamRecordStore(file_);
     }
     void TearDown() override { fs::remove_all(folder_); }
@@ -53,8 +53,8 @@ class ParamRecordStoreTest : public ::testing::Test {
 
     std::vector<std::string> Names() const {
         const ParamList list = store_.FillParamList();
-        EXPECT_TRUE(list.ok());
-        return list.ok() ? list.value() : std::vector<std::string>{};
+        EXPECT_TRUE(list.has_value());
+        return list.has_value() ? list.value() : std::vector<std::string>{};
     }
 
     fs::path folder_;
@@ -63,14 +63,14 @@ class ParamRecordStoreTest : public ::testing::Test {
 };
 
 TEST_F(ParamRecordStoreTest, ListsNewestFirstAndLoadsTheNewestOfAName) {
-    ASSERT_TRUE(store_.AddParamRecord("/sheets/A.txt", Texts("11000", "100", 0)).ok());
-    ASSERT_TRUE(store_.AddParamRecord("/sheets/B.txt", Texts("6600", "250", 1)).ok());
-    ASSERT_TRUE(store_.AddParamRecord("/other/A.txt", Texts("22000", "500", 3)).ok());
+    ASSERT_TRUE(store_.AddParamRecord("/sheets/A.txt", Texts("11000", "100", 0)).has_value());
+    ASSERT_TRUE(store_.AddParamRecord("/sheets/B.txt", Texts("6600", "250", 1)).has_value());
+    ASSERT_TRUE(store_.AddParamRecord("/other/A.txt", Texts("22000", "500", 3)).has_value());
 
     EXPECT_EQ(Names(), (std::vector<std::string>{"A.txt", "B.txt", "A.txt"}));
 
     const ParamRecordStore::Loaded a = store_.LoadParamRecord("A.txt");
-    ASSERT_TRUE(a.ok());
+    ASSERT_TRUE(a.has_value());
     ASSERT_TRUE(a.value());
     EXPECT_EQ(a.value()->prmVolt, "22000");
     EXPECT_EQ(a.value()->kvaRate, "500");
@@ -79,13 +79,13 @@ TEST_F(ParamRecordStoreTest, ListsNewestFirstAndLoadsTheNewestOfAName) {
     EXPECT_EQ(a.value()->connection, ConnectionType::DeltaDelta);
 
     const ParamRecordStore::Loaded b = store_.LoadParamRecord("B.txt");
-    ASSERT_TRUE(b.ok() && b.value());
+    ASSERT_TRUE(b.has_value() && b.value());
     EXPECT_EQ(b.value()->prmVolt, "6600");
     EXPECT_EQ(b.value()->connection, ConnectionType::StarDelta);
 
     for (const char* other : {"a.txt", "A.txt ", "A", ""}) {  // exact, case-sensitive names
         const ParamRecordStore::Loaded none = store_.LoadParamRecord(other);
-        ASSERT_TRUE(none.ok()) << other;
+        ASSERT_TRUE(none.has_value()) << other;
         EXPECT_FALSE(none.value()) << other;
     }
 }
@@ -97,9 +97,9 @@ TEST_F(ParamRecordStoreTest, TextsRoundTripUnchanged) {
     for (const std::string& name : names) {
         RatingTexts texts = Texts("11 000", "  0100.50", 2);
         texts.frequency = name;  // any text, stored as typed
-        ASSERT_TRUE(store_.AddParamRecord("/sheets/" + name, texts).ok()) << name;
+        ASSERT_TRUE(store_.AddParamRecord("/sheets/" + name, texts).has_value()) << name;
         const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(name);
-        ASSERT_TRUE(loaded.ok() && loaded.value()) << name;
+        ASSERT_TRUE(loaded.has_value() && loaded.value()) << name;
         const ParamRecord& record = **loaded;
         EXPECT_EQ(record.fileName, name);
         EXPECT_EQ(record.prmVolt, "11 000");
@@ -113,14 +113,14 @@ TEST_F(ParamRecordStoreTest, TextsRoundTripUnchanged) {
 TEST_F(ParamRecordStoreTest, NameIsThePartAfterTheLastSeparatorWhichMustExist) {
     for (const char* path : {"T1.txt", "C:T1.txt", "", "back\\slash.txt"}) {
         const StoreStatus added = store_.AddParamRecord(path, Texts("1", "2", 0));
-        ASSERT_FALSE(added.ok()) << path;
+        ASSERT_FALSE(added.has_value()) << path;
         EXPECT_EQ(added.error().code, kSheetPathWithoutSeparator);
         EXPECT_NE(added.error().description.find('"' + std::string(path) + '"'), std::string::npos);
     }
     EXPECT_TRUE(Names().empty());
 
-    ASSERT_TRUE(store_.AddParamRecord("/home/u/Sheets/T1.txt", Texts("1", "2", 0)).ok());
-    ASSERT_TRUE(store_.AddParamRecord("/T2", Texts("1", "2", 0)).ok());
+    ASSERT_TRUE(store_.AddParamRecord("/home/u/Sheets/T1.txt", Texts("1", "2", 0)).has_value());
+    ASSERT_TRUE(store_.AddParamRecord("/T2", Texts("1", "2", 0)).has_value());
     EXPECT_EQ(Names(), (std::vector<std::string>{"T2", "T1.txt"}));
 }
 
@@ -128,24 +128,24 @@ TEST_F(ParamRecordStoreTest, ConnectionMustBeOneOfTheFourNames) {
     RatingTexts texts = Texts("1", "2", 0);
     texts.connection = "delta-star";
     const StoreStatus added = store_.AddParamRecord("/s/A.txt", texts);
-    ASSERT_FALSE(added.ok());
+    ASSERT_FALSE(added.has_value());
     EXPECT_EQ(added.error().code, kUnknownConnection);
     EXPECT_TRUE(store_.FillParamList()->empty());
 }
 
 TEST_F(ParamRecordStoreTest, EmptyTableIsNoFailure) {
     const ParamList list = store_.FillParamList();
-    ASSERT_TRUE(list.ok());
+    ASSERT_TRUE(list.has_value());
     EXPECT_TRUE(list->empty());
 }
 
 TEST_F(ParamRecordStoreTest, MissingFileIsAFailureAndIsNotCreated) {
     store_ = ParamRecordStore(folder_ / "missing.sqlite");
     const ParamList list = store_.FillParamList();
-    ASSERT_FALSE(list.ok());
+    ASSERT_FALSE(list.has_value());
     EXPECT_NE(list.error().error.description.find("missing.sqlite"), std::string::npos);
-    EXPECT_FALSE(store_.LoadParamRecord("A.txt").ok());
-    EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).ok());
+    EXPECT_FALSE(store_.LoadParamRecord("A.txt").has_value());
+    EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).has_value());
     EXPECT_FALSE(fs::exists(folder_ / "missing.sqlite"));
 }
 
@@ -154,15 +154,15 @@ TEST_F(ParamRecordStoreTest, FailedAppendLeavesNothing) {
     Sql("CREATE TRIGGER reject AFTER INSERT ON TransValAsgn BEGIN SELECT RAISE(FAIL, 'rejected'); "
         "END");
     const StoreStatus added = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
-    ASSERT_FALSE(added.ok());
+    ASSERT_FALSE(added.has_value());
     EXPECT_NE(added.error().description.find("rejected"), std::string::npos);
     Sql("DROP TRIGGER reject");
     EXPECT_TRUE(Names().empty());
 
     Sql("DROP TABLE TransValAsgn");
-    EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).ok());
-    EXPECT_FALSE(store_.FillParamList().ok());
-    EXPECT_FALSE(store_.LoadParamRecord("A.txt").ok());
+    EXPECT_FALSE(store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0)).has_value());
+    EXPECT_FALSE(store_.FillParamList().has_value());
+    EXPECT_FALSE(store_.LoadParamRecord("A.txt").has_value());
 }
 
 TEST_F(ParamRecordStoreTest, InvalidStoredRecordsAreReported) {
@@ -177,7 +177,7 @@ TEST_F(ParamRecordStoreTest, InvalidStoredRecordsAreReported) {
             "Secon_Volt, Frequency, Conn_Type) VALUES (" +
             row + ")");
         const ParamRecordStore::Loaded loaded = store_.LoadParamRecord("n.txt");
-        ASSERT_FALSE(loaded.ok()) << row;
+        ASSERT_FALSE(loaded.has_value()) << row;
         EXPECT_EQ(loaded.error().code, kInvalidStoredRecord) << row;
     }
 }
@@ -192,9 +192,9 @@ TEST_F(ParamRecordStoreTest, TwoStoresAppendingAtOnceLoseNothing) {
         for (int i = 0; i < kEach; ++i) {
             const std::string name = std::to_string(writer) + "-" + std::to_string(i) + ".txt";
             const StoreStatus added = store.AddParamRecord("/s/" + name, Texts(name, "1", writer));
-            if (!added.ok()) failures[writer].push_back(added.error().description);
+            if (!added.has_value()) failures[writer].push_back(added.error().description);
             const ParamList list = store.FillParamList();
-            if (!list.ok()) failures[writer].push_back(list.error().error.description);
+            if (!list.has_value()) failures[writer].push_back(list.error().error.description);
         }
     };
     std::thread first(append, 0);
@@ -212,7 +212,7 @@ TEST_F(ParamRecordStoreTest, TwoStoresAppendingAtOnceLoseNothing) {
             if (name.front() - '0' != writer) continue;
             EXPECT_EQ(name, std::to_string(writer) + "-" + std::to_string(expected--) + ".txt");
             const ParamRecordStore::Loaded loaded = store_.LoadParamRecord(name);
-            ASSERT_TRUE(loaded.ok() && loaded.value()) << name;
+            ASSERT_TRUE(loaded.has_value() && loaded.value()) << name;
             EXPECT_EQ(loaded.value()->prmVolt, name);
             EXPECT_EQ(static_cast<int>(loaded.value()->connection), writer);
         }
@@ -231,13 +231,13 @@ TEST_F(ParamRecordStoreTest, AppendWaitsForAnotherWriter) {
     const StoreStatus added = store_.AddParamRecord("/s/A.txt", Texts("1", "2", 0));
     release.join();
     sqlite3_close(writer);
-    EXPECT_TRUE(added.ok()) << added.error().description;
+    EXPECT_TRUE(added.has_value()) << added.error().description;
     EXPECT_EQ(Names(), std::vector<std::string>{"A.txt"});
 }
 
 TEST_F(ParamRecordStoreTest, CreatingLeavesAnExistingDatabaseAlone) {
-    ASSERT_TRUE(store_.AddParamRecord("/s/kept.txt", Texts("1", "2", 0)).ok());
-    EXPECT_TRUE(CreateParamRecordDatabase(file_).ok());
+    ASSERT_TRUE(store_.AddParamRecord("/s/kept.txt", Texts("1", "2", 0)).has_value());
+    EXPECT_TRUE(CreateParamRecordDatabase(file_).has_value());
     EXPECT_EQ(Names(), std::vector<std::string>{"kept.txt"});
     EXPECT_FALSE(fs::exists(folder_ / "TransValAsgn.sqlite.partial"));
 }

@@ -31,7 +31,7 @@ DesignRecord WorkedDesign() {
 
 assess::Regime LoadRegime(const char* name) {
     auto outcome = assess::FindRegime(name, KESTRAVA_STANDARDS_DIR);
-    if (!outcome.ok()) {
+    if (!outcome.has_value()) {
         ADD_FAILURE() << outcome.error();
         return {};
     }
@@ -56,7 +56,7 @@ class ReportTest : public testing::Test {
     // The text a reader extracts from the report of 'design', page by page (form feeds).
     std::string ReportText(const ReportDesign& design) {
         const fs::path pdf = folder_ / "report.pdf";
-        EXPECT_TRUE(WriteReportFiles(design, {}, pdf).ok());
+        EXPECT_TRUE(WriteReportFiles(design, {}, pdf).has_value());
         return CommandOutput("pdftotext -enc UTF-8 '" + pdf.string() + "' -");
     }
 
@@ -136,7 +136,7 @@ TEST_F(ReportTest, DrawingSvgStatesEveryDimensionAsText) {
 TEST_F(ReportTest, UnwritableFileIsRefusedWithItsName) {
     const fs::path missing = folder_ / "no such folder" / "r.pdf";
     const auto written = WriteReportFiles(Design(nullptr), {}, missing);
-    ASSERT_FALSE(written.ok());
+    ASSERT_FALSE(written.has_value());
     EXPECT_NE(written.error().find(missing.string()), std::string::npos);
 }
 

@@ -63,7 +63,7 @@ void ReportActions::Save(Kind kind) {
     const auto written = WriteReportFiles(*design, isReport ? std::filesystem::path() : file,
                                           isReport ? file : std::filesystem::path());
     QGuiApplication::restoreOverrideCursor();
-    if (!written.ok()) {
+    if (!written.has_value()) {
         boxes_.Show(QString::fromStdString("The file was not saved: " + written.error()),
                     MessageIcon::Critical, MessageButtons::Ok, appTitle_);
         return;

@@ -17,13 +17,13 @@ namespace {
 
 std::vector<ConductorStrip> InstalledRows() {
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
-    EXPECT_TRUE(loaded.ok());
+    EXPECT_TRUE(loaded.has_value());
     return std::move(loaded).value();
 }
 
 CoreSteelCatalogue InstalledSteels() {
     LoadedCoreSteels loaded = LoadCoreSteels(CoreSteelsFile(KESTRAVA_INSTALL_DIR));
-    if (!loaded.ok()) {
+    if (!loaded.has_value()) {
         ADD_FAILURE() << loaded.error();
         return {};
     }
@@ -33,7 +33,7 @@ CoreSteelCatalogue InstalledSteels() {
 assess::Regime InstalledRegime(const char* name) {
     auto read =
         assess::ReadRegimeFile(std::string(KESTRAVA_INSTALL_DIR) + "/Standards/" + name + ".json");
-    if (!read.ok()) {
+    if (!read.has_value()) {
         ADD_FAILURE() << read.error();
         return {};
     }
@@ -52,7 +52,7 @@ Judged JudgeThroughEngine(const SearchRequest& request, const GridPoint& point,
     const CoreSteel& steel = *steels.Find(rules.steel);
     InMemoryConductorTable table(std::move(rows));
     const DesignResult result = DesignTransformer(request.inputs, table, rules, steel);
-    if (!result.ok()) return {};
+    if (!result.has_value()) return {};
     const DesignRecord& record = result.value();
     assess::AssessmentSettings settings = request.settings;
     settings.prices.coreSteel = steel.pricePerKg;
@@ -117,7 +117,7 @@ TEST_P(DesignSearchTest, BestBeatsRandomGridPointsAndReRunsExactly) {
         request.limits.regime = &regime;
     }
     const SearchRun run = RunDesignSearch(request, rows, steels);
-    ASSERT_TRUE(run.ok()) << run.error();
+    ASSERT_TRUE(run.has_value()) << run.error();
     const SearchOutcome& outcome = run.value();
     EXPECT_EQ(outcome.evaluated, CandidateCount(request.grid));
     ASSERT_GT(outcome.feasible, 0u);
@@ -217,12 +217,12 @@ TEST(DesignSearchGridTest, GridFileOverridesAndRefuses) {
         R"({"windowRatio":{"first":1.5,"last":2.5,"step":0.5},)"
         R"("steels":[{"steel":"hib-023","coreFluxDensity":{"first":1.6,"last":1.7,"step":0.05}}],)"
         R"("parallelStrips":{"first":2,"last":3}})");
-    ASSERT_TRUE(partial.ok()) << partial.error();
+    ASSERT_TRUE(partial.has_value()) << partial.error();
     EXPECT_EQ(AxisValues(partial->windowRatio), (std::vector<double>{1.5, 2.0, 2.5}));
     EXPECT_EQ(partial->outputConstant.step, SearchGrid().outputConstant.step);
     EXPECT_EQ(CandidateCount(*partial), 41u * 3 * 19 * 3 * 2);
     const GridReading again = ParseSearchGrid(SearchGridJson(*partial));
-    ASSERT_TRUE(again.ok()) << again.error();
+    ASSERT_TRUE(again.has_value()) << again.error();
     EXPECT_EQ(SearchGridJson(*again), SearchGridJson(*partial));
     EXPECT_EQ(again->steels[0].steel, "hib-023");
 
@@ -241,7 +241,7 @@ TEST(DesignSearchGridTest, GridFileOverridesAndRefuses) {
     };
     for (const auto& [text, problem] : refused) {
         const GridReading read = ParseSearchGrid(text);
-        ASSERT_FALSE(read.ok()) << text;
+        ASSERT_FALSE(read.has_value()) << text;
         EXPECT_NE(read.error().find(problem), std::string::npos) << text << ": " << read.error();
     }
 }

@@ -45,7 +45,7 @@ std::optional<DesignRecord> DesignByEngine(const DesignInputs& inputs,
                                            const DesignRules& rules, const CoreSteel& steel) {
     InMemoryConductorTable table(rows);
     DesignResult result = DesignTransformer(inputs, table, rules, steel);
-    if (!result.ok()) return std::nullopt;
+    if (!result.has_value()) return std::nullopt;
     return std::move(result).value();
 }
 
@@ -273,7 +273,7 @@ void DesignSearchWindow::Poll() {
     poll_->stop();
     SearchRun run = running_.get();
     SetRunning(false);
-    if (run.ok()) {
+    if (run.has_value()) {
         outcome_ = std::move(run).value();
         ShowOutcome();
     } else {

@@ -53,7 +53,7 @@ GridEditor::GridEditor(QWidget* parent) : QWidget(parent), layout_(new QGridLayo
 
 bool GridEditor::OpenFile(const QString& path) {
     const GridReading grid = ReadSearchGridFile(path.toStdString());
-    if (!grid.ok()) {
+    if (!grid.has_value()) {
         emit fileProblem(QString::fromStdString(grid.error()));
         return false;
     }

@@ -153,8 +153,8 @@ TEST_F(SheetFileTest, ReplacesALongerFileWhole) {
     WriteText(sheet, std::string(20000, 'x'));
     fs::permissions(sheet, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
-    ASSERT_TRUE(WriteDesignSheet(sheet, record_, texts_).ok());
-    ASSERT_TRUE(WriteDesignSheet(sheet, record_, texts_).ok());
+    ASSERT_TRUE(WriteDesignSheet(sheet, record_, texts_).has_value());
+    ASSERT_TRUE(WriteDesignSheet(sheet, record_, texts_).has_value());
 
     EXPECT_EQ(ReadBytes(sheet), FormatDesignSheet(record_, texts_));
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"Design Sheet.txt"});
@@ -165,7 +165,7 @@ TEST_F(SheetFileTest, ReplacesALongerFileWhole) {
 TEST_F(SheetFileTest, MissingFolderIsReportedWithPathAndReason) {
     const fs::path sheet = folder_ / "no such folder" / "sheet.txt";
     const auto written = WriteDesignSheet(sheet, record_, texts_);
-    ASSERT_FALSE(written.ok());
+    ASSERT_FALSE(written.has_value());
     const std::string* failure = &written.error();
     EXPECT_NE(failure->find(sheet.string()), std::string::npos) << *failure;
     EXPECT_NE(failure->find("No such file or directory"), std::string::npos) << *failure;
@@ -178,7 +178,7 @@ TEST_F(SheetFileTest, FolderInPlaceOfTheFileIsLeftAloneAndNoTemporaryRemains) {
     WriteText(sheet / "inside.txt", "keep");
 
     const auto written = WriteDesignSheet(sheet, record_, texts_);
-    ASSERT_FALSE(written.ok());
+    ASSERT_FALSE(written.has_value());
     const std::string* failure = &written.error();
     EXPECT_NE(failure->find(sheet.string()), std::string::npos) << *failure;
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"taken"});
@@ -194,7 +194,7 @@ TEST_F(SheetFileTest, ReadOnlyFolderLeavesTheOldSheetUntouched) {
     }
 
     const auto written = WriteDesignSheet(sheet, record_, texts_);
-    ASSERT_FALSE(written.ok());
+    ASSERT_FALSE(written.has_value());
     const std::string* failure = &written.error();
     EXPECT_NE(failure->find(sheet.string()), std::string::npos) << *failure;
     EXPECT_NE(failure->find("Permission denied"), std::string::npos) << *failure;

@@ -57,7 +57,7 @@ TEST_P(FileReplacementTest, NewTextLandsInTheRightFileAndNoTemporaryRemains) {
     c.prepare(folder);
     const std::vector<std::string> before = Entries(folder);
 
-    ASSERT_TRUE(ReplaceFileBytes(folder / c.target, kNewText).ok());
+    ASSERT_TRUE(ReplaceFileBytes(folder / c.target, kNewText).has_value());
 
     EXPECT_EQ(ReadBytes(folder / c.written), kNewText);
     EXPECT_EQ(fs::is_symlink(folder / c.target), c.targetStaysSymlink);
@@ -116,8 +116,8 @@ TEST_F(FileReplacementFolderTest, KeepsTheModeOfAReplacedFileAndGivesANewOneTheU
     const fs::path fresh = folder_ / "fresh.txt";
     WriteText(folder_ / "reference.txt", "");  // created by the stream under the same umask
 
-    ASSERT_TRUE(ReplaceFileBytes(kept, kNewText).ok());
-    ASSERT_TRUE(ReplaceFileBytes(fresh, kNewText).ok());
+    ASSERT_TRUE(ReplaceFileBytes(kept, kNewText).has_value());
+    ASSERT_TRUE(ReplaceFileBytes(fresh, kNewText).has_value());
 
     EXPECT_EQ(fs::status(kept).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -130,7 +130,7 @@ TEST_F(FileReplacementFolderTest, APipeIsWrittenIntoAndStaysAPipe) {
     std::future<std::string> reader =
         std::async(std::launch::async, [&pipe] { return ReadBytes(pipe); });
 
-    ASSERT_TRUE(ReplaceFileBytes(pipe, kNewText).ok());
+    ASSERT_TRUE(ReplaceFileBytes(pipe, kNewText).has_value());
 
     EXPECT_EQ(reader.get(), kNewText);
     EXPECT_TRUE(fs::is_fifo(pipe));
@@ -149,7 +149,7 @@ TEST_F(FileReplacementFolderTest, AFailedWriterLeavesTheOldFileAndNoTemporary) {
         return false;
     });
 
-    ASSERT_FALSE(failure.ok());
+    ASSERT_FALSE(failure.has_value());
     EXPECT_EQ(failure.error().action, "write");
     EXPECT_EQ(DescribeFileFailure(failure.error(), "the model", file),
               "Cannot write the model \"" + file.string() + "\"");
@@ -162,7 +162,7 @@ TEST_F(FileReplacementFolderTest, AFailedWriterLeavesTheOldFileAndNoTemporary) {
 TEST_F(FileReplacementFolderTest, AFolderInThePlaceOfTheFileIsRefusedWithTheReason) {
     fs::create_directory(folder_ / "taken");
     const FileReplaced failure = ReplaceFileBytes(folder_ / "taken", kNewText);
-    ASSERT_FALSE(failure.ok());
+    ASSERT_FALSE(failure.has_value());
     EXPECT_EQ(DescribeFileFailure(failure.error(), "the sheet", folder_ / "taken"),
               "Cannot create the sheet \"" + (folder_ / "taken").string() + "\": Is a directory");
     EXPECT_EQ(Entries(folder_), std::vector<std::string>{"taken"});

@@ -282,7 +282,7 @@ void DesignSheetWindow::SaveDesignSheet() {
         if (replace != MessageAnswer::Yes) return;
     }
     if (const auto written = WriteDesignSheet(ui::FsPath(path()), *record_, texts_);
-        !written.ok()) {
+        !written.has_value()) {
         ShowCritical(QString::fromStdString(written.error()));
         return;
     }
@@ -290,7 +290,7 @@ void DesignSheetWindow::SaveDesignSheet() {
                 MessageButtons::Ok, appTitle_);
     openSheetButton_->setEnabled(true);
     sheetFileName_ = FileNameOf(path());
-    if (const auto kept = store_.AddParamRecord(path().toStdString(), texts_); !kept.ok()) {
+    if (const auto kept = store_.AddParamRecord(path().toStdString(), texts_); !kept.has_value()) {
         boxes_.Show(QString::fromStdString(kept.error().description), MessageIcon::Information,
                     MessageButtons::Ok, QString::number(kept.error().code));
     } else {

@@ -40,7 +40,7 @@ class DesignSheetWindow : public QWidget {
     void SetDocumentOpener(DocumentOpener opener);
 
     // The file name of the last Save press; empty before the first.
-    const QString& sheetFileName() const { return sheetFileName_; }
+    const QString& SheetFileName() const { return sheetFileName_; }
 
   signals:
     void backConfirmed();             // Back answered Yes: refill the record list, show parameters

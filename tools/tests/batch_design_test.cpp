@@ -71,7 +71,7 @@ TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
             "100,11000,433,0,Star-Star,5\n"
             "250,6600,415,50.5,Star-Delta,2.5");
 
-    ASSERT_TRUE(outcome.ok()) << outcome.error();
+    ASSERT_TRUE(outcome.has_value()) << outcome.error();
     EXPECT_EQ(outcome->ratings, 6u);
     EXPECT_EQ(outcome->failed, 4u);
     ASSERT_EQ(lines_.size(), 6u);
@@ -101,7 +101,7 @@ TEST_F(BatchDesignTest, LongLinesBecomeErrorLinesAndTheRestStillDesign) {
         std::string(300 * 1024, ',') + "\r\n" +                                     // over it
         good + longKva + "x,11000,433,50,Delta-Star,5\n" + std::string(65537, 'y') + "\n" + good);
 
-    ASSERT_TRUE(outcome.ok()) << outcome.error();
+    ASSERT_TRUE(outcome.has_value()) << outcome.error();
     EXPECT_EQ(outcome->ratings, 7u);
     EXPECT_EQ(outcome->failed, 4u);
     ASSERT_EQ(lines_.size(), 7u);
@@ -130,7 +130,7 @@ TEST_P(BatchThreadsTest, KeepsInputOrderAcrossChunks) {
                           : std::to_string(25 + i % 200) + ",11000,433,50,Star-Star,5\n";
     }
     const BatchOutcome outcome = Run(csv, GetParam());
-    ASSERT_TRUE(outcome.ok()) << outcome.error();
+    ASSERT_TRUE(outcome.has_value()) << outcome.error();
     EXPECT_EQ(outcome->ratings, static_cast<std::size_t>(kRatings));
     EXPECT_EQ(outcome->failed, static_cast<std::size_t>(kRatings / 3));
     ASSERT_EQ(lines_.size(), static_cast<std::size_t>(kRatings));
@@ -150,7 +150,7 @@ TEST_F(BatchDesignTest, RefusesInputWithoutTheHeader) {
     for (const char* csv :
          {"", "kva,primary,secondary\n100,11000,433\n", "100,11000,433,50,Delta-Star,5\n"}) {
         const BatchOutcome outcome = Run(csv);
-        ASSERT_FALSE(outcome.ok()) << csv;
+        ASSERT_FALSE(outcome.has_value()) << csv;
         EXPECT_NE(outcome.error().find(kBatchHeader), std::string::npos) << csv;
         EXPECT_TRUE(lines_.empty());
     }

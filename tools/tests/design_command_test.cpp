@@ -278,14 +278,14 @@ TEST_F(DesignCommandTest, RulesRunTheEngineByThemAndAreRefusedBeforeARun) {
     rules.parallelStrips = 2;
     rules.windowRatio = 3.25;
     const LoadedCoreSteels steels = LoadCoreSteels(KESTRAVA_STEELS_FILE);
-    ASSERT_TRUE(steels.ok()) << steels.error();
+    ASSERT_TRUE(steels.has_value()) << steels.error();
     ASSERT_NE(steels->Find("hib-023"), nullptr);
     LoadedConductorTable loaded = LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE);
     InMemoryConductorTable table(std::move(loaded).value());
     const DesignResult expected =
         DesignTransformer({100, 11000, 433, 50, ConnectionType::DeltaStar, 5}, table, rules,
                           *steels->Find("hib-023"));
-    ASSERT_TRUE(expected.ok());
+    ASSERT_TRUE(expected.has_value());
     ForEachDoubleField(expected.value(), [&](std::string_view name, double value) {
         EXPECT_EQ(parsed.at(std::string(name)).get<double>(), value) << name;
     });

@@ -11,8 +11,8 @@ namespace {
 
 TEST(DesignRulesTextTest, ReplacesOnlyTheNamedRules) {
     DesignRules rules = FixedDesignRules(100.0);
-    ASSERT_TRUE(
-        ReadDesignRulesText("coreFluxDensity=1.6,steel=hib-023,parallelStrips=2", rules).ok());
+    ASSERT_TRUE(ReadDesignRulesText("coreFluxDensity=1.6,steel=hib-023,parallelStrips=2", rules)
+                    .has_value());
     EXPECT_EQ(rules.coreFluxDensity, 1.6);
     EXPECT_EQ(rules.steel, "hib-023");
     EXPECT_EQ(rules.parallelStrips, 2);
@@ -52,7 +52,7 @@ TEST(DesignRulesTextTest, RefusesWhatIsNotOneRulePerItem) {
     for (const auto& c : cases) {
         DesignRules rules = FixedDesignRules(100.0);
         const auto read = ReadDesignRulesText(c.text, rules);
-        ASSERT_FALSE(read.ok()) << c.text;
+        ASSERT_FALSE(read.has_value()) << c.text;
         EXPECT_EQ(read.error(), c.refusal) << c.text;
     }
 }

@@ -12,7 +12,7 @@ namespace kestrava::ui::testing {
 // Answers the next modal window from inside its event loop: 'answer' runs once on it when it is
 // shown within 'timeoutMs'. A modal window that 'answer' leaves open (a failed check returned
 // early) or that comes too late is closed, so that the call that opened it returns and the test
-// fails on answered() instead of hanging.
+// fails on Answered() instead of hanging.
 class ModalAnswer {
   public:
     explicit ModalAnswer(std::function<void(QWidget*)> answer, int timeoutMs = 5000)
@@ -23,7 +23,7 @@ class ModalAnswer {
     }
 
     // True when a modal window appeared and 'answer' ran on it.
-    bool answered() const { return answered_; }
+    bool Answered() const { return answered_; }
 
   private:
     void Poll() {

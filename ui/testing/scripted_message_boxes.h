@@ -32,7 +32,7 @@ class ScriptedMessageBoxes final : public MessageBoxes {
         return answer;
     }
 
-    const std::vector<Shown>& shown() const { return shown_; }
+    const std::vector<Shown>& ShownBoxes() const { return shown_; }
     void Clear() { shown_.clear(); }
 
   private:

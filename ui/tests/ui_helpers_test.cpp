@@ -80,8 +80,8 @@ class UiHelpersTest : public QObject {
         testing::ScriptedMessageBoxes boxes;
         boxes.Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
         QCOMPARE(ConfirmExit(boxes), yes);
-        QCOMPARE(boxes.shown().size(), 1u);
-        const auto& shown = boxes.shown().front();
+        QCOMPARE(boxes.ShownBoxes().size(), 1u);
+        const auto& shown = boxes.ShownBoxes().front();
         QCOMPARE(shown.text, QString("Do you want to exit ?"));
         QCOMPARE(shown.title, QString("Confirm Exit..."));
         QVERIFY(shown.icon == MessageIcon::Question);
@@ -127,7 +127,7 @@ class UiHelpersTest : public QObject {
         const MessageAnswer answer =
             boxes.Show("text", static_cast<MessageIcon>(icon),
                        yesNo ? MessageButtons::YesNo : MessageButtons::Ok, title);
-        QVERIFY(clicks.answered());
+        QVERIFY(clicks.Answered());
         QCOMPARE(seenTitle, shownTitle);
         QCOMPARE(seenIcon, qtIcon);
         QVERIFY(answer == (yesNo ? MessageAnswer::Yes : MessageAnswer::Ok));
@@ -156,7 +156,7 @@ class UiHelpersTest : public QObject {
         QtMessageBoxes boxes;
         WindowMessageBoxes(boxes, &raiser)
             .Show("text", MessageIcon::Information, MessageButtons::Ok, "T");
-        QVERIFY(clicks.answered());
+        QVERIFY(clicks.Answered());
         QCOMPARE(owner, raiserShown ? &raiser : &other);
     }
 

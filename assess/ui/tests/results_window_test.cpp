@@ -101,7 +101,7 @@ void ResultsWindowTest::showsTheWorkedDesignAndWhyItDoesNotFit() {
     QCOMPARE(Text(*window, "hvShortCircuitVerdict"), QStringLiteral("PASS"));
     QCOMPARE(
         window->findChild<QTableWidget*>(QStringLiteral("efficiencyTable"))->item(3, 1)->text(),
-        QString::number(window->assessment().efficiency[3].percent, 'f', 3));
+        QString::number(window->ShownAssessment().efficiency[3].percent, 'f', 3));
 
     const DesignRecord fits = Design({25, 11000, 415, 60, ConnectionType::DeltaStar, 0});
     window->ShowDesign(fits);
@@ -124,7 +124,7 @@ void ResultsWindowTest::editedSettingsShowAtOnceAndAreKept() {
     const Assessment direct = Assess(worked_, expected, nullptr);
     QCOMPARE(Text(*window, "totalOwning"), QString::number(direct.cost.totalOwning, 'f', 2));
     QCOMPARE(Text(*window, "tankSteelMass"), QString::number(direct.masses.tankSteel, 'f', 1));
-    QCOMPARE(window->assessment().cost.totalOwning, direct.cost.totalOwning);
+    QCOMPARE(window->ShownAssessment().cost.totalOwning, direct.cost.totalOwning);
 
     auto reopened = MakeWindow();
     reopened->ShowDesign(worked_);
@@ -175,7 +175,7 @@ void ResultsWindowTest::storedValuesTheAssessmentRefusesFallBackToDefaults() {
     QCOMPARE(window->findChild<QDoubleSpinBox*>(QStringLiteral("tankWallThickness"))->value(), 4.0);
     QCOMPARE(window->findChild<QDoubleSpinBox*>(QStringLiteral("copperPrice"))->value(), 11.0);
     QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("regime"))->currentIndex(), 0);
-    QVERIFY(!window->assessment().compliance.has_value());
+    QVERIFY(!window->ShownAssessment().compliance.has_value());
 }
 
 void ResultsWindowTest::exportWritesTheShownAssessment() {
@@ -188,15 +188,15 @@ void ResultsWindowTest::exportWritesTheShownAssessment() {
     QFile written(path);
     QVERIFY(written.open(QIODevice::ReadOnly));
     const auto parsed = nlohmann::ordered_json::parse(written.readAll().toStdString());
-    QCOMPARE(parsed, AssessmentJson(window->assessment()));
+    QCOMPARE(parsed, AssessmentJson(window->ShownAssessment()));
     QCOMPARE(parsed["compliance"]["regime"].get<std::string>(), std::string("EU 548/2014 Tier 1"));
-    QVERIFY(boxes_.shown().empty());
+    QVERIFY(boxes_.ShownBoxes().empty());
 
     window->SetExportPathChooser([](QWidget*) { return QStringLiteral("/nonexistent/a.json"); });
     window->findChild<QPushButton*>(QStringLiteral("cmdExportJson"))->click();
-    QCOMPARE(boxes_.shown().size(), std::size_t{1});
-    QVERIFY(boxes_.shown()[0].text.contains(QStringLiteral("/nonexistent/a.json")));
-    QCOMPARE(boxes_.shown()[0].icon, kestrava::ui::MessageIcon::Critical);
+    QCOMPARE(boxes_.ShownBoxes().size(), std::size_t{1});
+    QVERIFY(boxes_.ShownBoxes()[0].text.contains(QStringLiteral("/nonexistent/a.json")));
+    QCOMPARE(boxes_.ShownBoxes()[0].icon, kestrava::ui::MessageIcon::Critical);
 }
 
 }  // namespace kestrava::assess::ui

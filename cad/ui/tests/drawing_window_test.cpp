@@ -103,10 +103,10 @@ class DrawingWindowTest : public QObject {
 
     static void CheckOneBox(const ScriptedMessageBoxes& boxes, const QString& text,
                             MessageIcon icon, const QString& title) {
-        QCOMPARE(boxes.shown().size(), std::size_t{1});
-        QCOMPARE(boxes.shown()[0].text, text);
-        QCOMPARE(boxes.shown()[0].icon, icon);
-        QCOMPARE(boxes.shown()[0].title, title);
+        QCOMPARE(boxes.ShownBoxes().size(), std::size_t{1});
+        QCOMPARE(boxes.ShownBoxes()[0].text, text);
+        QCOMPARE(boxes.ShownBoxes()[0].icon, icon);
+        QCOMPARE(boxes.ShownBoxes()[0].title, title);
     }
 
     static void CheckStepView(const ModelDocument& document, int view) {
@@ -143,7 +143,7 @@ class DrawingWindowTest : public QObject {
 
     void loadWithoutOtherInstanceIsQuiet() {
         Fixture f;
-        QVERIFY(f.boxes.shown().empty());
+        QVERIFY(f.boxes.ShownBoxes().empty());
         CheckButtons(f, {true, false, false, true});
     }
 
@@ -163,10 +163,10 @@ class DrawingWindowTest : public QObject {
         f.Press("cmdDrawCAD");
         QCOMPARE(f.launcher.workspaces.size(), std::size_t{1});
         QCOMPARE(f.launcher.LatestDocument().SolidCount(), std::size_t{21});
-        QCOMPARE(f.boxes.shown().size(), std::size_t{1});
-        QVERIFY(f.boxes.shown()[0].text.startsWith("Now you may follow the designing"));
-        QCOMPARE(f.boxes.shown()[0].icon, MessageIcon::Information);
-        QCOMPARE(f.boxes.shown()[0].title, kAppTitle);
+        QCOMPARE(f.boxes.ShownBoxes().size(), std::size_t{1});
+        QVERIFY(f.boxes.ShownBoxes()[0].text.startsWith("Now you may follow the designing"));
+        QCOMPARE(f.boxes.ShownBoxes()[0].icon, MessageIcon::Information);
+        QCOMPARE(f.boxes.ShownBoxes()[0].title, kAppTitle);
         CheckButtons(f, {false, true, true, true});
     }
 
@@ -238,7 +238,7 @@ class DrawingWindowTest : public QObject {
             QCOMPARE(host.ZoomCount(), zooms + 1);
             QCOMPARE(host.ForegroundCount(), raises + 1);
         }
-        QVERIFY(f.boxes.shown().empty());
+        QVERIFY(f.boxes.ShownBoxes().empty());
     }
 
     void toolsHandTheirCommandToTheWorkspace_data() {
@@ -257,7 +257,7 @@ class DrawingWindowTest : public QObject {
         f.Press(button);
         QCOMPARE(f.launcher.LatestDocument().View().lastInteractiveCommand, command);
         QCOMPARE(f.launcher.LatestHost().ForegroundCount(), raises + 1);
-        QVERIFY(f.boxes.shown().empty());
+        QVERIFY(f.boxes.ShownBoxes().empty());
     }
 
     void zoomFitsAndRaises() {
@@ -269,7 +269,7 @@ class DrawingWindowTest : public QObject {
         f.Press("cmdZoom");
         QCOMPARE(host.ZoomCount(), zooms + 1);
         QCOMPARE(host.ForegroundCount(), raises + 1);
-        QVERIFY(f.boxes.shown().empty());
+        QVERIFY(f.boxes.ShownBoxes().empty());
     }
 
     void lostWorkspaceIsFatalForViewsAndTools_data() {
@@ -318,7 +318,7 @@ class DrawingWindowTest : public QObject {
         f.OpenAndDraw();
         f.launcher.LatestHost().Close();
         f.Press("cmdQuitAC");
-        QVERIFY(f.boxes.shown().empty());
+        QVERIFY(f.boxes.ShownBoxes().empty());
         CheckButtons(f, {false, false, false, true});
     }
 
@@ -330,13 +330,13 @@ class DrawingWindowTest : public QObject {
         for (const QString& name : kViewAndToolButtons) {
             f.boxes.Clear();
             f.Press(name);
-            QCOMPARE(f.boxes.shown().size(), std::size_t{1});
-            QCOMPARE(f.boxes.shown()[0].icon, MessageIcon::Critical);
-            QCOMPARE(f.boxes.shown()[0].title, kErrorTitle);
+            QCOMPARE(f.boxes.ShownBoxes().size(), std::size_t{1});
+            QCOMPARE(f.boxes.ShownBoxes()[0].icon, MessageIcon::Critical);
+            QCOMPARE(f.boxes.ShownBoxes()[0].title, kErrorTitle);
         }
         f.boxes.Clear();
         f.Press("cmdQuitAC");  // fails with another error: ignored
-        QVERIFY(f.boxes.shown().empty());
+        QVERIFY(f.boxes.ShownBoxes().empty());
         CheckButtons(f, {false, true, true, true});
     }
 
@@ -354,7 +354,7 @@ class DrawingWindowTest : public QObject {
         f.boxes.Clear();
         f.Press("Command2");
         CheckStepView(f.launcher.LatestDocument(), 2);
-        QVERIFY(f.boxes.shown().empty());
+        QVERIFY(f.boxes.ShownBoxes().empty());
     }
 
     void backHidesAndAsksForTheSheetWindow() {

@@ -80,7 +80,8 @@ class ModelViewerTest : public QObject {
         }
         ModelViewer& Viewer() const { return window->Viewer(); }
         void Send(std::string_view command) const {
-            if (!model.cadConnection.acadDoc->SendCommand(command).ok()) qFatal("command refused");
+            if (!model.cadConnection.acadDoc->SendCommand(command).has_value())
+                qFatal("command refused");
             QTest::qWait(50);
         }
         void Click(const gp_Pnt& point) const {
@@ -126,9 +127,9 @@ class ModelViewerTest : public QObject {
         }
         QVERIFY(!f.Viewer().IsSolidDisplayed(11));  // the tank starts hidden
 
-        QVERIFY(f.model.modelSolids.tankSolid->SetVisible(true).ok());
+        QVERIFY(f.model.modelSolids.tankSolid->SetVisible(true).has_value());
         QVERIFY(f.Viewer().IsSolidDisplayed(11));
-        QVERIFY(f.model.modelSolids.hvWindings[1]->SetVisible(false).ok());
+        QVERIFY(f.model.modelSolids.hvWindings[1]->SetVisible(false).has_value());
         QVERIFY(!f.Viewer().IsSolidDisplayed(9));
     }
 
@@ -218,14 +219,14 @@ class ModelViewerTest : public QObject {
 
     void closedWindowMakesEveryRequestFailAsGone() {
         Fixture f;
-        QVERIFY(f.model.cadConnection.acadApp->ZoomExtents().ok());
+        QVERIFY(f.model.cadConnection.acadApp->ZoomExtents().has_value());
         f.window->close();
         QVERIFY(f.launcher.LatestWindow() == nullptr);
         const auto zoomed = f.model.cadConnection.acadApp->ZoomExtents();
-        QVERIFY(!zoomed.ok());
+        QVERIFY(!zoomed.has_value());
         QCOMPARE(zoomed.error().number, kInstanceGone);
         const auto hidden = f.model.modelSolids.limbPlates[0]->SetVisible(false);
-        QVERIFY(!hidden.ok());
+        QVERIFY(!hidden.has_value());
         QCOMPARE(hidden.error().number, kInstanceGone);
     }
 
@@ -234,7 +235,7 @@ class ModelViewerTest : public QObject {
         const QPointer<WorkspaceWindow> first = f.window;
         f.Build();
         QVERIFY(f.window != first.data());
-        QVERIFY(f.model.cadConnection.acadApp->Quit().ok());
+        QVERIFY(f.model.cadConnection.acadApp->Quit().has_value());
         QTest::qWait(50);
         QVERIFY(f.launcher.LatestWindow() == nullptr);
         QVERIFY(first && first->isVisible());
@@ -243,8 +244,8 @@ class ModelViewerTest : public QObject {
     void maximisedStateReachesTheWindow() {
         Fixture f;
         QVERIFY(f.window->windowState().testFlag(Qt::WindowMaximized));
-        QVERIFY(
-            f.model.cadConnection.acadApp->SetWindowState(kestrava::cad::WindowState::Normal).ok());
+        QVERIFY(f.model.cadConnection.acadApp->SetWindowState(kestrava::cad::WindowState::Normal)
+                    .has_value());
         QVERIFY(!f.window->windowState().testFlag(Qt::WindowMaximized));
     }
 
@@ -263,8 +264,8 @@ class ModelViewerTest : public QObject {
         launcher.LatestWindow()->close();
         boxes.Clear();
         QTest::mouseClick(button("Command4"), Qt::LeftButton);
-        QCOMPARE(boxes.shown().size(), std::size_t{1});
-        QVERIFY(boxes.shown()[0].text.startsWith(QStringLiteral("Fatal Error : ")));
+        QCOMPARE(boxes.ShownBoxes().size(), std::size_t{1});
+        QVERIFY(boxes.ShownBoxes()[0].text.startsWith(QStringLiteral("Fatal Error : ")));
         for (const char* name :
              {"Command1", "Command5", "Command7", "cmdZoom", "cmdQuitAC", "cmdDrawCAD"}) {
             QVERIFY2(!button(name)->isEnabled(), name);

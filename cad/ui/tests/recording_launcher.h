@@ -20,7 +20,7 @@ class RecordingLauncher : public CadLauncher {
         if (onCreate) onCreate();
         if (refuse) return Fail(CadError{kUnknownProgrammaticId, "No workspace could be started"});
         CadResult<ApplicationHandle> created = headless_.Create(programmaticId);
-        if (created.ok()) {
+        if (created.has_value()) {
             workspaces.push_back(std::dynamic_pointer_cast<ModelWorkspace>(created.value()));
         }
         return created;

@@ -15,7 +15,7 @@ std::optional<DesignRecord> WorkedDesign(const std::filesystem::path& databaseFi
     inputs.tapping = 5;
     SqliteConductorTable table(databaseFile);
     DesignResult result = DesignTransformer(inputs, table);
-    if (!result.ok()) return std::nullopt;
+    if (!result.has_value()) return std::nullopt;
     return std::move(result).value();
 }
 

@@ -82,16 +82,16 @@ class ReportActionsTest : public QObject {
         QVERIFY(f.filter.contains(QStringLiteral("*.") + extension));
         QCOMPARE(Head(path), head);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"saved." + extension});
-        QCOMPARE(f.boxes.shown().size(), std::size_t{1});
-        QCOMPARE(f.boxes.shown()[0].buttons, MessageButtons::YesNo);
-        QVERIFY(f.boxes.shown()[0].text.contains(path));
+        QCOMPARE(f.boxes.ShownBoxes().size(), std::size_t{1});
+        QCOMPARE(f.boxes.ShownBoxes()[0].buttons, MessageButtons::YesNo);
+        QVERIFY(f.boxes.ShownBoxes()[0].text.contains(path));
         QCOMPARE(f.opened, yes ? QStringList{path} : QStringList{});
     }
 
     void CancelledDialogOrNoDesignWritesNothing() {
         Fixture cancelled{QString()};
         QTest::mouseClick(cancelled.report, Qt::LeftButton);
-        QVERIFY(cancelled.boxes.shown().empty());
+        QVERIFY(cancelled.boxes.ShownBoxes().empty());
 
         QTemporaryDir folder;
         Fixture empty(folder.filePath(QStringLiteral("r.pdf")), false);
@@ -105,9 +105,9 @@ class ReportActionsTest : public QObject {
         const QString path = folder.filePath(QStringLiteral("missing/r.pdf"));
         Fixture f(path);
         QTest::mouseClick(f.report, Qt::LeftButton);
-        QCOMPARE(f.boxes.shown().size(), std::size_t{1});
-        QCOMPARE(f.boxes.shown()[0].icon, MessageIcon::Critical);
-        QVERIFY(f.boxes.shown()[0].text.contains(path));
+        QCOMPARE(f.boxes.ShownBoxes().size(), std::size_t{1});
+        QCOMPARE(f.boxes.ShownBoxes()[0].icon, MessageIcon::Critical);
+        QVERIFY(f.boxes.ShownBoxes()[0].text.contains(path));
         QVERIFY(f.opened.isEmpty());
     }
 };

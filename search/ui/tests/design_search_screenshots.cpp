@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     for (const char* name : {"eu-2014-548-tier1", "eu-2014-548-tier2", "us-doe-2016"}) {
         auto read = assess::ReadRegimeFile(std::string(KESTRAVA_INSTALL_DIR) + "/Standards/" +
                                            name + ".json");
-        if (read.ok()) regimes.push_back(std::move(read).value());
+        if (read.has_value()) regimes.push_back(std::move(read).value());
     }
     search::ui::DesignSearchWindow window(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value(),
                                           steels.value(), regimes);

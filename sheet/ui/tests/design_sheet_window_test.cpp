@@ -91,7 +91,7 @@ class DesignSheetWindowTest : public QObject {
     QString SheetFolder() const { return dir_->path() + QStringLiteral("/Design Sheet"); }
     std::vector<std::string> StoredNames() const {
         const ParamList list = store_->FillParamList();
-        return list.ok() ? list.value() : std::vector<std::string>{"(the listing failed)"};
+        return list.has_value() ? list.value() : std::vector<std::string>{"(the listing failed)"};
     }
     static void ExpectShown(const Shown& shown, const QString& text, MessageIcon icon,
                             MessageButtons buttons, const QString& title);
@@ -109,7 +109,7 @@ void DesignSheetWindowTest::init() {
     QVERIFY(dir_->isValid());
     const std::filesystem::path database =
         std::filesystem::path(dir_->path().toStdString()) / "Database" / "TransValAsgn.sqlite";
-    QVERIFY(CreateParamRecordDatabase(database).ok());
+    QVERIFY(CreateParamRecordDatabase(database).has_value());
     store_ = std::make_unique<ParamRecordStore>(database);
     boxes_ = std::make_unique<ui::testing::ScriptedMessageBoxes>();
     record_ = DesignRecord{};
@@ -145,7 +145,7 @@ void DesignSheetWindowTest::startsWithDefaultPathsAndOpenDisabled() {
     QCOMPARE(PathBox()->text(), expected);
     QCOMPARE(Child<QLineEdit>("txtPathCalcDetail")->text(), expected);
     QVERIFY(!Child<QPushButton>("cmdOpenTxt")->isEnabled());
-    QVERIFY(window_->sheetFileName().isEmpty());
+    QVERIFY(window_->SheetFileName().isEmpty());
 }
 
 void DesignSheetWindowTest::saveWritesKeepsARecordAndAsksBeforeReplacing_data() {
@@ -161,17 +161,17 @@ void DesignSheetWindowTest::saveWritesKeepsARecordAndAsksBeforeReplacing() {
     Child<QPushButton>("cmdVwTrans")->setFocus();
     Save();
 
-    QCOMPARE(boxes_->shown().size(), std::size_t{2});
-    ExpectShown(boxes_->shown()[0], path + " - is saved.", MessageIcon::Information,
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{2});
+    ExpectShown(boxes_->ShownBoxes()[0], path + " - is saved.", MessageIcon::Information,
                 MessageButtons::Ok, kTitle);
-    ExpectShown(boxes_->shown()[1], "Record keeping done successfully.", MessageIcon::Information,
-                MessageButtons::Ok, kTitle);
+    ExpectShown(boxes_->ShownBoxes()[1], "Record keeping done successfully.",
+                MessageIcon::Information, MessageButtons::Ok, kTitle);
     QVERIFY(ReadAll(path).contains("Delta-Star"));
     QVERIFY(Child<QPushButton>("cmdOpenTxt")->isEnabled());
     QCOMPARE(window_->focusWidget(), PathBox());
     QCOMPARE(StoredNames(), std::vector<std::string>{"Design Sheet.txt"});
     const ParamRecordStore::Loaded loaded = store_->LoadParamRecord("Design Sheet.txt");
-    QVERIFY(loaded.ok() && loaded.value().has_value());
+    QVERIFY(loaded.has_value() && loaded.value().has_value());
     QCOMPARE(loaded.value()->prmVolt, std::string("11000"));
 
     WriteAll(path, "old sheet");
@@ -179,10 +179,10 @@ void DesignSheetWindowTest::saveWritesKeepsARecordAndAsksBeforeReplacing() {
     Child<QPushButton>("cmdVwTrans")->setFocus();
     boxes_->Answer(replace ? MessageAnswer::Yes : MessageAnswer::No);
     Save();
-    ExpectShown(boxes_->shown().at(0),
+    ExpectShown(boxes_->ShownBoxes().at(0),
                 "Design Sheet.txt already exists!\r\nDo you want to replace it?",
                 MessageIcon::Warning, MessageButtons::YesNo, kTitle);
-    QCOMPARE(boxes_->shown().size(), replace ? std::size_t{3} : std::size_t{1});
+    QCOMPARE(boxes_->ShownBoxes().size(), replace ? std::size_t{3} : std::size_t{1});
     QCOMPARE(ReadAll(path) == "old sheet", !replace);
     QCOMPARE(StoredNames().size(), replace ? std::size_t{2} : std::size_t{1});
     QCOMPARE(window_->focusWidget() == PathBox(), replace);
@@ -212,11 +212,11 @@ void DesignSheetWindowTest::missingFolders() {
     for (MessageAnswer answer : answers) boxes_->Answer(answer);
     Save();
 
-    ExpectShown(boxes_->shown().at(0),
+    ExpectShown(boxes_->ShownBoxes().at(0),
                 path + "doesn't exists !!\r\nDo you want to create a new folder ?",
                 MessageIcon::Information, MessageButtons::YesNo, kTitle);
     if (answers.size() > 1) {
-        QCOMPARE(boxes_->shown().at(1).text,
+        QCOMPARE(boxes_->ShownBoxes().at(1).text,
                  QStringLiteral("x.txt already exists!\r\nDo you want to replace it?"));
     }
     QCOMPARE(QFileInfo(dir_->path() + "/A/B/C").isDir(), foldersMade);
@@ -237,7 +237,7 @@ void DesignSheetWindowTest::pathEndingInSeparatorOnlyCreatesFolders() {
     boxes_->Answer(MessageAnswer::Yes);
     Save();
 
-    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{1});
     QVERIFY(QFileInfo(dir_->path() + "/A/B").isDir());
     QCOMPARE(QDir(dir_->path() + "/A/B").entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
              QStringList());
@@ -263,10 +263,11 @@ void DesignSheetWindowTest::pathWithoutVolumeIsRefused() {
     Child<QPushButton>("cmdVwTrans")->setFocus();
     Save();
 
-    QCOMPARE(boxes_->shown().size(), std::size_t{1});
-    ExpectShown(boxes_->shown()[0], message, MessageIcon::Critical, MessageButtons::Ok, kTitle);
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{1});
+    ExpectShown(boxes_->ShownBoxes()[0], message, MessageIcon::Critical, MessageButtons::Ok,
+                kTitle);
     QCOMPARE(window_->focusWidget(), PathBox());
-    QVERIFY(window_->sheetFileName().isEmpty());
+    QVERIFY(window_->SheetFileName().isEmpty());
     QVERIFY(StoredNames().empty());
 }
 
@@ -276,10 +277,11 @@ void DesignSheetWindowTest::writeFailureIsReportedAndChangesNothing() {
     PathBox()->setText(SheetFolder());
     Save();
 
-    QCOMPARE(boxes_->shown().size(), std::size_t{1});
-    QCOMPARE(boxes_->shown()[0].icon, MessageIcon::Critical);
-    QCOMPARE(boxes_->shown()[0].title, kTitle);
-    QVERIFY2(boxes_->shown()[0].text.contains(SheetFolder()), qPrintable(boxes_->shown()[0].text));
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{1});
+    QCOMPARE(boxes_->ShownBoxes()[0].icon, MessageIcon::Critical);
+    QCOMPARE(boxes_->ShownBoxes()[0].title, kTitle);
+    QVERIFY2(boxes_->ShownBoxes()[0].text.contains(SheetFolder()),
+             qPrintable(boxes_->ShownBoxes()[0].text));
     QVERIFY(QFileInfo(SheetFolder()).isDir());
     QVERIFY(!Child<QPushButton>("cmdOpenTxt")->isEnabled());
     QVERIFY(StoredNames().empty());
@@ -289,12 +291,12 @@ void DesignSheetWindowTest::recordFailureIsShownWithItsCode() {
     QVERIFY(QDir().mkdir(SheetFolder()));
     QVERIFY(QFile::remove(dir_->path() + "/Database/TransValAsgn.sqlite"));
     const StoreStatus added = store_->AddParamRecord("/x/Design Sheet.txt", SampleTexts());
-    QVERIFY(!added.ok());
+    QVERIFY(!added.has_value());
     const StoreError* expected = &added.error();
     Save();
 
-    QCOMPARE(boxes_->shown().size(), std::size_t{2});
-    ExpectShown(boxes_->shown()[1], QString::fromStdString(expected->description),
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{2});
+    ExpectShown(boxes_->ShownBoxes()[1], QString::fromStdString(expected->description),
                 MessageIcon::Information, MessageButtons::Ok, QString::number(expected->code));
     QVERIFY(Child<QPushButton>("cmdOpenTxt")->isEnabled());
 }
@@ -319,8 +321,8 @@ void DesignSheetWindowTest::tooltipsFollowTheLastSave() {
 void DesignSheetWindowTest::calculationDetailsOnlyApologise() {
     QVERIFY(QDir().mkdir(SheetFolder()));
     Child<QPushButton>("cmdCalcDetail")->click();
-    QCOMPARE(boxes_->shown().size(), std::size_t{1});
-    ExpectShown(boxes_->shown()[0],
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{1});
+    ExpectShown(boxes_->ShownBoxes()[0],
                 "Sorry, this feature is not available in this version. Contact us to get a newer "
                 "version.",
                 MessageIcon::None, MessageButtons::Ok, QString());
@@ -336,13 +338,13 @@ void DesignSheetWindowTest::enterPressesTheButtonOfTheLastEditedBox() {
     QVERIFY(calcSave->isDefault());
     QVERIFY(!sheetSave->isDefault());
     QTest::keyClick(calcBox, Qt::Key_Return);
-    QCOMPARE(boxes_->shown().back().icon, MessageIcon::None);
+    QCOMPARE(boxes_->ShownBoxes().back().icon, MessageIcon::None);
 
     PathBox()->setText("relative");
     QVERIFY(sheetSave->isDefault());
     QVERIFY(!calcSave->isDefault());
     QTest::keyClick(PathBox(), Qt::Key_Return);
-    QCOMPARE(boxes_->shown().back().text, QStringLiteral("rel  drive doesn't exists..."));
+    QCOMPARE(boxes_->ShownBoxes().back().text, QStringLiteral("rel  drive doesn't exists..."));
 }
 
 void DesignSheetWindowTest::openingUsesTheCurrentPathAndReportsFailure() {
@@ -352,14 +354,14 @@ void DesignSheetWindowTest::openingUsesTheCurrentPathAndReportsFailure() {
     PathBox()->setText(SheetFolder() + "/never saved.txt");
     Child<QPushButton>("cmdOpenTxt")->click();
     QCOMPARE(opened_, QStringList{SheetFolder() + "/never saved.txt"});  // the current text
-    QVERIFY(boxes_->shown().empty());
+    QVERIFY(boxes_->ShownBoxes().empty());
 
     window_->SetDocumentOpener(OpenWithDesktop);
     Child<QPushButton>("cmdOpenTxt")->click();
-    QCOMPARE(boxes_->shown().size(), std::size_t{1});
-    QCOMPARE(boxes_->shown()[0].icon, MessageIcon::Critical);
-    QVERIFY(boxes_->shown()[0].text.endsWith(" !!"));
-    QVERIFY(boxes_->shown()[0].text.contains("never saved.txt"));
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{1});
+    QCOMPARE(boxes_->ShownBoxes()[0].icon, MessageIcon::Critical);
+    QVERIFY(boxes_->ShownBoxes()[0].text.endsWith(" !!"));
+    QVERIFY(boxes_->ShownBoxes()[0].text.contains("never saved.txt"));
 }
 
 void DesignSheetWindowTest::backAsksFirst_data() {
@@ -374,7 +376,7 @@ void DesignSheetWindowTest::backAsksFirst() {
     boxes_->Answer(yes ? MessageAnswer::Yes : MessageAnswer::No);
     Child<QPushButton>("cmdCancel")->click();
 
-    ExpectShown(boxes_->shown().at(0),
+    ExpectShown(boxes_->ShownBoxes().at(0),
                 "Warning: If you go back to the previous form your current transformer parameters "
                 "may be lost.\r\nYou are recommended to save the Design Sheet before going "
                 "back.\r\n\r\nDo you want to go back?",
@@ -389,7 +391,7 @@ void DesignSheetWindowTest::closingAfterAConfirmedExitAsksNothingMore() {
     boxes_->Answer(MessageAnswer::Yes);
     Child<QPushButton>("cmdExit")->click();
     QVERIFY(window_->close());
-    QCOMPARE(boxes_->shown().size(), std::size_t{1});
+    QCOMPARE(boxes_->ShownBoxes().size(), std::size_t{1});
     QCOMPARE(exit.count(), 1);
 }
 
@@ -398,7 +400,7 @@ void DesignSheetWindowTest::viewTransformerHandsOver() {
     Child<QPushButton>("cmdVwTrans")->click();
     QCOMPARE(view.count(), 1);
     QVERIFY(!window_->isVisible());
-    QVERIFY(boxes_->shown().empty());
+    QVERIFY(boxes_->ShownBoxes().empty());
 }
 
 void DesignSheetWindowTest::resultsButtonComesLastAndMovesNothing() {
@@ -457,7 +459,7 @@ void DesignSheetWindowTest::browseFillsThePathBoxOnlyOnOk() {
         modal->findChild<QPushButton*>(ok ? "cmdOk" : "Command1")->click();
     });
     Child<QPushButton>(button.toLatin1().constData())->click();
-    QVERIFY(picks.answered());
+    QVERIFY(picks.Answered());
 
     QCOMPARE(seen, before);
     QCOMPARE(owner->text(), ok ? QStringLiteral("/elsewhere/picked.txt") : before);

@@ -111,7 +111,7 @@ void SelectPathDialogTest::opensOnTheOwnersVolumeShowingTheOwnersText() {
     Open(text);
     QCOMPARE(Child<QComboBox>("dvlDL")->currentIndex(), volume);
     QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), text);
-    QVERIFY(boxes_.shown().empty());
+    QVERIFY(boxes_.ShownBoxes().empty());
 }
 
 void SelectPathDialogTest::choosingAVolumeProposesItsRoot() {
@@ -152,11 +152,11 @@ void SelectPathDialogTest::unreadableVolumeIsReportedAndLeft() {
     const QString shownAs = volumes->itemText(2);
     volumes->setCurrentIndex(2);
 
-    QCOMPARE(boxes_.shown().size(), std::size_t{1});
-    QCOMPARE(boxes_.shown()[0].text,
+    QCOMPARE(boxes_.ShownBoxes().size(), std::size_t{1});
+    QCOMPARE(boxes_.ShownBoxes()[0].text,
              shownAs.toUpper() + "/ is not available,\r\nThe device is not ready!");
-    QCOMPARE(boxes_.shown()[0].icon, ui::MessageIcon::Critical);
-    QCOMPARE(boxes_.shown()[0].title, QStringLiteral("Kestrava"));
+    QCOMPARE(boxes_.ShownBoxes()[0].icon, ui::MessageIcon::Critical);
+    QCOMPARE(boxes_.ShownBoxes()[0].title, QStringLiteral("Kestrava"));
     QCOMPARE(volumes->currentIndex(), 1);
     QCOMPARE(Child<QLineEdit>("txtSaveAs")->text(), VolumeRoot() + "/Design Sheet.txt");
 }
