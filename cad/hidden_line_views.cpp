@@ -109,7 +109,7 @@ void DropHiddenUnderVisible(HiddenLineView& view, double tolerance) {
 
 HiddenLineView ProjectHiddenLines(const std::vector<TopoDS_Shape>& solids, ViewSide side,
                                   double tolerance) {
-    Handle(HLRBRep_Algo) algo = new HLRBRep_Algo();
+    const opencascade::handle<HLRBRep_Algo> algo = new HLRBRep_Algo();
     for (const TopoDS_Shape& solid : solids) {
         if (!solid.IsNull()) algo->Add(solid);
     }

@@ -42,6 +42,15 @@ namespace {
 constexpr double kMeshLinearDeflection = 1.0;
 constexpr double kMeshAngularDeflection = 0.35;
 
+using PrinterHandle = opencascade::handle<Message_Printer>;
+using DocumentHandle = opencascade::handle<TDocStd_Document>;
+using ShapeToolHandle = opencascade::handle<XCAFDoc_ShapeTool>;
+using ColorToolHandle = opencascade::handle<XCAFDoc_ColorTool>;
+using EntityHandle = opencascade::handle<Standard_Transient>;
+using StepModelHandle = opencascade::handle<StepData_StepModel>;
+using PresentationHandle =
+    opencascade::handle<StepVisual_MechanicalDesignGeometricPresentationRepresentation>;
+
 // Keeps the kernel's translators from printing their transfer statistics while a file is
 // written; failures still print.
 class QuietKernelMessages {
@@ -60,7 +69,7 @@ class QuietKernelMessages {
     QuietKernelMessages& operator=(const QuietKernelMessages&) = delete;
 
   private:
-    std::vector<std::pair<Handle(Message_Printer), Message_Gravity>> saved_;
+    std::vector<std::pair<PrinterHandle, Message_Gravity>> saved_;
 };
 
 // A transient XCAF document, closed again when it goes out of scope.
@@ -71,11 +80,11 @@ class XcafDocument {
     XcafDocument(const XcafDocument&) = delete;
     XcafDocument& operator=(const XcafDocument&) = delete;
 
-    const Handle(TDocStd_Document) & Get() const { return doc_; }
+    const DocumentHandle& Get() const { return doc_; }
 
     void Add(const ModelSolid& solid) {
-        const Handle(XCAFDoc_ShapeTool) shapes = XCAFDoc_DocumentTool::ShapeTool(doc_->Main());
-        const Handle(XCAFDoc_ColorTool) colors = XCAFDoc_DocumentTool::ColorTool(doc_->Main());
+        const ShapeToolHandle shapes = XCAFDoc_DocumentTool::ShapeTool(doc_->Main());
+        const ColorToolHandle colors = XCAFDoc_DocumentTool::ColorTool(doc_->Main());
         const TDF_Label label = shapes->AddShape(solid.shape, Standard_False);
         TDataStd_Name::Set(label, TCollection_ExtendedString(solid.name.c_str(), true));
         if (const auto rgb = AciToRgb(solid.colorIndex)) {
@@ -87,14 +96,13 @@ class XcafDocument {
     }
 
   private:
-    Handle(TDocStd_Document) doc_;
+    DocumentHandle doc_;
 };
 
 // Places entity 'entity' and, after it, every tail entity it refers to that is not placed yet.
-void PlaceWithReferences(const Interface_Graph& graph, const Handle(Standard_Transient) & entity,
-                         const Handle(StepData_StepModel) & model, Standard_Integer tailStart,
-                         std::vector<bool>& placed,
-                         std::vector<Handle(Standard_Transient)>& order) {
+void PlaceWithReferences(const Interface_Graph& graph, const EntityHandle& entity,
+                         const StepModelHandle& model, Standard_Integer tailStart,
+                         std::vector<bool>& placed, std::vector<EntityHandle>& order) {
     const Standard_Integer number = model->Number(entity);
     if (number < tailStart || placed[static_cast<std::size_t>(number)]) return;
     placed[static_cast<std::size_t>(number)] = true;
@@ -107,34 +115,33 @@ void PlaceWithReferences(const Interface_Graph& graph, const Handle(Standard_Tra
 // The writer appends each solid's colour presentation in the order of a map keyed by shape
 // addresses, which differ from run to run. Re-placing the presentations in the order of the
 // solids they colour makes identical models give identical files.
-void OrderColourPresentations(const Handle(StepData_StepModel) & model) {
-    using Presentation = StepVisual_MechanicalDesignGeometricPresentationRepresentation;
+void OrderColourPresentations(const StepModelHandle& model) {
     const Standard_Integer count = model->NbEntities();
     Standard_Integer tailStart = count + 1;
-    std::vector<Handle(Presentation)> presentations;
+    std::vector<PresentationHandle> presentations;
     for (Standard_Integer i = 1; i <= count; ++i) {
-        const Handle(Presentation) presentation = Handle(Presentation)::DownCast(model->Value(i));
+        const PresentationHandle presentation = PresentationHandle::DownCast(model->Value(i));
         if (presentation.IsNull()) continue;
         tailStart = std::min(tailStart, i);
         presentations.push_back(presentation);
     }
     std::stable_sort(presentations.begin(), presentations.end(),
-                     [&model](const Handle(Presentation) & a, const Handle(Presentation) & b) {
+                     [&model](const PresentationHandle& a, const PresentationHandle& b) {
                          return model->Number(a->ContextOfItems()) <
                                 model->Number(b->ContextOfItems());
                      });
 
     const Interface_Graph graph(model);
     std::vector<bool> placed(static_cast<std::size_t>(count) + 1, false);
-    std::vector<Handle(Standard_Transient)> order;
-    for (const Handle(Presentation) & presentation : presentations) {
+    std::vector<EntityHandle> order;
+    for (const PresentationHandle& presentation : presentations) {
         PlaceWithReferences(graph, presentation, model, tailStart, placed, order);
     }
     for (Standard_Integer i = tailStart; i <= count; ++i) {
         PlaceWithReferences(graph, model->Value(i), model, tailStart, placed, order);
     }
     Standard_Integer target = tailStart;
-    for (const Handle(Standard_Transient) & entity : order) {
+    for (const EntityHandle& entity : order) {
         const Standard_Integer current = model->Number(entity);
         if (current != target) model->ChangeOrder(current, target);
         ++target;

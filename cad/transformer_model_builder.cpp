@@ -22,6 +22,10 @@ constexpr int kTankColor = 161;
 constexpr int kLvWindingColor = 142;
 constexpr int kInsulationColor = 7;
 
+// The wide cross plates stand this far beyond each yoke end, as a fraction of the core's
+// circumscribing diameter.
+constexpr double kPlateOverhangPerDiameter = 0.16;
+
 // Receives the error of every operation the build skips.
 using SkipSink = std::function<void(const CadError&)>;
 
@@ -180,7 +184,7 @@ class ModelBuild {
             feedback_.SetMessage(kLimbMessages[static_cast<std::size_t>(k - 1)]);
         }
 
-        const double yokeLength = dim_.frameWidth - 2.0 * (0.16 * dim_.d);
+        const double yokeLength = dim_.frameWidth - 2.0 * (kPlateOverhangPerDiameter * dim_.d);
         const double halfWindow = dim_.windowHeight / 2.0;
         const double halfYoke = dim_.yokeHeight / 2.0;
         auto& upper = model_.modelSolids.upperYoke;

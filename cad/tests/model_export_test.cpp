@@ -43,7 +43,7 @@ struct ReadSolid {
 };
 
 std::map<std::string, ReadSolid> ReadStep(const std::filesystem::path& path) {
-    Handle(TDocStd_Document) doc;
+    opencascade::handle<TDocStd_Document> doc;
     XCAFApp_Application::GetApplication()->NewDocument("MDTV-XCAF", doc);
     STEPCAFControl_Reader reader;
     reader.SetColorMode(Standard_True);
@@ -52,12 +52,14 @@ std::map<std::string, ReadSolid> ReadStep(const std::filesystem::path& path) {
     if (reader.ReadFile(path.string().c_str()) != IFSelect_RetDone || !reader.Transfer(doc)) {
         return solids;
     }
-    const Handle(XCAFDoc_ShapeTool) shapes = XCAFDoc_DocumentTool::ShapeTool(doc->Main());
-    const Handle(XCAFDoc_ColorTool) colors = XCAFDoc_DocumentTool::ColorTool(doc->Main());
+    const opencascade::handle<XCAFDoc_ShapeTool> shapes =
+        XCAFDoc_DocumentTool::ShapeTool(doc->Main());
+    const opencascade::handle<XCAFDoc_ColorTool> colors =
+        XCAFDoc_DocumentTool::ColorTool(doc->Main());
     TDF_LabelSequence labels;
     shapes->GetFreeShapes(labels);
     for (const TDF_Label& label : labels) {
-        Handle(TDataStd_Name) name;
+        opencascade::handle<TDataStd_Name> name;
         if (!label.FindAttribute(TDataStd_Name::GetID(), name)) continue;
         ReadSolid solid;
         solid.shape = XCAFDoc_ShapeTool::GetShape(label);
