@@ -24,11 +24,6 @@ constexpr std::string_view kTooLongMessage = "line too long (more than 65536 byt
 // A chunk stops at kChunkLines lines or soon after this many bytes, whichever comes first.
 constexpr std::size_t kChunkBytes = 1024 * 1024;
 
-// Lines may end in CR LF; the CR is no part of the last field.
-void RemoveCarriageReturn(std::string& text) {
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-}
-
 // Splits 'line' at commas; returns how many fields it has (only the first six are kept).
 std::size_t SplitFields(std::string_view line, std::array<std::string_view, kFieldCount>& fields) {
     std::size_t count = 0;
@@ -94,7 +89,6 @@ bool ReadChunk(BoundedLineReader& reader, std::size_t& lineNumber, Chunk& chunk)
         const BoundedLineReader::Line read = reader.Next(chunk.text);
         if (read == BoundedLineReader::Line::End) break;
         ++lineNumber;
-        if (chunk.text.size() > begin) RemoveCarriageReturn(chunk.text);
         if (chunk.text.size() == begin && read == BoundedLineReader::Line::Kept) continue;
         chunk.lines.push_back({begin, chunk.text.size() - begin, lineNumber,
                                read == BoundedLineReader::Line::TooLong});
@@ -140,7 +134,6 @@ BatchOutcome RunDesignBatch(std::istream& input, std::ostream& output,
         return Fail(
             std::string("the batch file is empty; its first line must be ").append(kBatchHeader));
     }
-    RemoveCarriageReturn(header);
     std::string_view headerText = header;
     if (headerText.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
         headerText.remove_prefix(kUtf8Mark.size());

@@ -21,6 +21,8 @@ bool BoundedLineReader::Refill() {
 
 BoundedLineReader::Line BoundedLineReader::Next(std::string& out) {
     const std::size_t start = out.size();
+    // A CR LF ending may take the longest line one byte past the limit before its CR goes.
+    const std::size_t room = longestLine_ + 1;
     bool readAnything = false;
     bool tooLong = false;
     while (position_ < end_ || Refill()) {
@@ -30,7 +32,7 @@ BoundedLineReader::Line BoundedLineReader::Next(std::string& out) {
         const auto* feed = static_cast<const char*>(std::memchr(begin, '\n', available));
         const std::size_t length =
             feed != nullptr ? static_cast<std::size_t>(feed - begin) : available;
-        if (!tooLong && out.size() - start + length > longestLine_) {
+        if (!tooLong && out.size() - start + length > room) {
             tooLong = true;
             out.resize(start);
         }
@@ -42,6 +44,11 @@ BoundedLineReader::Line BoundedLineReader::Next(std::string& out) {
         }
     }
     if (!readAnything) return Line::End;
+    if (!tooLong && out.size() > start && out.back() == '\r') out.pop_back();
+    if (!tooLong && out.size() - start > longestLine_) {
+        tooLong = true;
+        out.resize(start);
+    }
     return tooLong ? Line::TooLong : Line::Kept;
 }
 

@@ -15,9 +15,9 @@ class BoundedLineReader {
 
     BoundedLineReader(std::istream& input, std::size_t longestLine);
 
-    // Appends the next line, without its line feed, to 'out' (Kept); or skips a line longer than
-    // 'longestLine' bytes to its line feed, leaving 'out' as it was (TooLong); or says the input
-    // has ended (End).
+    // Appends the next line, without its ending (LF, CR LF or a last CR), to 'out' (Kept); or
+    // skips a line longer than 'longestLine' bytes to its line feed, leaving 'out' as it was
+    // (TooLong); or says the input has ended (End).
     Line Next(std::string& out);
 
   private:

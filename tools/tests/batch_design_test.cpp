@@ -96,10 +96,11 @@ TEST_F(BatchDesignTest, WritesOneLinePerRatingInInputOrder) {
 TEST_F(BatchDesignTest, LongLinesBecomeErrorLinesAndTheRestStillDesign) {
     const std::string good = "100,11000,433,50,Delta-Star,5\n";
     const std::string longKva(1000, '7');
-    const BatchOutcome outcome = Run(
-        std::string(kBatchHeader) + "\n" + good + std::string(65536, 'x') + "\n" +  // at the limit
-        std::string(300 * 1024, ',') + "\r\n" +                                     // over it
-        good + longKva + "x,11000,433,50,Delta-Star,5\n" + std::string(65537, 'y') + "\n" + good);
+    const BatchOutcome outcome = Run(std::string(kBatchHeader) + "\n" + good +
+                                     std::string(65536, 'x') + "\r\n" +       // at the limit
+                                     std::string(300 * 1024, ',') + "\r\n" +  // over it
+                                     good + longKva + "x,11000,433,50,Delta-Star,5\n" +
+                                     std::string(65537, 'y') + "\n" + good);
 
     ASSERT_TRUE(outcome.has_value()) << outcome.error();
     EXPECT_EQ(outcome->ratings, 7u);
