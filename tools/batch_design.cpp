@@ -61,7 +61,7 @@ bool DesignLine(std::string_view line, std::size_t lineNumber, ConductorTableSou
         format.AppendFailure(out, lineNumber, result.error().message);
         return false;
     }
-    format.AppendDesign(out, result.value(), nullptr, assessment);
+    format.AppendBatchDesign(out, lineNumber, result.value(), assessment);
     return true;
 }
 

@@ -115,7 +115,7 @@ Result<RecordOutput, std::string> RecordOutput::Choose(std::string_view format,
     } else if (output.csv_) {
         output.fields_ = AvailableFields(groups);
     }
-    output.errorColumn_ = output.csv_ && batch;
+    output.batchColumns_ = output.csv_ && batch;
     output.needsAssessment_ =
         std::any_of(output.fields_.begin(), output.fields_.end(),
                     [](const OutputField& field) { return field.fromAssessment != nullptr; });
@@ -131,11 +131,12 @@ Result<RecordOutput, std::string> RecordOutput::Choose(std::string_view format,
 
 void RecordOutput::AppendHeader(std::string& out) const {
     if (!csv_) return;
+    if (batchColumns_) out += "line,";
     for (const OutputField& field : fields_) {
         if (&field != &fields_.front()) out += ',';
         out += field.name;
     }
-    out += errorColumn_ ? ",error\n" : "\n";
+    out += batchColumns_ ? ",error\n" : "\n";
 }
 
 void RecordOutput::AppendDesign(std::string& out, const DesignRecord& record,
@@ -152,13 +153,19 @@ void RecordOutput::AppendDesign(std::string& out, const DesignRecord& record,
     AppendChosen(out, {record, rules, assessed ? &*assessed : nullptr});
 }
 
+void RecordOutput::AppendBatchDesign(std::string& out, std::size_t line, const DesignRecord& record,
+                                     const AssessmentRequest* assessment) const {
+    if (batchColumns_) out.append(std::to_string(line)).append(1, ',');
+    AppendDesign(out, record, nullptr, assessment);
+}
+
 void RecordOutput::AppendChosen(std::string& out, const PrintedDesign& design) const {
     if (csv_) {
         for (const OutputField& field : fields_) {
             if (&field != &fields_.front()) out += ',';
             AppendCsvCell(out, ValueOf(field, design));
         }
-        if (errorColumn_) out += ',';
+        if (batchColumns_) out += ',';
         return;
     }
     for (std::size_t i = 0; i < jsonOrder_.size(); ++i) {
@@ -173,7 +180,7 @@ void RecordOutput::AppendFailure(std::string& out, std::size_t line, std::string
         AppendBatchErrorJson(out, line, error);
         return;
     }
-    out.append(fields_.size(), ',');
+    out.append(std::to_string(line)).append(fields_.size() + 1, ',');
     AppendCsvText(out, error);
 }
 

@@ -21,7 +21,8 @@ class RecordOutput {
     RecordOutput() = default;
 
     // --format "json" or "csv" with the fields of --fields (nothing for the default ones); a batch
-    // adds the column "error" to a CSV. Refuses field names as ChooseFields does.
+    // puts the input's line number first in a CSV and its error last. Refuses field names as
+    // ChooseFields does.
     static Result<RecordOutput, std::string> Choose(std::string_view format,
                                                     std::optional<std::string_view> fields,
                                                     FieldGroups groups, bool batch);
@@ -33,15 +34,19 @@ class RecordOutput {
     void AppendDesign(std::string& out, const DesignRecord& record, const DesignRules* rules,
                       const AssessmentRequest* assessment) const;
 
+    // A design of a batch, whose rating was on input line 'line'.
+    void AppendBatchDesign(std::string& out, std::size_t line, const DesignRecord& record,
+                           const AssessmentRequest* assessment) const;
+
     // A rating of a batch that gave no design: {"line":N,"error":"..."}, or a CSV row with only
-    // its error cell.
+    // its line and error cells.
     void AppendFailure(std::string& out, std::size_t line, std::string_view error) const;
 
   private:
     void AppendChosen(std::string& out, const PrintedDesign& design) const;
 
     bool csv_ = false;
-    bool errorColumn_ = false;
+    bool batchColumns_ = false;  // a CSV batch's "line" and "error" columns
     bool needsAssessment_ = false;
     // Empty for the whole JSON record.
     std::vector<OutputField> fields_;

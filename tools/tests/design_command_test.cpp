@@ -452,9 +452,9 @@ TEST_F(DesignCommandTest, FormatAndFieldsPrintChosenValuesAsCsvOrJson) {
              toc + "}}}\n",
          ""},
         {batch + "--format csv " + chosen, 0,
-         "kvaRating,connectionType,consistent,assessment.cost.totalOwning,error\n"
-         "100,Delta-Star,false," +
-             toc + ",\n,,,,\"" + badRow + "\"\n",
+         "line,kvaRating,connectionType,consistent,assessment.cost.totalOwning,error\n"
+         "2,100,Delta-Star,false," +
+             toc + ",\n4,,,,,\"" + badRow + "\"\n",
          "1 of 2 ratings gave no design"},
         {batch + "--fields hvCoilClearance,kvaRating", 0,
          "{\"hvCoilClearance\":" + Shortest(record.hvCoilClearance) + ",\"kvaRating\":100}\n" +
