@@ -17,6 +17,8 @@ struct DesignRules {
     double windowRatio = 0.0;           // window height / width
     int parallelStrips = 1;             // L.V. strips side by side, radially
     std::string steel;                  // core steel name
+
+    bool operator==(const DesignRules&) const = default;
 };
 
 // The rules of the rating class that holds 'kva', with one strip, a 2.5 window and legacy steel.

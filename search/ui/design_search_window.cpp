@@ -2,12 +2,12 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -33,10 +33,6 @@ QDoubleSpinBox* NewNumberBox(QWidget* parent, const char* name, double maximum, 
     box->setRange(0.0, maximum);
     box->setDecimals(decimals);
     return box;
-}
-
-QString Money(double value) {
-    return QString::number(value, 'f', 2);
 }
 
 // The record of 'rules' by the ordinary engine run, if it succeeds.
@@ -137,6 +133,9 @@ void DesignSearchWindow::BuildControls() {
     run_->setObjectName(QStringLiteral("cmdRun"));
     cancel_ = new QPushButton(tr("&Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cmdCancel"));
+    refine_ = new QCheckBox(tr("Refine the &best design"), this);
+    refine_->setObjectName(QStringLiteral("refineBest"));
+    refine_->setToolTip(tr("After a whole search, search finer grids around the best design"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
     summary_ = new QLabel(this);
@@ -150,16 +149,7 @@ void DesignSearchWindow::BuildControls() {
     chart_->setRenderHint(QPainter::Antialiasing);
     chart_->setMinimumSize(520, 340);
 
-    best_ = new QTableWidget(0, 9, this);
-    best_->setObjectName(QStringLiteral("bestDesigns"));
-    best_->setHorizontalHeaderLabels({tr("Owning"), tr("Material"), tr("Losses"), tr("K"),
-                                      tr("Bm, T"), tr("δ, A/mm²"), tr("Hw/Ww"), tr("Strips"),
-                                      tr("Steel")});
-    best_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    best_->setSelectionMode(QAbstractItemView::SingleSelection);
-    best_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    best_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    best_->verticalHeader()->setVisible(false);
+    best_ = NewBestDesignsTable(this);
 
     useBest_ = new QPushButton(tr("&Use this design"), this);
     useBest_->setObjectName(QStringLiteral("cmdUseDesign"));
@@ -175,6 +165,7 @@ void DesignSearchWindow::BuildControls() {
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(run_);
     runRow->addWidget(cancel_);
+    runRow->addWidget(refine_);
     runRow->addWidget(progress_, 1);
     left->addLayout(runRow);
     left->addWidget(summary_);
@@ -202,8 +193,10 @@ void DesignSearchWindow::SetRating(const DesignInputs& inputs) {
     connection_->setCurrentIndex(static_cast<int>(inputs.connectionType));
     tapping_->setValue(inputs.tapping);
     outcome_.reset();
+    refinement_.reset();
+    shown_.clear();
     fixedRecord_.reset();
-    best_->setRowCount(0);
+    FillBestDesignsTable(*best_, shown_, false);
     chart_->setChart(new QChart);
     summary_->clear();
     SetRunning(IsRunning());
@@ -247,16 +240,28 @@ SearchRequest DesignSearchWindow::RequestFromControls() const {
 void DesignSearchWindow::Run() {
     if (IsRunning()) return;
     request_ = RequestFromControls();
+    refineAsked_ = refine_->isChecked();
     outcome_.reset();
-    best_->setRowCount(0);
+    refinement_.reset();
+    shown_.clear();
+    FillBestDesignsTable(*best_, shown_, false);
     progress_->setRange(0, 1000);
     progress_->setValue(0);
     summary_->setText(tr("Searching %L1 candidates…").arg(CandidateCount(request_.grid)));
     control_ = std::make_unique<SearchControl>();
     SetRunning(true);
-    running_ = std::async(std::launch::async, [this, control = control_.get()] {
-        return RunDesignSearch(request_, rows_, steels_, control);
-    });
+    running_ =
+        std::async(std::launch::async, [this, refine = refineAsked_, control = control_.get()] {
+            RefinedSearchRun run{RunDesignSearch(request_, rows_, steels_, control), std::nullopt};
+            if (refine && run.search.has_value() && !run.search.value().cancelled &&
+                !run.search.value().best.empty()) {
+                run.refinement =
+                    RefineBest(request_, run.search.value().best.front(), rows_, steels_);
+                // A refinement takes a fraction of a grid, so a cancel during it just drops it.
+                if (control->cancel.load()) run.refinement.reset();
+            }
+            return run;
+        });
     poll_->start();
 }
 
@@ -271,14 +276,15 @@ void DesignSearchWindow::Poll() {
         static_cast<int>(1000.0 * static_cast<double>(control_->evaluated.load()) / total));
     if (running_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
     poll_->stop();
-    SearchRun run = running_.get();
+    RefinedSearchRun run = running_.get();
     SetRunning(false);
-    if (run.has_value()) {
-        outcome_ = std::move(run).value();
+    if (run.search.has_value()) {
+        outcome_ = std::move(run.search).value();
+        refinement_ = std::move(run.refinement);
         ShowOutcome();
     } else {
         summary_->setText(
-            tr("The grid cannot be searched: %1").arg(QString::fromStdString(run.error())));
+            tr("The grid cannot be searched: %1").arg(QString::fromStdString(run.search.error())));
     }
     emit searchFinished();
 }
@@ -286,6 +292,21 @@ void DesignSearchWindow::Poll() {
 void DesignSearchWindow::ShowOutcome() {
     const SearchOutcome& outcome = *outcome_;
     progress_->setValue(outcome.cancelled ? progress_->value() : progress_->maximum());
+    summary_->setText(SummaryText());
+    shown_.clear();
+    if (refinement_) {
+        shown_.push_back(
+            {refinement_->best.score, RulesOf(refinement_->request, refinement_->best.point)});
+    }
+    for (const SearchCandidate& candidate : outcome.best) {
+        shown_.push_back({candidate.score, RulesOf(request_, candidate.point)});
+    }
+    FillBestDesignsTable(*best_, shown_, refinement_.has_value());
+    ShowFixedRuleDesign();
+}
+
+QString DesignSearchWindow::SummaryText() const {
+    const SearchOutcome& outcome = *outcome_;
     QString text =
         outcome.cancelled ? tr("Cancelled after %L1 candidates; ") : tr("%L1 candidates; ");
     text = text.arg(outcome.evaluated) + tr("%L1 feasible.").arg(outcome.feasible);
@@ -299,26 +320,15 @@ void DesignSearchWindow::ShowOutcome() {
         text += tr(" No design meets the constraints; the nearest miss breaks %1.")
                     .arg(broken.join(QStringLiteral(", ")));
     }
-    summary_->setText(text);
-    best_->setRowCount(static_cast<int>(outcome.best.size()));
-    for (int row = 0; row < best_->rowCount(); ++row) {
-        const SearchCandidate& c = outcome.best[static_cast<std::size_t>(row)];
-        const DesignRules rules = RulesOf(request_, c.point);
-        const QString cells[] = {Money(c.score.totalOwning),
-                                 Money(c.score.material),
-                                 Money(c.score.lossCapitalisation),
-                                 QString::number(rules.outputConstant),
-                                 QString::number(rules.coreFluxDensity),
-                                 QString::number(rules.currentDensity),
-                                 QString::number(rules.windowRatio),
-                                 QString::number(rules.parallelStrips),
-                                 QString::fromStdString(rules.steel)};
-        for (int column = 0; column < 9; ++column) {
-            best_->setItem(row, column, new QTableWidgetItem(cells[column]));
-        }
+    if (refinement_) {
+        text += tr(" Refinement judged %L1 more candidates: %L2 → %L3.")
+                    .arg(refinement_->evaluated)
+                    .arg(ObjectiveValue(request_.objective, outcome.best.front().score), 0, 'f', 2)
+                    .arg(ObjectiveValue(request_.objective, refinement_->best.score), 0, 'f', 2);
+    } else if (refineAsked_ && !outcome.cancelled && !outcome.best.empty()) {
+        text += tr(" Refinement cancelled.");
     }
-    if (best_->rowCount() > 0) best_->selectRow(0);
-    ShowFixedRuleDesign();
+    return text;
 }
 
 void DesignSearchWindow::ShowFixedRuleDesign() {
@@ -331,20 +341,19 @@ void DesignSearchWindow::ShowFixedRuleDesign() {
         fixedScore = ScoreOf(*fixedRecord_, settings);
     }
     std::optional<CandidateScore> bestScore;
-    if (!outcome_->best.empty()) bestScore = outcome_->best.front().score;
+    if (!shown_.empty()) bestScore = shown_.front().score;
     QChart* old = chart_->chart();
     chart_->setChart(NewParetoChart(outcome_->front, fixedScore, bestScore));
     delete old;
     if (!fixedRecord_) summary_->setText(summary_->text() + tr(" The fixed rules give no design."));
     useFixed_->setEnabled(fixedRecord_.has_value());
-    useBest_->setEnabled(!outcome_->best.empty());
+    useBest_->setEnabled(!shown_.empty());
 }
 
 void DesignSearchWindow::UseSelectedDesign() {
-    if (!outcome_ || outcome_->best.empty()) return;
-    const int row = std::max(0, best_->currentRow());
-    const SearchCandidate& chosen = outcome_->best[static_cast<std::size_t>(row)];
-    const DesignRules rules = RulesOf(request_, chosen.point);
+    const auto row = static_cast<std::size_t>(std::max(0, best_->currentRow()));
+    if (row >= shown_.size()) return;
+    const DesignRules& rules = shown_[row].rules;
     const CoreSteel* steel = steels_.Find(rules.steel);
     if (steel == nullptr) return;
     if (auto record = DesignByEngine(request_.inputs, rows_, rules, *steel)) {
@@ -359,8 +368,9 @@ void DesignSearchWindow::UseFixedRuleDesign() {
 void DesignSearchWindow::SetRunning(bool running) {
     run_->setEnabled(!running);
     cancel_->setEnabled(running);
+    refine_->setEnabled(!running);
     const bool chosen = !running && outcome_.has_value();
-    useBest_->setEnabled(chosen && !outcome_->best.empty());
+    useBest_->setEnabled(chosen && !shown_.empty());
     useFixed_->setEnabled(chosen && fixedRecord_.has_value());
 }
 

@@ -12,8 +12,11 @@
 #include "engine/design_record.h"
 #include "engine/design_rules.h"
 #include "search/design_search.h"
+#include "search/refinement.h"
+#include "search/ui/best_designs_table.h"
 
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -27,8 +30,16 @@ namespace kestrava::search::ui {
 
 class GridEditor;
 
+// What the worker thread hands back: the grid search and, when asked for after a whole search
+// with a feasible best, the refinement of that best.
+struct RefinedSearchRun {
+    SearchRun search;
+    std::optional<Refinement> refinement;
+};
+
 // Searches the rule grid for one rating on a worker thread and shows the Pareto front, the best
-// twenty designs and the fixed-rule design; "Use this design" hands the chosen design on.
+// twenty designs and the fixed-rule design; "Use this design" hands the chosen design on. With
+// "Refine the best design" the grid's best is refined on the same thread and listed first.
 class DesignSearchWindow final : public QWidget {
     Q_OBJECT
   public:
@@ -45,6 +56,8 @@ class DesignSearchWindow final : public QWidget {
     bool IsRunning() const { return running_.valid(); }
     // The last finished search, if any.
     const std::optional<SearchOutcome>& Outcome() const { return outcome_; }
+    // The refinement of the last search's best, when asked for and not cancelled.
+    const std::optional<Refinement>& Refined() const { return refinement_; }
 
   public slots:
     void Run();
@@ -62,6 +75,7 @@ class DesignSearchWindow final : public QWidget {
     SearchRequest RequestFromControls() const;
     void Poll();
     void ShowOutcome();
+    QString SummaryText() const;
     void ShowFixedRuleDesign();
     void UseSelectedDesign();
     void UseFixedRuleDesign();
@@ -88,6 +102,7 @@ class DesignSearchWindow final : public QWidget {
     GridEditor* grid_ = nullptr;
     QPushButton* run_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QCheckBox* refine_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* summary_ = nullptr;
     QChartView* chart_ = nullptr;
@@ -98,8 +113,11 @@ class DesignSearchWindow final : public QWidget {
 
     SearchRequest request_;  // of the running or last search
     std::unique_ptr<SearchControl> control_;
-    std::future<SearchRun> running_;
+    bool refineAsked_ = false;  // of the running or last search
+    std::future<RefinedSearchRun> running_;
     std::optional<SearchOutcome> outcome_;
+    std::optional<Refinement> refinement_;
+    std::vector<DesignRow> shown_;  // the table's rows, with the rules each row hands on
     std::optional<DesignRecord> fixedRecord_;
 };
 

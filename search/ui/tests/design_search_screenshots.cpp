@@ -1,6 +1,7 @@
-// Grabs the design search window after a whole search of 160 kVA, 11000 V / 433 V (where the
-// fixed rules find no strip) into a PNG for the documentation; run under xvfb-run.
+// Grabs the design search window after a whole, refined search of 160 kVA, 11000 V / 433 V (where
+// the fixed rules find no strip) into a PNG for the documentation; run under xvfb-run.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QEventLoop>
 #include <cstdio>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     search::ui::DesignSearchWindow window(LoadConductorTable(KESTRAVA_CONDUCTOR_DATABASE).value(),
                                           steels.value(), regimes);
     window.SetRating({160.0, 11000.0, 433.0, 50, ConnectionType::DeltaStar, 5});
+    window.findChild<QCheckBox*>(QStringLiteral("refineBest"))->setChecked(true);
     window.resize(1400, 900);
     window.show();
     QEventLoop loop;

@@ -2,8 +2,11 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -96,6 +99,66 @@ class DesignSearchWindowTest : public QObject {
         const DesignRecord fixed = DesignTransformer(kWorkedRating, table2).value();
         QCOMPARE(chosen[1][0].value<DesignRecord>().totalCoreLoss, fixed.totalCoreLoss);
         QCOMPARE(chosen[1][0].value<DesignRecord>().windowHeight, fixed.windowHeight);
+    }
+
+    // Asked to refine, the table leads with the refined best, marked and no worse than the grid's
+    // best, the summary counts the extra candidates, the chart marks it, and "Use this design" on
+    // it hands on the refined rules; unasked, the table is the grid's best alone.
+    void RefineListsAndHandsOnTheRefinedDesign() {
+        auto window = NewWindow();
+        window->SetGrid(CoarseGrid());
+        QSet<int> mnemonics;
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            const int key = QKeySequence::mnemonic(button->text())[0].toCombined();
+            if (key == 0) continue;
+            QVERIFY2(!mnemonics.contains(key), qPrintable(button->text()));
+            mnemonics.insert(key);
+        }
+        auto* refine = window->findChild<QCheckBox*>(QStringLiteral("refineBest"));
+        QVERIFY(!refine->isChecked());
+        refine->setChecked(true);
+        RunToTheEnd(*window);
+        const SearchCandidate gridBest = window->Outcome()->best.front();
+        QVERIFY(window->Refined().has_value());
+        const Refinement& refined = *window->Refined();
+        auto* table = window->findChild<QTableWidget*>(QStringLiteral("bestDesigns"));
+        QCOMPARE(static_cast<std::size_t>(table->rowCount()), window->Outcome()->best.size() + 1);
+        QCOMPARE(table->verticalHeaderItem(0)->text(), QStringLiteral("Refined"));
+        QCOMPARE(table->item(0, 0)->text(),
+                 QString::number(refined.best.score.totalOwning, 'f', 2));
+        QCOMPARE(table->item(1, 0)->text(), QString::number(gridBest.score.totalOwning, 'f', 2));
+        QVERIFY(refined.best.score.totalOwning < gridBest.score.totalOwning);
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("summary"))
+                    ->text()
+                    .contains(QStringLiteral("Refinement judged %L1 more candidates")
+                                  .arg(refined.evaluated)));
+        const auto* bestMark = static_cast<QScatterSeries*>(
+            window->findChild<QChartView*>(QStringLiteral("paretoChart"))->chart()->series()[1]);
+        QCOMPARE(bestMark->at(0).x(), refined.best.score.material);
+
+        QSignalSpy chosen(window.get(), &DesignSearchWindow::designChosen);
+        table->selectRow(0);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdUseDesign")),
+                          Qt::LeftButton);
+        QCOMPARE(chosen.size(), 1);
+        const auto rules = chosen[0][1].value<DesignRules>();
+        const DesignRules expected = RulesOf(refined.request, refined.best.point);
+        SearchRequest gridRequest;
+        gridRequest.inputs = kWorkedRating;
+        gridRequest.grid = CoarseGrid();
+        QVERIFY(rules == expected);
+        QVERIFY(rules != RulesOf(gridRequest, gridBest.point));
+        QCOMPARE(chosen[0][0].value<DesignRecord>().coreFluxDensity, expected.coreFluxDensity);
+
+        refine->setChecked(false);
+        RunToTheEnd(*window);
+        QVERIFY(!window->Refined().has_value());
+        QCOMPARE(static_cast<std::size_t>(table->rowCount()), window->Outcome()->best.size());
+        QVERIFY(!table->verticalHeader()->isVisible());
+        QCOMPARE(table->item(0, 0)->text(), QString::number(gridBest.score.totalOwning, 'f', 2));
+        QVERIFY(!window->findChild<QLabel*>(QStringLiteral("summary"))
+                     ->text()
+                     .contains(QStringLiteral("Refinement")));
     }
 
     // A cancelled search ends early, the window stays usable and the next run completes.
