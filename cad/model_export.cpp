@@ -115,7 +115,7 @@ void PlaceWithReferences(const Interface_Graph& graph, const EntityHandle& entit
 // The writer appends each solid's colour presentation in the order of a map keyed by shape
 // addresses, which differ from run to run. Re-placing the presentations in the order of the
 // solids they colour makes identical models give identical files.
-void OrderColourPresentations(const StepModelHandle& model) {
+void OrderColorPresentations(const StepModelHandle& model) {
     const Standard_Integer count = model->NbEntities();
     Standard_Integer tailStart = count + 1;
     std::vector<PresentationHandle> presentations;
@@ -179,7 +179,7 @@ CadStatus WriteStepFile(const std::vector<ModelSolid>& solids, const std::filesy
     writer.SetColorMode(Standard_True);
     writer.SetNameMode(Standard_True);
     if (!writer.Transfer(document.Get(), STEPControl_AsIs)) return SaveError(path);
-    OrderColourPresentations(writer.ChangeWriter().Model());
+    OrderColorPresentations(writer.ChangeWriter().Model());
     return SaveReplacing(path, [&writer](int, const std::filesystem::path& file) {
         return writer.Write(file.string().c_str()) == IFSelect_RetDone;
     });

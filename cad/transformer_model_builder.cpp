@@ -149,12 +149,12 @@ class ModelBuild {
         return {};
     }
 
-    void Colour(const SolidHandle& solid, int colorIndex) {
+    void ApplyColor(const SolidHandle& solid, int colorIndex) {
         if (solid) Check(solid->SetColor(colorIndex));
     }
 
     // The next core box takes the colour read from the box drawn before it.
-    void CopyColour(const SolidHandle& from, const SolidHandle& to) {
+    void CopyColor(const SolidHandle& from, const SolidHandle& to) {
         if (!from || !to) return;
         const CadResult<int> color = from->Color();
         if (!color.has_value()) return Skip(color.error());
@@ -171,14 +171,14 @@ class ModelBuild {
             plates[wide] = Box(dim_.LimbCentre(k), dim_.wideStep, dim_.narrowStep, dim_.frameHeight,
                                {PartKind::LimbWidePlate, k});
             if (k == 1) {
-                Colour(plates[wide], kCoreColor);
+                ApplyColor(plates[wide], kCoreColor);
             } else {
-                CopyColour(previous, plates[wide]);
+                CopyColor(previous, plates[wide]);
             }
             Advance();
             plates[wide + 1] = Box(dim_.LimbCentre(k), dim_.narrowStep, dim_.wideStep,
                                    dim_.frameHeight, {PartKind::LimbCrossPlate, k});
-            CopyColour(plates[wide], plates[wide + 1]);
+            CopyColor(plates[wide], plates[wide + 1]);
             Advance();
             previous = plates[wide + 1];
             feedback_.SetMessage(kLimbMessages[static_cast<std::size_t>(k - 1)]);
@@ -190,14 +190,14 @@ class ModelBuild {
         auto& upper = model_.modelSolids.upperYoke;
         upper = Box({dim_.limbDistance, 0.0, dim_.coreMidHeight + halfWindow + halfYoke},
                     yokeLength, dim_.yokeDepth, dim_.yokeHeight, {PartKind::UpperYoke});
-        CopyColour(previous, upper);
+        CopyColor(previous, upper);
         Advance();
         feedback_.SetMessage("Drawing upper yoke...");
 
         auto& lower = model_.modelSolids.lowerYoke;
         lower = Box({dim_.limbDistance, 0.0, dim_.coreMidHeight - halfWindow - halfYoke},
                     yokeLength, dim_.yokeDepth, dim_.yokeHeight, {PartKind::LowerYoke});
-        CopyColour(upper, lower);
+        CopyColor(upper, lower);
         Advance();
         feedback_.SetMessage("Drawing lower yoke...");
     }
@@ -210,7 +210,7 @@ class ModelBuild {
                 Cylinder(dim_.LimbCentre(k), radius, height, {kind, k});
             Advance();
         }
-        for (const SolidHandle& solid : set) Colour(solid, colorIndex);
+        for (const SolidHandle& solid : set) ApplyColor(solid, colorIndex);
     }
 
     void DrawWindingsAndTank(double f) {
@@ -223,7 +223,7 @@ class ModelBuild {
 
         solids.tankSolid = Box(dim_.LimbCentre(2), 1000.0 * dim_.tankLength,
                                1000.0 * dim_.tankWidth, 1000.0 * dim_.tankHeight, {PartKind::Tank});
-        Colour(solids.tankSolid, kTankColor);
+        ApplyColor(solids.tankSolid, kTankColor);
         if (solids.tankSolid) Check(solids.tankSolid->SetVisible(false));
         feedback_.SetMessage("Drawing tank...");
         Advance();

@@ -15,9 +15,9 @@ namespace kestrava::report {
 namespace {
 
 constexpr double kAxisText = 3.0;
-const QColor kUnityColour(0, 90, 170);
-const QColor kLaggingColour(200, 90, 0);
-const QColor kLimitColour(150, 150, 150);
+const QColor kUnityColor(0, 90, 170);
+const QColor kLaggingColor(200, 90, 0);
+const QColor kLimitColor(150, 150, 150);
 
 // Chart coordinates inside 'plot': x from x0 to x1, y from y0 to y1.
 struct Axes {
@@ -93,22 +93,22 @@ void PaintEfficiencyChart(QPainter& painter, const QRectF& area, const assess::A
     DrawSheetText(painter, {area.left(), area.top() + 2}, kAxisText,
                   QStringLiteral("Efficiency, %"), Qt::AlignLeft | Qt::AlignBaseline);
 
-    const std::array<QColor, 2> colours{kUnityColour, kLaggingColour};
+    const std::array<QColor, 2> colors{kUnityColor, kLaggingColor};
     for (std::size_t series = 0; series < assess::kPowerFactors.size(); ++series) {
         QPolygonF line;
         for (std::size_t i = 0; i < assess::kEfficiencyLoads.size(); ++i) {
             const auto& point = a.efficiency[series * assess::kEfficiencyLoads.size() + i];
             line << axes.At(point.load, point.percent);
         }
-        painter.setPen(QPen(colours[series], 0.6));
-        painter.setBrush(colours[series]);
+        painter.setPen(QPen(colors[series], 0.6));
+        painter.setBrush(colors[series]);
         painter.drawPolyline(line);
         for (const QPointF& p : line) painter.drawEllipse(p, 0.7, 0.7);
     }
     painter.setBrush(Qt::NoBrush);
     const QPointF legend(axes.plot.right() - 80, area.top() + 1);
-    Legend(painter, legend, kUnityColour, QStringLiteral("power factor 1.0"));
-    Legend(painter, legend + QPointF(42, 0), kLaggingColour, QStringLiteral("power factor 0.8"));
+    Legend(painter, legend, kUnityColor, QStringLiteral("power factor 1.0"));
+    Legend(painter, legend + QPointF(42, 0), kLaggingColor, QStringLiteral("power factor 0.8"));
     painter.restore();
 }
 
@@ -152,7 +152,7 @@ void PaintLossBars(QPainter& painter, const QRectF& area, const ReportDesign& de
         const bool fails = bar.limit && bar.value > *bar.limit;
         drawBar(centre - 0.32, std::isfinite(bar.value) ? bar.value : 0.0,
                 fails ? QColor(200, 40, 40) : QColor(40, 150, 70));
-        if (bar.limit) drawBar(centre + 0.02, *bar.limit, kLimitColour);
+        if (bar.limit) drawBar(centre + 0.02, *bar.limit, kLimitColor);
         DrawSheetText(painter, axes.At(centre, 0) + QPointF(0, 4), kAxisText,
                       bar.limit ? QStringLiteral("%1 and its limit").arg(bar.name) : bar.name,
                       Qt::AlignHCenter | Qt::AlignBaseline);

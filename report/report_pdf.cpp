@@ -32,7 +32,7 @@ TextStyle Style(bool bold) {
     return bold ? TextStyle::Bold : TextStyle::Regular;
 }
 
-QColor VerdictColour(Verdict verdict) {
+QColor VerdictColor(Verdict verdict) {
     switch (verdict) {
         case Verdict::Pass:
             return {20, 130, 50};
@@ -92,7 +92,7 @@ class PageFlow {
         painter_.setPen(Qt::black);
         Fit(line.label, kLeft, kVerdictColumn - 2);
         if (line.verdict != Verdict::None) {
-            painter_.setPen(VerdictColour(line.verdict));
+            painter_.setPen(VerdictColor(line.verdict));
             DrawSheetText(painter_, {kVerdictColumn, y_}, kText, VerdictWord(line.verdict),
                           Qt::AlignLeft | Qt::AlignBaseline, TextStyle::Bold);
             painter_.setPen(Qt::black);

@@ -39,7 +39,7 @@ QTableWidgetItem* VerdictCell(Verdict verdict) {
     item->setFlags(Qt::ItemIsEnabled);
     item->setTextAlignment(Qt::AlignCenter);
     item->setForeground(Qt::white);
-    item->setBackground(VerdictColour(verdict));
+    item->setBackground(VerdictColor(verdict));
     return item;
 }
 
@@ -169,7 +169,7 @@ void ResultsWindow::RefreshChecks() {
                                            problems.join(QLatin1Char(' ')));
     consistency_->setStyleSheet(
         QStringLiteral("QLabel { color: white; background: %1; font-weight: bold; padding: 6px; }")
-            .arg(VerdictColour(consistent).name()));
+            .arg(VerdictColor(consistent).name()));
 
     const ImpedanceCheck& z = assessment_.impedance;
     figures_.at(QStringLiteral("impedanceText"))

@@ -9,7 +9,7 @@ QString VerdictWord(Verdict verdict) {
     return *verdict ? QStringLiteral("PASS") : QStringLiteral("FAIL");
 }
 
-QColor VerdictColour(Verdict verdict) {
+QColor VerdictColor(Verdict verdict) {
     if (!verdict) return QColor(0x6d, 0x6d, 0x6d);
     return *verdict ? QColor(0x2e, 0x7d, 0x32) : QColor(0xc6, 0x28, 0x28);
 }
@@ -19,7 +19,7 @@ void ShowVerdict(QLabel& label, Verdict verdict) {
     label.setAlignment(Qt::AlignCenter);
     label.setStyleSheet(QStringLiteral("QLabel { color: white; background: %1; font-weight: bold; "
                                        "padding: 2px 8px; border-radius: 3px; }")
-                            .arg(VerdictColour(verdict).name()));
+                            .arg(VerdictColor(verdict).name()));
 }
 
 }  // namespace kestrava::assess::ui

@@ -92,7 +92,7 @@ class ModelExportTest : public ::testing::Test {
     std::shared_ptr<ModelWorkspace> workspace_;
 };
 
-TEST_F(ModelExportTest, StepFileHoldsTheNamedColouredSolidsWithTheirBounds) {
+TEST_F(ModelExportTest, StepFileHoldsTheNamedColoredSolidsWithTheirBounds) {
     const std::filesystem::path path = folder_ / "Trans1.step";
     ASSERT_TRUE(workspace_->Document().SaveStep(path).has_value());
     const std::map<std::string, ReadSolid> solids = ReadStep(path);

@@ -56,7 +56,7 @@ TEST(ModelWorkspaceTest, CylinderStandsOnZWithHalfItsHeightAboveAndBelowTheCentr
                 Pointwise(DoubleNear(1e-9), std::vector<double>{75, -75, -20, 125, -25, 40}));
 }
 
-TEST(ModelWorkspaceTest, SolidsTakeColourVisibilityAndNameAndTellTheListener) {
+TEST(ModelWorkspaceTest, SolidsTakeColorVisibilityAndNameAndTellTheListener) {
     Workspace w;
     EventLog log;
     w.model.AddListener(&log);
@@ -77,7 +77,7 @@ TEST(ModelWorkspaceTest, SolidsTakeColourVisibilityAndNameAndTellTheListener) {
     EXPECT_EQ(log.events.size(), 4U);
 }
 
-TEST(ModelWorkspaceTest, RejectsColoursOutsideThePaletteAndKeepsTheOldOne) {
+TEST(ModelWorkspaceTest, RejectsColorsOutsideThePaletteAndKeepsTheOldOne) {
     Workspace w;
     const SolidHandle solid = w.doc->AddBox({0, 0, 0}, 1, 1, 1).value();
     for (int bad : {0, 256, -3}) {

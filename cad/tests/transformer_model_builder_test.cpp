@@ -135,13 +135,13 @@ TEST(TransformerModelBuilderTest, SendsEachSolidWithTheTablesCentreAndSizes) {
     EXPECT_EQ(launcher.requestedIds, std::vector<std::string>{"AutoCAD.Application"});
 }
 
-TEST(TransformerModelBuilderTest, CoreBoxesCopyTheColourOfTheBoxBefore) {
+TEST(TransformerModelBuilderTest, CoreBoxesCopyTheColorOfTheBoxBefore) {
     RecordingLauncher launcher;
     RecordingFeedback feedback;
     BuildTransformerModel(EdgeCaseDesign(), launcher, feedback, "/install");
 
-    std::vector<std::string> coreColouring;
-    std::copy_if(launcher.log.begin(), launcher.log.end(), std::back_inserter(coreColouring),
+    std::vector<std::string> coreColoring;
+    std::copy_if(launcher.log.begin(), launcher.log.end(), std::back_inserter(coreColoring),
                  [](const std::string& call) {
                      std::istringstream fields(call);
                      std::string op;
@@ -150,7 +150,7 @@ TEST(TransformerModelBuilderTest, CoreBoxesCopyTheColourOfTheBoxBefore) {
                      return (op == "color" || op == "color?") && solid < 8;  // the core boxes
                  });
     EXPECT_THAT(
-        coreColouring,
+        coreColoring,
         ElementsAreArray({"color 0 181", "color? 0", "color 1 181", "color? 1", "color 2 181",
                           "color? 2", "color 3 181", "color? 3", "color 4 181", "color? 4",
                           "color 5 181", "color? 5", "color 6 181", "color? 6", "color 7 181"}));
@@ -198,7 +198,7 @@ TEST(TransformerModelBuilderTest, WithoutAWorkspaceTheBuildStillRunsToTheClosing
     for (const SolidHandle& solid : InDrawingOrder(model.modelSolids)) EXPECT_FALSE(solid);
 }
 
-TEST(TransformerModelBuilderTest, AFailedBoxLeavesAnEmptyHandleAndItsColourIsNeitherReadNorSet) {
+TEST(TransformerModelBuilderTest, AFailedBoxLeavesAnEmptyHandleAndItsColorIsNeitherReadNorSet) {
     // Make the first Create hand out a document that refuses the first limb's wide plate.
     struct RefusingLauncher : RecordingLauncher {
         CadResult<ApplicationHandle> Create(std::string_view id) override {

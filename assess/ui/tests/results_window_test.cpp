@@ -48,7 +48,7 @@ class ResultsWindowTest : public QObject {
 
     void showsTheWorkedDesignAndWhyItDoesNotFit();
     void editedSettingsShowAtOnceAndAreKept();
-    void regimeVerdictsByWordAndColour();
+    void regimeVerdictsByWordAndColor();
     void storedValuesTheAssessmentRefusesFallBackToDefaults();
     void exportWritesTheShownAssessment();
 
@@ -135,7 +135,7 @@ void ResultsWindowTest::editedSettingsShowAtOnceAndAreKept() {
     QCOMPARE(Text(*reopened, "complianceVerdict"), QStringLiteral("FAIL"));
 }
 
-void ResultsWindowTest::regimeVerdictsByWordAndColour() {
+void ResultsWindowTest::regimeVerdictsByWordAndColor() {
     auto window = MakeWindow();
     window->ShowDesign(worked_);
     auto* chart = window->findChild<QChartView*>(QStringLiteral("lossChart"));
