@@ -18,7 +18,7 @@ GridAxis LocalAxis(const GridAxis& axis, const GridAxis& bounds, double centre) 
 
 Refinement RefineBest(const SearchRequest& request, const SearchCandidate& best,
                       std::span<const ConductorStrip> rows, const CoreSteelCatalogue& steels,
-                      int rounds) {
+                      SearchControl* control, int rounds) {
     Refinement refined{request, best, 0};
     const SearchGrid& bounds = request.grid;
     const GridAxis boundsFlux = bounds.steels[best.point.steel].coreFluxDensity;
@@ -37,10 +37,11 @@ Refinement RefineBest(const SearchRequest& request, const SearchCandidate& best,
             {last.steels[centre.steel].steel, LocalAxis(last.steels[centre.steel].coreFluxDensity,
                                                         boundsFlux, centre.coreFluxDensity)}};
         local.grid.minParallelStrips = local.grid.maxParallelStrips = centre.parallelStrips;
-        const SearchRun run = RunDesignSearch(local, rows, steels);
+        const SearchRun run = RunDesignSearch(local, rows, steels, control);
         if (!run.has_value()) break;
         const SearchOutcome& outcome = run.value();
         refined.evaluated += outcome.evaluated;
+        if (outcome.cancelled) break;
         // The local grid holds the centre itself, so its best is never worse.
         if (outcome.best.empty()) break;
         refined.request = std::move(local);

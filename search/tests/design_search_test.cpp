@@ -271,15 +271,23 @@ TEST(DesignSearchRefinementTest, RefinedBestIsFeasibleAndNoWorse) {
     EXPECT_LE(rules.windowRatio, 4.0);
 }
 
-TEST(DesignSearchCancelTest, CancelStopsEarly) {
+TEST(DesignSearchCancelTest, CancelStopsTheSearchAndItsRefinement) {
     SearchRequest request;
     request.inputs = {100, 11000, 433, 50, ConnectionType::DeltaStar, 5};
+    const std::vector<ConductorStrip> rows = InstalledRows();
+    const CoreSteelCatalogue steels = InstalledSteels();
     SearchControl control;
     control.cancel = true;
-    const SearchOutcome outcome =
-        RunDesignSearch(request, InstalledRows(), InstalledSteels(), &control).value();
+    const SearchOutcome outcome = RunDesignSearch(request, rows, steels, &control).value();
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(outcome.evaluated, 0u);
+
+    request.grid.outputConstant = {0.4, 0.6, 0.1};
+    const SearchOutcome coarse = RunDesignSearch(request, rows, steels).value();
+    ASSERT_FALSE(coarse.best.empty());
+    const Refinement refined = RefineBest(request, coarse.best.front(), rows, steels, &control);
+    EXPECT_EQ(refined.evaluated, 0u);
+    EXPECT_EQ(refined.best.score.totalOwning, coarse.best.front().score.totalOwning);
 }
 
 }  // namespace

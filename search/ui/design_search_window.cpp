@@ -256,8 +256,8 @@ void DesignSearchWindow::Run() {
             if (refine && run.search.has_value() && !run.search.value().cancelled &&
                 !run.search.value().best.empty()) {
                 run.refinement =
-                    RefineBest(request_, run.search.value().best.front(), rows_, steels_);
-                // A refinement takes a fraction of a grid, so a cancel during it just drops it.
+                    RefineBest(request_, run.search.value().best.front(), rows_, steels_, control);
+                // A refinement cancelled part-way is dropped; the grid's result stands.
                 if (control->cancel.load()) run.refinement.reset();
             }
             return run;
