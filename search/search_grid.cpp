@@ -1,5 +1,6 @@
 #include "search/search_grid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -8,6 +9,8 @@ namespace {
 
 constexpr int kMaxDecimals = 6;
 constexpr double kMaxAxisValues = 1e6;
+// Far above any rule, and small enough that every value is a whole count of its decimals.
+constexpr double kLargestValue = 1e6;
 
 // The power of ten that makes 'value' whole, or 0 when more than six decimals are needed.
 double DecimalScale(double value) {
@@ -30,12 +33,19 @@ Result<void, std::string> CheckAxis(const GridAxis& axis) {
     }
     if (!(axis.step > 0.0)) return refuse("a grid step must be positive");
     if (axis.last < axis.first) return refuse("a grid range ends before it starts");
+    if (std::abs(axis.first) > kLargestValue || std::abs(axis.last) > kLargestValue ||
+        axis.step > kLargestValue) {
+        return refuse("grid values must lie between -1000000 and 1000000");
+    }
     if ((axis.last - axis.first) / axis.step >= kMaxAxisValues) {
         return refuse("a grid axis is too long");
     }
     if (DecimalScale(axis.first) == 0.0 || DecimalScale(axis.step) == 0.0) {
         return refuse("grid values may have at most six decimals");
     }
+    // A step too small to have a decimal of its own would never advance the axis.
+    const double scale = std::max(DecimalScale(axis.first), DecimalScale(axis.step));
+    if (std::llround(axis.step * scale) < 1) return refuse("a grid step must be at least 0.000001");
     return {};
 }
 

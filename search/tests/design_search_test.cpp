@@ -233,6 +233,8 @@ TEST(DesignSearchGridTest, GridFileOverridesAndRefuses) {
         {R"({"grid":{}})", "grid"},
         {R"({"windowRatio":{"first":2,"last":3}})", "windowRatio.step is missing"},
         {R"({"windowRatio":{"first":2,"last":3,"step":0}})", "step must be positive"},
+        {R"({"windowRatio":{"first":2,"last":2,"step":1e-300}})", "step must be at least"},
+        {R"({"outputConstant":{"first":1e300,"last":1e300,"step":1}})", "and 1000000"},
         {R"({"currentDensity":{"first":"2","last":3,"step":0.1}})", "currentDensity.first"},
         {R"({"parallelStrips":{"first":0,"last":2}})", "parallelStrips.first"},
         {R"({"steels":[]})", "steels"},
