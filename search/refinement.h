@@ -20,8 +20,9 @@ struct Refinement {
 // Searches ever finer grids around 'best' (a feasible candidate of 'request'): each round spans
 // one step either side of the best on the four continuous rules, with a fifth of the step,
 // kept inside the range of 'request's grid, with the best's steel and strip count. Returns the
-// best found, which is never worse than 'best'. A cancel through 'control' ends it after the
-// round under way and keeps the best of the rounds before; 'control' counts what it judges.
+// best found, which is never worse than 'best'. A cancel through 'control' stops the round under
+// way at once and keeps the best of the rounds finished before it; 'control' counts what it
+// judges.
 Refinement RefineBest(const SearchRequest& request, const SearchCandidate& best,
                       std::span<const ConductorStrip> rows, const CoreSteelCatalogue& steels,
                       SearchControl* control = nullptr, int rounds = 2);
