@@ -16,6 +16,16 @@ FieldValue Optional(const std::optional<T>& value) {
         "assessment." path, [](const Assessment& a) { return FieldValue(a.member); } \
     }
 
+// The four values of the short-circuit check of 'winding', entry 'index' of the list.
+#define KESTRAVA_SHORT_CIRCUIT(winding, index)                                                     \
+    KESTRAVA_NUMBER("shortCircuit." winding ".currentDensity",                                     \
+                    shortCircuit[index].currentDensity),                                           \
+        AssessmentField{                                                                           \
+            "assessment.shortCircuit." winding ".finalTemperature",                                \
+            [](const Assessment& a) { return Optional(a.shortCircuit[index].finalTemperature); }}, \
+        KESTRAVA_NUMBER("shortCircuit." winding ".limit", shortCircuit[index].limit),              \
+        KESTRAVA_NUMBER("shortCircuit." winding ".pass", shortCircuit[index].pass)
+
 constexpr std::array kFields = {
     KESTRAVA_NUMBER("masses.coreLimb", masses.coreLimb),
     KESTRAVA_NUMBER("masses.coreYoke", masses.coreYoke),
@@ -33,8 +43,21 @@ constexpr std::array kFields = {
     KESTRAVA_NUMBER("cost.noLoadLossCapitalised", cost.noLoadLossCapitalised),
     KESTRAVA_NUMBER("cost.loadLossCapitalised", cost.loadLossCapitalised),
     KESTRAVA_NUMBER("cost.totalOwning", cost.totalOwning),
+    // The efficiency table's entries by power factor (unity 1.0, lagging 0.8) and load in %.
+    KESTRAVA_NUMBER("efficiency.unity.load25", efficiency[0].percent),
+    KESTRAVA_NUMBER("efficiency.unity.load50", efficiency[1].percent),
+    KESTRAVA_NUMBER("efficiency.unity.load75", efficiency[2].percent),
+    KESTRAVA_NUMBER("efficiency.unity.load100", efficiency[3].percent),
+    KESTRAVA_NUMBER("efficiency.unity.load125", efficiency[4].percent),
+    KESTRAVA_NUMBER("efficiency.lagging.load25", efficiency[5].percent),
+    KESTRAVA_NUMBER("efficiency.lagging.load50", efficiency[6].percent),
+    KESTRAVA_NUMBER("efficiency.lagging.load75", efficiency[7].percent),
+    KESTRAVA_NUMBER("efficiency.lagging.load100", efficiency[8].percent),
+    KESTRAVA_NUMBER("efficiency.lagging.load125", efficiency[9].percent),
     KESTRAVA_NUMBER("maximumEfficiency.load", maximumEfficiency.load),
     KESTRAVA_NUMBER("maximumEfficiency.percent", maximumEfficiency.percent),
+    KESTRAVA_NUMBER("regulation.unity", regulation[0].percent),
+    KESTRAVA_NUMBER("regulation.lagging", regulation[1].percent),
     KESTRAVA_NUMBER("impedance.percent", impedance.percent),
     AssessmentField{"assessment.impedance.minimumPercent",
                     [](const Assessment& a) { return Optional(a.impedance.minimumPercent); }},
@@ -48,8 +71,11 @@ constexpr std::array kFields = {
                     [](const Assessment& a) {
                         return a.compliance ? Optional(a.compliance->pass) : FieldValue();
                     }},
+    KESTRAVA_SHORT_CIRCUIT("hv", 0),
+    KESTRAVA_SHORT_CIRCUIT("lv", 1),
 };
 
+#undef KESTRAVA_SHORT_CIRCUIT
 #undef KESTRAVA_NUMBER
 
 }  // namespace

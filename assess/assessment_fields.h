@@ -18,8 +18,10 @@ struct AssessmentField {
     FieldValue (*value)(const Assessment&);
 };
 
-// Every single value: masses, volumes, cost, maximum efficiency, impedance and the compliance
-// verdict, in the order of the JSON object.
+// Every single value: masses, volumes, cost, the efficiency table, maximum efficiency,
+// regulation, impedance, the compliance verdict and the short-circuit checks. A list's entries
+// are named for what tells them apart in the JSON: the power factor ("unity" 1.0, "lagging" 0.8),
+// the load in % ("load75") or the winding ("hv", "lv").
 std::span<const AssessmentField> AssessmentFields();
 
 // The field named 'name', or null.
