@@ -66,8 +66,8 @@ TEST(AssessmentSettingsTest, FileProblemsNameTheFile) {
         << "a folder is not a settings file";
     const auto bad = folder / "bad.json";
     std::ofstream(bad) << R"({"prices":{"oil":-1}})";
-    EXPECT_EQ(Problem(ReadSettingsFile(bad)),
-              "\"" + bad.string() + "\": prices.oil must be a number not below zero");
+    EXPECT_EQ(Problem(ReadSettingsFile(bad)), std::string(1, '"').append(bad.string()) +
+                                                  "\": prices.oil must be a number not below zero");
     std::filesystem::remove_all(folder);
 }
 

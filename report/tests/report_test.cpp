@@ -124,7 +124,7 @@ TEST_F(ReportTest, DrawingSvgStatesEveryDimensionAsText) {
     const cad::ArrangementDimensions& d = drawing.dimensions;
     for (const long value : {d.tankLength, d.tankWidth, d.tankHeight, d.frameWidth, d.frameHeight,
                              d.limbCentres, d.oilLevel}) {
-        ExpectHolds(svg, ">" + std::to_string(value) + "<");
+        ExpectHolds(svg, std::string(1, '>').append(std::to_string(value)) + "<");
     }
     ExpectHolds(svg, "First-angle projection");
     ExpectHolds(svg, "Scale 1:");
