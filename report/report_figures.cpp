@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "assess/verdict.h"
+
 namespace kestrava::report {
 namespace {
 
@@ -165,17 +167,10 @@ QString RulesOriginText(RulesOrigin origin) {
 }
 
 QString VerdictWord(Verdict verdict) {
-    switch (verdict) {
-        case Verdict::Pass:
-            return QStringLiteral("PASS");
-        case Verdict::Fail:
-            return QStringLiteral("FAIL");
-        case Verdict::NotCovered:
-            return QStringLiteral("NOT COVERED");
-        case Verdict::None:
-            break;
-    }
-    return {};
+    if (verdict == Verdict::None) return {};
+    const assess::Verdict pass =
+        verdict == Verdict::NotCovered ? std::nullopt : std::optional(verdict == Verdict::Pass);
+    return QString::fromUtf8(assess::VerdictWord(pass));
 }
 
 Verdict VerdictOf(const std::optional<bool>& pass) {

@@ -35,7 +35,7 @@ QTableWidgetItem* Cell(const QString& text) {
 }
 
 QTableWidgetItem* VerdictCell(Verdict verdict) {
-    auto* item = new QTableWidgetItem(VerdictWord(verdict));
+    auto* item = new QTableWidgetItem(VerdictText(verdict));
     item->setFlags(Qt::ItemIsEnabled);
     item->setTextAlignment(Qt::AlignCenter);
     item->setForeground(Qt::white);

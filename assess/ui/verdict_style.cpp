@@ -4,9 +4,8 @@
 
 namespace kestrava::assess::ui {
 
-QString VerdictWord(Verdict verdict) {
-    if (!verdict) return QStringLiteral("NOT COVERED");
-    return *verdict ? QStringLiteral("PASS") : QStringLiteral("FAIL");
+QString VerdictText(Verdict verdict) {
+    return QString::fromUtf8(VerdictWord(verdict));
 }
 
 QColor VerdictColor(Verdict verdict) {
@@ -15,7 +14,7 @@ QColor VerdictColor(Verdict verdict) {
 }
 
 void ShowVerdict(QLabel& label, Verdict verdict) {
-    label.setText(VerdictWord(verdict));
+    label.setText(VerdictText(verdict));
     label.setAlignment(Qt::AlignCenter);
     label.setStyleSheet(QStringLiteral("QLabel { color: white; background: %1; font-weight: bold; "
                                        "padding: 2px 8px; border-radius: 3px; }")

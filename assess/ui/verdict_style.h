@@ -2,16 +2,14 @@
 
 #include <QColor>
 #include <QString>
-#include <optional>
+
+#include "assess/verdict.h"
 
 class QLabel;
 
 namespace kestrava::assess::ui {
 
-// A verdict: true passes, false fails, none is not covered.
-using Verdict = std::optional<bool>;
-
-QString VerdictWord(Verdict verdict);  // "PASS", "FAIL" or "NOT COVERED"
+QString VerdictText(Verdict verdict);  // VerdictWord as a QString
 QColor VerdictColor(Verdict verdict);  // green, red or grey
 
 // Shows 'verdict' on 'label' as its word in white on its colour.
